@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+
+class vOptionSet;
+
+// Program-wide values shared by the main dialog, the Printer tab, the
+// settings tabs, the settings-file readers and the profile dialogs.  They are
+// used on the GUI thread only and have no accessor layer.
+
+// Option store of the selected queue; null while no queue is selected.  A
+// replaced store is never deleted, so pointers into it stay valid.
+extern vOptionSet *currentOptionSet;
+
+// The per-user directory (base + user name + "/"); empty until the main
+// dialog sets it from defaultUserDir().
+extern QString userDir;
+
+// The file the tabs read their stored values from: the queue's settings
+// file, a profile file, or userDir alone (reads as nothing).  Empty until a
+// queue is selected.
+extern QString settingsSource;
+
+// True when the last constraint pass left no tab constrained.
+extern bool settingsValid;
+
+// Names of all CUPS destinations seen at the Printer tab's last listing.
+extern QSet<QString> printerSet;
+
+// The per-user directory for the user named by the environment variable USER
+// (an empty name when it is unset), always ending in "/".
+QString defaultUserDir();
