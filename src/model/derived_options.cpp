@@ -1,0 +1,168 @@
+// The finishing switches that stand for the PPD's fold, punch and staple
+// choices, and the rules that some choices inherit from the choices they
+// stand for.
+#include "model/builtin_steps.h"
+#include "model/option_model.h"
+
+namespace {
+
+vOption *makeSwitch(const char *keyword, const char *text)
+{
+    auto *option = new vOption(QLatin1String(keyword), QLatin1String(text));
+    option->addChoice(QStringLiteral("False"), QStringLiteral("False"));
+    option->addChoice(QStringLiteral("True"), QStringLiteral("True"));
+    return option;
+}
+
+void addRule(vOptionSet *store, const char *o1, const char *c1, const char *o2, const char *c2)
+{
+    store->addConstraint(QLatin1String(o1), QLatin1String(c1), QLatin1String(o2), QLatin1String(c2));
+}
+
+// Adds target=choice ~ partner for every link in the list.
+void addLinks(vOptionSet *store, const QString &target, const QString &choice,
+              const QList<vChoiceRef> &links)
+{
+    for (const vChoiceRef &link : links) {
+        if (link.first && link.second)
+            store->addConstraint(target, choice, link.first->keyword(), link.second->keyword());
+    }
+}
+
+// Copies every link of option=choiceKeyword (a snapshot taken first) to switchKeyword=True.
+void copyChoiceLinks(vOptionSet *store, vOption *option, const char *choiceKeyword,
+                     const char *switchKeyword)
+{
+    if (!option)
+        return;
+    vChoice *choice = option->findChoice(QLatin1String(choiceKeyword));
+    if (!choice)
+        return;
+    addLinks(store, QLatin1String(switchKeyword), QStringLiteral("True"), choice->conflicts());
+}
+
+} // namespace
+
+QList<vChoiceRef> commonLinks(const vOption *option)
+{
+    QList<vChoiceRef> common;
+    if (!option)
+        return common;
+    bool first = true;
+    const QList<vChoice *> choices = option->choices();
+    for (const vChoice *choice : choices) {
+        if (choice->keyword() == QLatin1String("None"))
+            continue;
+        QList<vChoiceRef> links;
+        for (const vChoiceRef &link : choice->conflicts()) {
+            if (!links.contains(link))
+                links.append(link);
+        }
+        if (first) {
+            common = links;
+            first = false;
+            continue;
+        }
+        // A true intersection: once no link is common to all, none can be.
+        for (int i = common.size() - 1; i >= 0; --i) {
+            if (!links.contains(common.at(i)))
+                common.removeAt(i);
+        }
+    }
+    return common;
+}
+
+void addFinishingOptions(ppd_file_t *ppd, vOptionSet *store)
+{
+    if (!ppd || !store)
+        return;
+    const bool hasFold = ppdFindOption(ppd, "FldA") != nullptr;
+    const bool hasPunch = ppdFindOption(ppd, "Pnch") != nullptr;
+    const bool hasStaple = ppdFindOption(ppd, "Stpl") != nullptr;
+    const bool hasFolder = ppdFindOption(ppd, "Option24") != nullptr;
+
+    if (hasFold) {
+        store->insertOption(makeSwitch("cBiFld", "Bi-fold Mode"));
+        store->insertOption(makeSwitch("cTriFld", "Tri-fold Mode"));
+        if (hasFolder) {
+            store->insertOption(makeSwitch("cTriFldZ", "Z-fold Mode"));
+            store->insertOption(makeSwitch("cEngrFld", "Engineering-fold Mode"));
+        }
+
+        vOption *fold = store->findOption(QStringLiteral("FldA"));
+        copyChoiceLinks(store, fold, "Bifold", "cBiFld");
+        copyChoiceLinks(store, fold, "Trifold", "cTriFld");
+        if (hasFolder) {
+            copyChoiceLinks(store, fold, "Zfold", "cTriFldZ");
+            copyChoiceLinks(store, fold, "EngrFold", "cEngrFld");
+            // Only one kind of fold at a time.
+            static const char *const switches[] = {"cTriFld", "cBiFld", "cTriFldZ", "cEngrFld"};
+            for (const char *a : switches) {
+                for (const char *b : switches) {
+                    if (a != b)
+                        addRule(store, a, "True", b, "True");
+                }
+            }
+        } else {
+            addRule(store, "cTriFld", "True", "cBiFld", "True");
+        }
+    }
+
+    if (hasPunch) {
+        store->insertOption(makeSwitch("cHole", "Punch Mode"));
+        addLinks(store, QStringLiteral("cHole"), QStringLiteral("True"),
+                 commonLinks(store->findOption(QStringLiteral("Pnch"))));
+    }
+    if (hasStaple) {
+        store->insertOption(makeSwitch("cStpl", "Staple Mode"));
+        addLinks(store, QStringLiteral("cStpl"), QStringLiteral("True"),
+                 commonLinks(store->findOption(QStringLiteral("Stpl"))));
+    }
+}
+
+void addDerivedConstraints(vOptionSet *store)
+{
+    if (!store)
+        return;
+    const QString none = QStringLiteral("None");
+    const QString option18 = QStringLiteral("Option18");
+
+    // Option18=None takes over Coll=False's rules against weaker options.
+    vOption *coll = store->findOption(QStringLiteral("Coll"));
+    vOption *sorter = store->findOption(option18);
+    if (coll && sorter) {
+        if (vChoice *uncollated = coll->findChoice(QStringLiteral("False"))) {
+            for (const vChoiceRef &link : uncollated->conflicts()) {
+                if (link.first->priority() > sorter->priority())
+                    store->addConstraint(option18, none, link.first->keyword(), link.second->keyword());
+            }
+        }
+    }
+
+    // The duplex policy takes over the two-sided choices' rules against weaker options.
+    vOption *duplex = store->findOption(QStringLiteral("Duplex"));
+    vOption *duplexPolicy = store->findOption(QStringLiteral("PQXDuplex"));
+    if (duplex && duplexPolicy) {
+        for (const char *sided : {"DuplexTumble", "DuplexNoTumble"}) {
+            vChoice *choice = duplex->findChoice(QLatin1String(sided));
+            if (!choice)
+                continue;
+            for (const vChoiceRef &link : choice->conflicts()) {
+                if (link.first->priority() > duplexPolicy->priority())
+                    store->addConstraint(QStringLiteral("PQXDuplex"), QStringLiteral("On"),
+                                         link.first->keyword(), link.second->keyword());
+            }
+        }
+    }
+
+    if (vOption *collate = store->findOption(QStringLiteral("VZCollate1"))) {
+        const QList<vChoice *> choices = collate->choices();
+        for (vChoice *choice : choices) {
+            if (choice->keyword() != none)
+                store->addConstraint(option18, none, collate->keyword(), choice->keyword());
+        }
+    }
+
+    addRule(store, "Option18", "None", "cPrivatePrint", "True");
+    addRule(store, "Option18", "None", "cCustomBox", "True");
+}
