@@ -1,0 +1,384 @@
+#include "ui/option_widgets.h"
+
+#include <QAbstractItemView>
+#include <QAbstractScrollArea>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionSlider>
+
+namespace {
+const QString kErrorMark = QStringLiteral(" <img src=':/icons/error'> ");
+const QString kErrorMarkTrimmed = QStringLiteral("<img src=':/icons/error'> ");
+const QString kTooltipStyle = QStringLiteral(
+    "QToolTip { color: #ffffff; background-color: #2a82da; border: 1px solid white; }");
+}
+
+// ---------------------------------------------------------------------------
+// VelButtonGroup
+
+VelButtonGroup::VelButtonGroup(QWidget *parent, const QString &title)
+    : QFrame(parent)
+{
+    this->title = title;
+    label = new QLabel(title);
+    layout = new QGridLayout;
+    layout->setSpacing(3);
+    const QPalette pal = parent ? parent->palette() : palette();
+    normalTextColor = pal.brush(pal.currentColorGroup(), QPalette::WindowText).color();
+    setStyleSheet(QStringLiteral("QPushButton{ border: none; outline: none; }"));
+    group = new QButtonGroup;
+    buttons = new QList<QAbstractButton *>;
+    iconPaths = new QList<QString>;
+    m_count = 0;
+    setFocusPolicy(Qt::StrongFocus);
+    layout->addWidget(label, 0, 0, 1, 4, Qt::AlignLeft);
+    layout->setContentsMargins(0, 0, 0, 0);
+    setLayout(layout);
+
+    connect(group, SIGNAL(buttonClicked(QAbstractButton*)), this,
+            SLOT(setButton(QAbstractButton*)), Qt::UniqueConnection);
+    connect(group, SIGNAL(buttonClicked(QAbstractButton*)), this,
+            SLOT(emit_buttonClicked(QAbstractButton*)));
+}
+
+VelButtonGroup::~VelButtonGroup()
+{
+    delete group;
+    delete buttons;
+    delete iconPaths;
+}
+
+void VelButtonGroup::addButton(const QString &name, const QString &iconPath)
+{
+    auto *button = new QPushButton;
+    button->setText(QString());
+    button->setAccessibleName(name);
+    button->setIcon(QIcon(iconPath));
+    button->setIconSize(QSize(50, 50));
+    button->setCheckable(true);
+    button->setFocusPolicy(Qt::StrongFocus);
+    buttons->append(button);
+    iconPaths->append(iconPath);
+    group->addButton(button, -1);
+    layout->addWidget(button, 1, m_count, 1, 1, Qt::AlignLeft);
+    ++m_count;
+}
+
+void VelButtonGroup::removeAllButtons()
+{
+    for (QAbstractButton *button : qAsConst(*buttons)) {
+        group->removeButton(button);
+        layout->removeWidget(button);
+        delete button;
+    }
+    buttons->clear();
+    iconPaths->clear();
+    m_count = 0;
+    label->setText(title);
+}
+
+QString VelButtonGroup::iconPath(int index) const
+{
+    return iconPaths->value(index);
+}
+
+void VelButtonGroup::selectButtonByName(const QString &name)
+{
+    bool matched = false;
+    for (int i = 0; i < buttons->size(); ++i) {
+        QAbstractButton *button = buttons->at(i);
+        if (!matched && button->accessibleName() == name) {
+            matched = true;
+            button->setIcon(QIcon(iconPaths->at(i) + QStringLiteral("-selected")));
+            button->setChecked(true);
+        } else {
+            button->setIcon(QIcon(iconPaths->at(i)));
+        }
+    }
+    if (!matched && !buttons->isEmpty()) {
+        QAbstractButton *first = buttons->first();
+        first->setIcon(QIcon(iconPaths->first() + QStringLiteral("-selected")));
+        first->setChecked(true);
+    }
+    if (group->checkedButton())
+        constructLabel();
+    else
+        label->setText(title);
+}
+
+void VelButtonGroup::setButton(QAbstractButton *button)
+{
+    if (!button)
+        return;
+    selectButtonByName(button->accessibleName());
+}
+
+void VelButtonGroup::setButton(int button_index)
+{
+    if (button_index < 0 || button_index >= buttons->size())
+        return;
+    selectButtonByName(buttons->at(button_index)->accessibleName());
+}
+
+void VelButtonGroup::constructLabel()
+{
+    QAbstractButton *checked = group->checkedButton();
+    label->setText(title + QStringLiteral(" ") + (checked ? checked->accessibleName() : QString()));
+}
+
+QString VelButtonGroup::checkedButtonName() const
+{
+    QAbstractButton *checked = group->checkedButton();
+    return checked ? checked->accessibleName() : QString();
+}
+
+QStringList VelButtonGroup::buttonNames() const
+{
+    QStringList names;
+    for (QAbstractButton *button : qAsConst(*buttons))
+        names.append(button->accessibleName());
+    return names;
+}
+
+int VelButtonGroup::checkedIndex() const
+{
+    QAbstractButton *checked = group->checkedButton();
+    return checked ? buttons->indexOf(checked) : -1;
+}
+
+int VelButtonGroup::checkedPushButtonIndex() const
+{
+    auto *checked = qobject_cast<QPushButton *>(group->checkedButton());
+    return checked ? buttons->indexOf(checked) : -1;
+}
+
+QPushButton *VelButtonGroup::pushButton(int id) const
+{
+    return qobject_cast<QPushButton *>(group->button(id));
+}
+
+void VelButtonGroup::enableButton(QAbstractButton *button, bool enabled)
+{
+    if (!button || testAttribute(Qt::WA_Disabled))
+        return;
+    button->setEnabled(enabled);
+}
+
+void VelButtonGroup::enableButton(int index, bool enabled)
+{
+    if (index < 0 || index >= buttons->size())
+        return;
+    enableButton(buttons->at(index), enabled);
+}
+
+void VelButtonGroup::setEnabled(bool enabled)
+{
+    QWidget::setEnabled(enabled);
+    updateLabelColor(enabled);
+}
+
+void VelButtonGroup::updateLabelColor(bool enabled)
+{
+    QPalette pal = label->palette();
+    const QColor colour = enabled ? normalTextColor : QColor(QStringLiteral("#9f9e9e"));
+    pal.setBrush(QPalette::All, label->foregroundRole(), QBrush(colour, Qt::SolidPattern));
+    label->setPalette(pal);
+}
+
+void VelButtonGroup::emit_buttonClicked(QAbstractButton *button)
+{
+    auto *push = qobject_cast<QPushButton *>(button);
+    const int index = buttons->indexOf(push);
+    emit buttonClicked(static_cast<QAbstractButton *>(push));
+    emit buttonClicked(index);
+}
+
+void VelButtonGroup::showErrorTooltip(const QString &tooltip)
+{
+    QString text = label->text();
+    text.remove(kErrorMark);
+    label->setTextFormat(Qt::RichText);
+    text.append(kErrorMark);
+    label->setText(text);
+    label->setToolTip(tooltip);
+    label->setStyleSheet(kTooltipStyle);
+}
+
+void VelButtonGroup::clearError()
+{
+    QString text = label->text();
+    text.remove(kErrorMarkTrimmed);
+    label->setText(text);
+    label->setToolTip(QString());
+}
+
+void VelButtonGroup::markLabel(bool on)
+{
+    QString text = label->text();
+    text.remove(kErrorMarkTrimmed);
+    if (on) {
+        label->setTextFormat(Qt::RichText);
+        text.append(kErrorMark);
+    }
+    label->setText(text);
+}
+
+void VelButtonGroup::setTitle(const QString &title)
+{
+    this->title = title;
+}
+
+// ---------------------------------------------------------------------------
+// VelCheckBoxButton
+
+VelCheckBoxButton::VelCheckBoxButton(QWidget *parent, const QString &name, const QIcon &icon)
+    : QFrame(parent)
+{
+    Q_UNUSED(name);
+    button = new QPushButton(this);
+    button->setIcon(icon);
+    button->setIconSize(QSize(50, 50));
+    button->setStyleSheet(QStringLiteral("border: none; outline: none;"));
+    checkBox = new QCheckBox(this);
+    layout = new QGridLayout;
+    layout->addWidget(button, 0, 0, 0, 0, Qt::AlignBottom);
+    layout->addWidget(checkBox, 0, 0, 0, 0, Qt::AlignBottom | Qt::AlignLeft);
+    checkBox->setStyleSheet(QStringLiteral("margin: 0px"));
+    layout->setContentsMargins(0, 0, 0, 0);
+    setLayout(layout);
+    setMinimumSize(50, 50);
+    m_dependents = new QList<QWidget *>;
+    m_dependentValues = new QList<QString>;
+
+    connect(button, SIGNAL(clicked()), checkBox, SLOT(toggle()));
+    connect(checkBox, SIGNAL(toggled(bool)), this, SLOT(set_enabled(bool)), Qt::UniqueConnection);
+    connect(button, SIGNAL(toggled(bool)), this, SLOT(set_enabled(bool)), Qt::UniqueConnection);
+    connect(checkBox, SIGNAL(toggled(bool)), this, SLOT(emit_toggled()), Qt::UniqueConnection);
+    connect(button, SIGNAL(toggled(bool)), this, SLOT(emit_toggled()), Qt::UniqueConnection);
+    connect(checkBox, SIGNAL(toggled(bool)), this, SLOT(fire_signals()), Qt::UniqueConnection);
+    connect(button, SIGNAL(toggled(bool)), this, SLOT(fire_signals()), Qt::UniqueConnection);
+}
+
+VelCheckBoxButton::~VelCheckBoxButton()
+{
+    delete m_dependents;
+    delete m_dependentValues;
+}
+
+void VelCheckBoxButton::addDependent(QWidget *widget, const QString &offValue)
+{
+    m_dependents->append(widget);
+    m_dependentValues->append(offValue);
+}
+
+QString VelCheckBoxButton::dependentValue(QWidget *widget) const
+{
+    const int index = m_dependents->indexOf(widget);
+    if (index < 0 || index >= m_dependentValues->size())
+        return QString();
+    return m_dependentValues->at(index);
+}
+
+void VelCheckBoxButton::setChecked(bool checked)
+{
+    checkBox->setChecked(checked);
+}
+
+bool VelCheckBoxButton::isChecked() const
+{
+    return checkBox->isChecked();
+}
+
+void VelCheckBoxButton::set_enabled(bool toggle)
+{
+    for (QWidget *widget : qAsConst(*m_dependents))
+        widget->setEnabled(toggle);
+}
+
+void VelCheckBoxButton::emit_toggled()
+{
+    const bool state = isChecked();
+    emit toggled(state);
+    emit toggled(state ? 1 : 0);
+}
+
+void VelCheckBoxButton::fire_signals()
+{
+    for (QWidget *widget : qAsConst(*m_dependents)) {
+        if (auto *combo = qobject_cast<ComboBoxEx *>(widget))
+            combo->setCurrentIndex(combo->currentIndex());
+    }
+}
+
+void VelCheckBoxButton::syncDependentCombos()
+{
+    const bool wasChecked = isChecked();
+    bool emptyCombo = false;
+    for (int i = 0; i < m_dependents->size(); ++i) {
+        auto *combo = qobject_cast<ComboBoxEx *>(m_dependents->at(i));
+        if (!combo)
+            continue;
+        if (combo->count() == 0)
+            emptyCombo = true;
+        const QString offValue = m_dependentValues->value(i);
+        const int index = combo->findData(offValue, Qt::DisplayRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (index >= 0)
+            combo->removeItem(index);
+    }
+    if (emptyCombo) {
+        setEnabled(false);
+        checkBox->setChecked(false);
+    } else {
+        checkBox->setChecked(wasChecked);
+    }
+    if (!isChecked()) {
+        for (QWidget *widget : qAsConst(*m_dependents))
+            widget->setEnabled(false);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// ComboBoxEx
+
+ComboBoxEx::ComboBoxEx()
+    : QComboBox(nullptr)
+{
+}
+
+int ComboBoxEx::popupWidth() const
+{
+    const int iconAllowance = iconSize().width() + 4;
+    const QFontMetrics metrics(font());
+    int widest = 0;
+    for (int i = 0; i < count(); ++i) {
+        int width = metrics.horizontalAdvance(itemText(i));
+        if (!itemIcon(i).isNull())
+            width += iconAllowance;
+        widest = qMax(widest, width);
+    }
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    int width = style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, 0), this).width();
+    auto *scrollArea = qobject_cast<QAbstractScrollArea *>(view());
+    if (scrollArea && count() > 10) {
+        QStyleOptionSlider sliderOption;
+        sliderOption.initFrom(scrollArea->verticalScrollBar());
+        sliderOption.orientation = Qt::Vertical;
+        width += style()->pixelMetric(QStyle::PM_ScrollBarExtent, &sliderOption,
+                                      scrollArea->verticalScrollBar());
+    }
+    return qMax(width, this->width());
+}
+
+void ComboBoxEx::showPopup()
+{
+    view()->window()->setFixedWidth(popupWidth());
+    QComboBox::showPopup();
+}

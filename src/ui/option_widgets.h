@@ -1,0 +1,135 @@
+// The option controls that the settings tabs bind to printer options besides
+// the stock check boxes, radio buttons and sliders.
+#pragma once
+
+#include <QColor>
+#include <QComboBox>
+#include <QFrame>
+#include <QIcon>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QGridLayout;
+class QLabel;
+class QPushButton;
+
+// A titled row of exclusive, checkable icon buttons. Each button stands for
+// one choice of an option: its accessible name is the choice's display text.
+// The title label reads the title, a blank and the selected choice text.
+class VelButtonGroup : public QFrame
+{
+    Q_OBJECT
+public:
+    VelButtonGroup(QWidget *parent, const QString &title);
+    ~VelButtonGroup() override;
+
+    void addButton(const QString &name, const QString &iconPath);
+    void selectButtonByName(const QString &name);
+
+    QString checkedButtonName() const;
+    QStringList buttonNames() const;
+    int checkedIndex() const;
+    int checkedPushButtonIndex() const;
+    QPushButton *pushButton(int id) const;
+    QList<QAbstractButton *> buttonList() const { return *buttons; }
+    QLabel *titleLabel() const { return label; }
+    QString iconPath(int index) const;
+
+    void updateLabelColor(bool enabled);
+
+    // Error mark on the title label.
+    void showErrorTooltip(const QString &tooltip);
+    void clearError();
+    void markLabel(bool on);
+
+    void setTitle(const QString &title);
+    QString getTitle() const { return title; }
+    int count() const { return m_count; }
+
+    // Removes every button from the layout and the group.
+    void removeAllButtons();
+
+public slots:
+    virtual void setEnabled(bool enabled);
+    virtual void setButton(int button_index);
+    virtual void setButton(QAbstractButton *button);
+    void enableButton(QAbstractButton *button, bool enabled);
+    void enableButton(int index, bool enabled);
+    void constructLabel();
+
+signals:
+    void buttonClicked(int index);
+    void buttonClicked(QAbstractButton *button);
+
+private slots:
+    void emit_buttonClicked(QAbstractButton *button);
+
+private:
+    QGridLayout *layout = nullptr;
+    QButtonGroup *group = nullptr;
+    QList<QAbstractButton *> *buttons = nullptr;
+    QList<QString> *iconPaths = nullptr;
+    QLabel *label = nullptr;
+    QString title;
+    int m_count = 0;
+    QColor normalTextColor;
+};
+
+// A section button: a 50x50 icon button with a check box over its
+// bottom-left corner. Checking it switches on its dependent controls;
+// unchecked, it stands for each dependent's "off" choice.
+class VelCheckBoxButton : public QFrame
+{
+    Q_OBJECT
+public:
+    VelCheckBoxButton(QWidget *parent, const QString &name, const QIcon &icon);
+    ~VelCheckBoxButton() override;
+
+    // offValue: the display text of the dependent's "off" choice, or
+    // "no_default" when the section writes nothing for it.
+    void addDependent(QWidget *widget, const QString &offValue);
+    QList<QWidget *> &dependents() { return *m_dependents; }
+    QList<QString> dependentValues() const { return *m_dependentValues; }
+    QString dependentValue(QWidget *widget) const;
+
+    void setChecked(bool checked);
+    bool isChecked() const;
+
+    void syncDependentCombos();
+
+    QPushButton *iconButton() const { return button; }
+    QCheckBox *checkBoxWidget() const { return checkBox; }
+
+signals:
+    void toggled(bool state);
+    void toggled(int state);
+
+private slots:
+    void emit_toggled();
+    void fire_signals();
+    void set_enabled(bool toggle);
+
+private:
+    QPushButton *button = nullptr;
+    QCheckBox *checkBox = nullptr;
+    QGridLayout *layout = nullptr;
+    QList<QWidget *> *m_dependents = nullptr;
+    QList<QString> *m_dependentValues = nullptr;
+};
+
+// A combo box whose drop-down list is as wide as its widest item.
+class ComboBoxEx : public QComboBox
+{
+    Q_OBJECT
+public:
+    ComboBoxEx();
+
+    // The width the drop-down list gets (never less than the combo's own).
+    int popupWidth() const;
+
+    void showPopup() override;
+};

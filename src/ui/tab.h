@@ -1,0 +1,118 @@
+// Base class of every settings tab: binds printer-option keywords to
+// controls, loads the controls from the settings source and the option
+// store, records the user's changes, greys out blocked choices, marks
+// conflicts and collects the tab's settings.
+#pragma once
+
+#include <QHash>
+#include <QIcon>
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+#include "model/option_model.h"
+
+class ComboBoxEx;
+class VelButtonGroup;
+class VelCheckBoxButton;
+class QCheckBox;
+class QComboBox;
+class QSlider;
+
+class Tab : public QWidget
+{
+    Q_OBJECT
+public:
+    // The error image appended to a label's rich text (with its leading
+    // blank) and the fragment removed again (without it).
+    static const QString errorMark;
+    static const QString errorMarkTrimmed;
+    static const QString errorTooltipStyle;
+
+    // dialog: the main dialog, receiver of the "setConstraints()" connections.
+    explicit Tab(QWidget *dialog);
+    ~Tab() override;
+
+    virtual void setTabName() = 0;
+    virtual void loadValues();
+    virtual void loadComboBox(ComboBoxEx *combo, vOption *option);
+    virtual void fillComboBox(ComboBoxEx *combo, vOption *option);
+    virtual void buildWidgets() = 0;
+    virtual void postReloadHook();
+    virtual void connectComboBox(ComboBoxEx *combo);
+    virtual void connectCheckBox(QCheckBox *check_box);
+    virtual void connectSlider(QSlider *slider);
+    virtual void connectButtonGroup(VelButtonGroup *button_group);
+    virtual void setErrorMark(QWidget *widget, const QString &tooltip, bool on);
+    virtual void addCustomConstraints();
+    virtual QIcon tabIcon();
+    virtual QIcon tabConstraintIcon();
+    virtual bool hasOptions() = 0;
+    virtual void reload();
+    virtual QHash<QString, QString> collectOptions();
+    virtual QHash<QString, QString> extraOptions();
+    virtual void markConstraintLabel(const QString &keyword);
+    virtual void clearConstraintMarks();
+    virtual void prepareConstraintMarks();
+    virtual bool isConstrained();
+    virtual void retranslate();
+    virtual void markOptionForWidget(int value, QWidget *sender);
+    virtual void markAllOptions();
+    virtual void markCustomConstraints();
+    virtual void resetCheckButtons();
+
+    void setConstrained(bool constrained);
+    QString getTabName();
+    void addConstraintMark(QWidget *control, QWidget *mark);
+    void removeConstraintMark(QWidget *control);
+    void blockAllSignals(bool block);
+    QHash<QString, QWidget *> getControls() const { return controls; }
+    QHash<QString, QWidget *> getLabels() const { return labels; }
+    QList<VelCheckBoxButton *> getSectionButtons() const { return sectionButtons; }
+
+    QString widgetValue(QWidget *control, vOption *option);
+    QString choiceValueForCombo(vOption *option, const QString &text);
+    void selectComboChoice(ComboBoxEx *combo, vOption *option);
+    void setComboItemDisabled(int index, QComboBox *combo, bool disabled);
+    void updateLabels();
+    void loadCheckBox(QCheckBox *check_box, vOption *option);
+    void loadButtonGroup(VelButtonGroup *button_group, vOption *option);
+    void loadCheckBoxButton(VelCheckBoxButton *checkbox_button, vOption *option);
+
+    // The text a slider stands for: its value with ".0" (tenfold for the
+    // hue master), "0" for zero.
+    static QString sliderText(const QString &keyword, int value);
+
+public slots:
+    virtual void markOption(bool value);
+    virtual void markOption(int value);
+    virtual bool enableOptions();
+    virtual bool enableOptionsForComboBox(ComboBoxEx *combo_box, vOption *option);
+    virtual bool enableOptionsForCheckBox(QCheckBox *check_box, vOption *option);
+    virtual bool enableOptionsForCheckBoxButton(VelCheckBoxButton *checkbox_button, vOption *option);
+    virtual bool enableOptionsForButtonGroup(VelButtonGroup *button_group, vOption *option);
+    void CheckBoxMarkConstraints();
+    void CheckBoxMarkConstraintsWithSender(VelCheckBoxButton *check_button);
+
+protected:
+    void connectSignals();
+    void connectIfComboBox(QWidget *control);
+    void connectIfCheckBox(QWidget *control);
+    void connectIfSlider(QWidget *control);
+    void connectIfButtonGroup(QWidget *control);
+    // Connects signal of sender to the dialog's "setConstraints()" (unique).
+    void connectToDialog(QObject *sender, const char *signal);
+
+    // The stored value of a keyword in the settings source; empty when none.
+    QString storedValue(const QString &keyword);
+
+    QWidget *dialog = nullptr;
+    QString tabName;
+    bool constrained = false;
+    QHash<QWidget *, QWidget *> *constraintMarks = nullptr;
+    QHash<QString, QWidget *> controls;
+    QHash<QString, QWidget *> labels;
+    QHash<QString, QWidget *> iconLabels;
+    QList<VelCheckBoxButton *> sectionButtons;
+    QHash<QString, QString> optionValues;
+};

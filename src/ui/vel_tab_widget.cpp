@@ -1,0 +1,64 @@
+#include "ui/vel_tab_widget.h"
+
+#include <QPainter>
+#include <QStyleOptionTab>
+
+VelTabBar::VelTabBar(QWidget *parent)
+    : QTabBar(parent)
+{
+}
+
+void VelTabBar::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    for (int i = 0; i < count(); ++i) {
+        QStyleOptionTab option;
+        initStyleOption(&option, i);
+        const QIcon icon = option.icon;
+        const QString text = option.text;
+        const QRect rect = tabRect(i);
+        option.icon = QIcon();
+        option.text = QString();
+        style()->drawControl(QStyle::CE_TabBarTab, &option, &painter, this);
+
+        QColor penColour;
+        if (isTabEnabled(i))
+            penColour = (i == currentIndex()) ? QColor(Qt::white) : QColor(Qt::black);
+        else
+            penColour = QColor(0, 0, 0, 0);
+        painter.setPen(penColour);
+        painter.setFont(QFont(QStringLiteral("Arial"), 12, -1, false));
+
+        QRect textRect = rect;
+        textRect.setLeft(rect.left() + option.iconSize.width() + 17);
+        textRect.setTop(rect.top() + 3);
+        textRect.setBottom(rect.bottom() - 3);
+        painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, text);
+
+        QRect iconRect = rect;
+        iconRect.setLeft(rect.left() + 7);
+        iconRect.setTop(rect.top() + 3);
+        iconRect.setBottom(rect.bottom() - 3);
+        icon.paint(&painter, iconRect, Qt::AlignLeft | Qt::AlignVCenter, QIcon::Normal, QIcon::Off);
+    }
+}
+
+VelTabWidget::VelTabWidget(QWidget *parent)
+    : QTabWidget(parent)
+{
+    setTabBar(new VelTabBar);
+}
+
+QTabBar *VelTabWidget::tabBar() const
+{
+    return QTabWidget::tabBar();
+}
+
+void VelTabWidget::paintEvent(QPaintEvent *event)
+{
+    QTabWidget::paintEvent(event);
+    QPainter painter(this);
+    const QTabBar *bar = tabBar();
+    const QRect strip(QPoint(0, bar->height()), QPoint(bar->width() - 1, height() - 1));
+    painter.fillRect(strip, QBrush(QColor(169, 169, 169, 255), Qt::SolidPattern));
+}
