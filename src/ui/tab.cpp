@@ -1,172 +1,811 @@
 #include "ui/tab.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStandardItem>
+#include <QStandardItemModel>
+
+#include "app/program_state.h"
+#include "app/settings_files.h"
+#include "model/option_model.h"
 #include "ui/option_widgets.h"
 
 const QString Tab::errorMark = QStringLiteral(" <img src=':/icons/error'> ");
 const QString Tab::errorMarkTrimmed = QStringLiteral("<img src=':/icons/error'> ");
-const QString Tab::errorTooltipStyle = QStringLiteral("QToolTip { color: #ffffff; background-color: #2a82da; border: 1px solid white; }");
+const QString Tab::errorTooltipStyle = QStringLiteral(
+    "QToolTip { color: #ffffff; background-color: #2a82da; border: 1px solid white; }");
 
-Tab::Tab(QWidget *dialog) : QWidget(dialog), dialog(dialog), constraintMarks(new QHash<QWidget *, QWidget *>) {}
-Tab::~Tab() { delete constraintMarks; }
-void Tab::loadValues() {
-    
+namespace {
+
+const QString kTrue = QStringLiteral("True");
+const QString kFalse = QStringLiteral("False");
+const QString kNoDefault = QStringLiteral("no_default");
+const QString kNotInHash = QStringLiteral("NOT_IN_HASH");
+
+// The choice a two-state control stands for in one of its states: "True"
+// and "False" by keyword when the option has them, otherwise the second
+// choice for checked and the first for unchecked. Null when the option has
+// neither pair (fewer than two choices).
+vChoice *twoStateChoice(vOption *option, bool checked)
+{
+    if (!option)
+        return nullptr;
+    vChoice *on = option->findChoice(kTrue);
+    vChoice *off = option->findChoice(kFalse);
+    if (on && off)
+        return checked ? on : off;
+    const QList<vChoice *> choices = option->choices();
+    if (choices.size() < 2)
+        return nullptr;
+    return checked ? choices.at(1) : choices.at(0);
 }
-void Tab::loadComboBox(ComboBoxEx *, vOption *) {
-    
+
+int findItemByText(QComboBox *combo, const QString &text)
+{
+    return combo->findData(text, Qt::DisplayRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
-void Tab::fillComboBox(ComboBoxEx *, vOption *) {
-    
+
+} // namespace
+
+Tab::Tab(QWidget *dialog)
+    : QWidget(dialog)
+    , dialog(dialog)
+    , constrained(false)
+    , constraintMarks(new QHash<QWidget *, QWidget *>)
+{
+    setStyleSheet(QStringLiteral("ComboBoxEx{ margin-bottom: 8px }VelButtonGroup{ margin-bottom: 8px }"
+                                 "QCheckBox{ margin-bottom: 8px }VelCheckBoxButton{ margin-bottom: 8px }"));
+    setContentsMargins(10, 10, 10, 10);
 }
-void Tab::postReloadHook() {
-    
+
+Tab::~Tab()
+{
+    delete constraintMarks;
 }
-void Tab::connectComboBox(ComboBoxEx *) {
-    
+
+// ---------------------------------------------------------------------------
+// Small members
+
+void Tab::setConstrained(bool constrained)
+{
+    this->constrained = constrained;
 }
-void Tab::connectCheckBox(QCheckBox *) {
-    
+
+QString Tab::getTabName()
+{
+    if (tabName.isEmpty()) {
+        QMessageBox box;
+        box.setText(QStringLiteral("ERROR: tabName not init'd!"));
+        box.exec();
+        return QStringLiteral("ERROR");
+    }
+    return tabName;
 }
-void Tab::connectSlider(QSlider *) {
-    
+
+void Tab::addConstraintMark(QWidget *control, QWidget *mark)
+{
+    constraintMarks->insert(control, mark);
 }
-void Tab::connectButtonGroup(VelButtonGroup *) {
-    
+
+void Tab::removeConstraintMark(QWidget *control)
+{
+    constraintMarks->remove(control);
 }
-void Tab::setErrorMark(QWidget *, const QString &, bool) {
-    
+
+void Tab::blockAllSignals(bool block)
+{
+    for (QWidget *control : qAsConst(controls))
+        if (control)
+            control->blockSignals(block);
 }
-void Tab::addCustomConstraints() {
-    
+
+QString Tab::storedValue(const QString &keyword)
+{
+    return readSettingValue(keyword);
 }
-QIcon Tab::tabIcon() {
-    return QIcon();
+
+QString Tab::sliderText(const QString &keyword, int value)
+{
+    if (keyword == QLatin1String("CaHueMaster"))
+        return QString::number(value * 10);
+    QString text = QString::number(value);
+    if (text != QLatin1String("0"))
+        text += QStringLiteral(".0");
+    return text;
 }
-QIcon Tab::tabConstraintIcon() {
-    return QIcon();
+
+QString Tab::choiceValueForCombo(vOption *option, const QString &text)
+{
+    if (!option)
+        return QString();
+    vChoice *choice = option->findChoiceByText(text);
+    return choice ? choice->keyword() : QString();
 }
-void Tab::reload() {
-    
+
+QString Tab::widgetValue(QWidget *control, vOption *option)
+{
+    QString value;
+    if (!option || !control)
+        return value;
+    if (auto *combo = qobject_cast<ComboBoxEx *>(control)) {
+        value = choiceValueForCombo(option, combo->currentText());
+    } else if (auto *box = qobject_cast<QCheckBox *>(control)) {
+        vChoice *choice = twoStateChoice(option, box->isChecked());
+        value = choice ? choice->keyword() : (box->isChecked() ? kTrue : kFalse);
+    } else if (auto *slider = qobject_cast<QSlider *>(control)) {
+        value = sliderText(option->keyword(), slider->value());
+    } else if (auto *group = qobject_cast<VelButtonGroup *>(control)) {
+        value = choiceValueForCombo(option, group->checkedButtonName());
+    } else if (auto *button = qobject_cast<VelCheckBoxButton *>(control)) {
+        value = button->isChecked() ? kTrue : kFalse;
+    }
+    return value;
 }
-QHash<QString, QString> Tab::collectOptions() {
-    return {};
+
+// ---------------------------------------------------------------------------
+// Wiring
+
+void Tab::connectToDialog(QObject *sender, const char *signal)
+{
+    if (!dialog || !sender)
+        return;
+    connect(sender, signal, dialog, SLOT(setConstraints()), Qt::UniqueConnection);
 }
-QHash<QString, QString> Tab::extraOptions() {
-    return {};
+
+void Tab::connectSignals()
+{
+    for (QWidget *control : qAsConst(controls)) {
+        if (!control)
+            continue;
+        connectIfComboBox(control);
+        connectIfCheckBox(control);
+        connectIfSlider(control);
+        connectIfButtonGroup(control);
+        if (auto *button = qobject_cast<VelCheckBoxButton *>(control)) {
+            connect(button, SIGNAL(toggled(int)), this, SLOT(markOption(int)), Qt::UniqueConnection);
+            connectToDialog(button, SIGNAL(toggled(int)));
+        }
+        if (auto *radio = qobject_cast<QRadioButton *>(control)) {
+            connect(radio, SIGNAL(toggled(bool)), this, SLOT(markOption(bool)), Qt::UniqueConnection);
+            connectToDialog(radio, SIGNAL(toggled(bool)));
+        }
+    }
+    for (VelCheckBoxButton *section : qAsConst(sectionButtons)) {
+        if (!section)
+            continue;
+        connect(section, SIGNAL(toggled(bool)), this, SLOT(CheckBoxMarkConstraints()), Qt::UniqueConnection);
+        connectToDialog(section, SIGNAL(toggled(bool)));
+    }
 }
-void Tab::markConstraintLabel(const QString &) {
-    
+
+void Tab::connectIfComboBox(QWidget *control)
+{
+    if (auto *combo = qobject_cast<ComboBoxEx *>(control))
+        connectComboBox(combo);
 }
-void Tab::clearConstraintMarks() {
-    
+
+void Tab::connectIfCheckBox(QWidget *control)
+{
+    if (auto *box = qobject_cast<QCheckBox *>(control))
+        connectCheckBox(box);
 }
-void Tab::prepareConstraintMarks() {
-    
+
+void Tab::connectIfSlider(QWidget *control)
+{
+    if (auto *slider = qobject_cast<QSlider *>(control))
+        connectSlider(slider);
 }
-bool Tab::isConstrained() {
-    return false;
+
+void Tab::connectIfButtonGroup(QWidget *control)
+{
+    if (auto *group = qobject_cast<VelButtonGroup *>(control))
+        connectButtonGroup(group);
 }
-void Tab::retranslate() {
-    
+
+void Tab::connectComboBox(ComboBoxEx *combo)
+{
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    connect(combo, SIGNAL(currentIndexChanged(int)), this, SLOT(markOption(int)), Qt::UniqueConnection);
+    connectToDialog(combo, SIGNAL(currentIndexChanged(int)));
 }
-void Tab::markOptionForWidget(int, QWidget *) {
-    
+
+void Tab::connectCheckBox(QCheckBox *check_box)
+{
+    connect(check_box, SIGNAL(stateChanged(int)), this, SLOT(markOption(int)), Qt::UniqueConnection);
+    connectToDialog(check_box, SIGNAL(stateChanged(int)));
 }
-void Tab::markAllOptions() {
-    
+
+void Tab::connectSlider(QSlider *slider)
+{
+    connect(slider, SIGNAL(valueChanged(int)), this, SLOT(markOption(int)), Qt::UniqueConnection);
+    connectToDialog(slider, SIGNAL(valueChanged(int)));
 }
-void Tab::markCustomConstraints() {
-    
+
+void Tab::connectButtonGroup(VelButtonGroup *button_group)
+{
+    connect(button_group, SIGNAL(buttonClicked(int)), this, SLOT(markOption(int)), Qt::UniqueConnection);
+    connectToDialog(button_group, SIGNAL(buttonClicked(int)));
 }
-void Tab::resetCheckButtons() {
-    
+
+// ---------------------------------------------------------------------------
+// Virtual operations with empty or fixed base bodies
+
+void Tab::postReloadHook() {}
+void Tab::addCustomConstraints() {}
+void Tab::prepareConstraintMarks() {}
+void Tab::retranslate() {}
+void Tab::resetCheckButtons() {}
+
+QIcon Tab::tabIcon()
+{
+    return QIcon(QStringLiteral(":/icons/tab-basic"));
 }
-void Tab::setConstrained(bool) {
-    
+
+QIcon Tab::tabConstraintIcon()
+{
+    return QIcon(QStringLiteral(":/icons/tab-basic-constraint"));
 }
-QString Tab::getTabName() {
-    return QString();
+
+bool Tab::isConstrained()
+{
+    return constrained;
 }
-void Tab::addConstraintMark(QWidget *, QWidget *) {
-    
+
+QHash<QString, QString> Tab::extraOptions()
+{
+    return QHash<QString, QString>();
 }
-void Tab::removeConstraintMark(QWidget *) {
-    
+
+// ---------------------------------------------------------------------------
+// Loading
+
+void Tab::loadValues()
+{
+    for (auto it = controls.constBegin(); it != controls.constEnd(); ++it) {
+        QWidget *control = it.value();
+        if (!control)
+            continue;
+        vOption *option = currentOptionSet ? currentOptionSet->findOption(it.key()) : nullptr;
+        if (auto *combo = qobject_cast<ComboBoxEx *>(control))
+            loadComboBox(combo, option);
+        else if (auto *box = qobject_cast<QCheckBox *>(control))
+            loadCheckBox(box, option);
+        else if (auto *group = qobject_cast<VelButtonGroup *>(control))
+            loadButtonGroup(group, option);
+        else if (auto *button = qobject_cast<VelCheckBoxButton *>(control))
+            loadCheckBoxButton(button, option);
+    }
+    for (VelCheckBoxButton *section : qAsConst(sectionButtons))
+        if (section)
+            section->syncDependentCombos();
 }
-void Tab::blockAllSignals(bool) {
-    
+
+void Tab::loadComboBox(ComboBoxEx *combo, vOption *option)
+{
+    combo->clear();
+    if (!option) {
+        combo->setEnabled(false);
+        return;
+    }
+    combo->setEnabled(true);
+    fillComboBox(combo, option);
+    selectComboChoice(combo, option);
 }
-QString Tab::widgetValue(QWidget *, vOption *) {
-    return QString();
+
+void Tab::fillComboBox(ComboBoxEx *combo, vOption *option)
+{
+    const QList<vChoice *> choices = option->choices();
+    for (vChoice *choice : choices)
+        combo->addItem(choice->text());
 }
-QString Tab::choiceValueForCombo(vOption *, const QString &) {
-    return QString();
+
+void Tab::selectComboChoice(ComboBoxEx *combo, vOption *option)
+{
+    int index = -1;
+    const QString stored = storedValue(option->keyword());
+    if (!stored.isEmpty()) {
+        if (vChoice *choice = option->findChoice(stored))
+            index = findItemByText(combo, choice->text());
+    }
+    if (index < 0 && option->defaultChoice())
+        index = findItemByText(combo, option->defaultChoice()->text());
+    combo->setCurrentIndex(index);
 }
-void Tab::selectComboChoice(ComboBoxEx *, vOption *) {
-    
+
+void Tab::loadCheckBox(QCheckBox *check_box, vOption *option)
+{
+    if (!option)
+        return;
+    vChoice *choice = nullptr;
+    const QString stored = storedValue(option->keyword());
+    if (!stored.isEmpty())
+        choice = option->findChoice(stored);
+    if (!choice)
+        choice = option->defaultChoice();
+    check_box->setChecked(choice && choice == twoStateChoice(option, true));
 }
-void Tab::setComboItemDisabled(int, QComboBox *, bool) {
-    
+
+void Tab::loadButtonGroup(VelButtonGroup *button_group, vOption *option)
+{
+    if (!option) {
+        button_group->setEnabled(false);
+        return;
+    }
+    button_group->setEnabled(true);
+    vChoice *choice = nullptr;
+    const QString stored = storedValue(option->keyword());
+    if (!stored.isEmpty())
+        choice = option->findChoice(stored);
+    if (!choice)
+        choice = option->defaultChoice();
+    if (!choice) {
+        button_group->setEnabled(false);
+        return;
+    }
+    button_group->selectButtonByName(choice->text());
 }
-void Tab::updateLabels() {
-    
+
+void Tab::loadCheckBoxButton(VelCheckBoxButton *checkbox_button, vOption *option)
+{
+    if (!option)
+        return;
+    vChoice *choice = nullptr;
+    const QString stored = storedValue(option->keyword());
+    if (!stored.isEmpty())
+        choice = option->findChoice(stored);
+    if (!choice)
+        choice = option->defaultChoice();
+    checkbox_button->setChecked(choice && choice->keyword() == kTrue);
 }
-void Tab::loadCheckBox(QCheckBox *, vOption *) {
-    
+
+void Tab::updateLabels()
+{
+    if (!currentOptionSet)
+        return;
+    for (auto it = iconLabels.constBegin(); it != iconLabels.constEnd(); ++it)
+        if (it.value())
+            it.value()->setEnabled(currentOptionSet->findOption(it.key()) != nullptr);
+    for (auto it = labels.constBegin(); it != labels.constEnd(); ++it) {
+        QWidget *widget = it.value();
+        if (!widget)
+            continue;
+        vOption *option = currentOptionSet->findOption(it.key());
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            if (option) {
+                label->setText(option->text() + QStringLiteral(":"));
+                label->setEnabled(true);
+            } else {
+                label->setEnabled(false);
+            }
+        } else if (auto *box = qobject_cast<QCheckBox *>(widget)) {
+            if (option) {
+                box->setText(option->text());
+                box->setEnabled(true);
+            } else {
+                box->setChecked(false);
+                box->setEnabled(false);
+            }
+        }
+    }
 }
-void Tab::loadButtonGroup(VelButtonGroup *, vOption *) {
-    
+
+void Tab::reload()
+{
+    blockAllSignals(true);
+    setTabName();
+    constraintMarks->clear();
+    addCustomConstraints();
+    clearConstraintMarks();
+    updateLabels();
+    loadValues();
+    markAllOptions();
+    postReloadHook();
+    enableOptions();
+    blockAllSignals(false);
 }
-void Tab::loadCheckBoxButton(VelCheckBoxButton *, vOption *) {
-    
+
+// ---------------------------------------------------------------------------
+// Recording choices
+
+void Tab::markOption(bool value)
+{
+    markOptionForWidget(value ? 1 : 0, qobject_cast<QWidget *>(sender()));
 }
-QString Tab::sliderText(const QString &, int) {
-    return QString();
+
+void Tab::markOption(int value)
+{
+    markOptionForWidget(value, qobject_cast<QWidget *>(sender()));
 }
-void Tab::markOption(bool) {
-    
+
+void Tab::markOptionForWidget(int value, QWidget *sender)
+{
+    if (!sender || !currentOptionSet)
+        return;
+    const QString keyword = controls.key(sender);
+    if (keyword.isEmpty())
+        return;
+    vOption *option = currentOptionSet->findOption(keyword);
+    if (!option)
+        return;
+
+    vChoice *choice = nullptr;
+    const QByteArray className = sender->metaObject()->className();
+    if (className == "VelCheckBoxButton") {
+        auto *button = static_cast<VelCheckBoxButton *>(sender);
+        choice = option->findChoice(button->isChecked() ? kTrue : kFalse);
+    } else if (className == "QCheckBox" || className == "QRadioButton") {
+        choice = twoStateChoice(option, value != 0);
+    } else if (className == "ComboBoxEx") {
+        choice = option->findChoiceByText(static_cast<ComboBoxEx *>(sender)->currentText());
+    } else if (className == "QSlider") {
+        choice = option->findChoiceByText(sliderText(keyword, value));
+    } else if (className == "VelButtonGroup") {
+        choice = option->findChoiceByText(static_cast<VelButtonGroup *>(sender)->checkedButtonName());
+    }
+    if (!choice)
+        choice = option->defaultChoice();
+    option->setCurrentChoice(choice);
 }
-void Tab::markOption(int) {
-    
+
+void Tab::markAllOptions()
+{
+    for (QWidget *control : qAsConst(controls)) {
+        if (!control)
+            continue;
+        if (auto *combo = qobject_cast<ComboBoxEx *>(control))
+            markOptionForWidget(combo->currentIndex(), control);
+        if (auto *box = qobject_cast<QCheckBox *>(control))
+            markOptionForWidget(box->isChecked() ? 1 : 0, control);
+        if (auto *slider = qobject_cast<QSlider *>(control))
+            markOptionForWidget(slider->value(), control);
+        if (qobject_cast<VelButtonGroup *>(control))
+            markOptionForWidget(0, control);
+        if (auto *button = qobject_cast<VelCheckBoxButton *>(control))
+            markOptionForWidget(button->isChecked() ? 1 : 0, control);
+        if (auto *radio = qobject_cast<QRadioButton *>(control))
+            markOptionForWidget(radio->isChecked() ? 1 : 0, control);
+    }
+    for (VelCheckBoxButton *section : qAsConst(sectionButtons))
+        CheckBoxMarkConstraintsWithSender(section);
 }
-bool Tab::enableOptions() {
-    return false;
+
+void Tab::CheckBoxMarkConstraints()
+{
+    CheckBoxMarkConstraintsWithSender(qobject_cast<VelCheckBoxButton *>(sender()));
 }
-bool Tab::enableOptionsForComboBox(ComboBoxEx *, vOption *) {
-    return false;
+
+void Tab::CheckBoxMarkConstraintsWithSender(VelCheckBoxButton *check_button)
+{
+    if (!check_button)
+        return;
+    const QList<QWidget *> dependents = check_button->dependents();
+    const QList<QString> offValues = check_button->dependentValues();
+    for (int i = 0; i < dependents.size(); ++i) {
+        auto *combo = qobject_cast<ComboBoxEx *>(dependents.at(i));
+        if (!combo)
+            continue;
+        if (check_button->isChecked()) {
+            markOptionForWidget(combo->currentIndex(), combo);
+            continue;
+        }
+        if (!currentOptionSet)
+            continue;
+        const QString keyword = controls.key(combo);
+        vOption *option = keyword.isEmpty() ? nullptr : currentOptionSet->findOption(keyword);
+        if (!option)
+            continue;
+        if (vChoice *off = option->findChoiceByText(offValues.value(i)))
+            option->setCurrentChoice(off);
+    }
 }
-bool Tab::enableOptionsForCheckBox(QCheckBox *, vOption *) {
-    return false;
+
+// ---------------------------------------------------------------------------
+// Collecting
+
+QHash<QString, QString> Tab::collectOptions()
+{
+    optionValues.clear();
+    if (!currentOptionSet)
+        return optionValues;
+    for (auto it = controls.constBegin(); it != controls.constEnd(); ++it) {
+        vOption *option = currentOptionSet->findOption(it.key());
+        if (!option || !it.value())
+            continue;
+        const QString value = widgetValue(it.value(), option);
+        if (!value.isEmpty())
+            optionValues.insert(it.key(), value);
+    }
+    for (VelCheckBoxButton *section : qAsConst(sectionButtons)) {
+        if (!section || section->isChecked())
+            continue;
+        const QList<QWidget *> dependents = section->dependents();
+        const QList<QString> offValues = section->dependentValues();
+        for (int i = 0; i < dependents.size(); ++i) {
+            const QString keyword = controls.key(dependents.at(i), kNotInHash);
+            if (keyword == kNotInHash)
+                continue;
+            const QString offValue = offValues.value(i);
+            if (offValue == kNoDefault)
+                continue;
+            vOption *option = currentOptionSet->findOption(keyword);
+            if (!option)
+                continue;
+            // The off state is the choice shown as the off value; a value
+            // naming a choice keyword is accepted too. Without either, the
+            // option is left out rather than sent with an "on" choice.
+            vChoice *off = option->findChoiceByText(offValue);
+            if (!off)
+                off = option->findChoice(offValue);
+            if (off)
+                optionValues.insert(keyword, off->keyword());
+            else
+                optionValues.remove(keyword);
+        }
+    }
+    return optionValues;
 }
-bool Tab::enableOptionsForCheckBoxButton(VelCheckBoxButton *, vOption *) {
-    return false;
+
+// ---------------------------------------------------------------------------
+// Enabling by constraints
+
+bool Tab::enableOptions()
+{
+    bool changed = false;
+    if (!currentOptionSet)
+        return changed;
+    for (auto it = controls.constBegin(); it != controls.constEnd(); ++it) {
+        QWidget *control = it.value();
+        vOption *option = currentOptionSet->findOption(it.key());
+        if (!option || !control)
+            continue;
+        if (auto *combo = qobject_cast<ComboBoxEx *>(control))
+            changed |= enableOptionsForComboBox(combo, option);
+        else if (auto *box = qobject_cast<QCheckBox *>(control))
+            changed |= enableOptionsForCheckBox(box, option);
+        else if (auto *button = qobject_cast<VelCheckBoxButton *>(control))
+            changed |= enableOptionsForCheckBoxButton(button, option);
+        else if (auto *group = qobject_cast<VelButtonGroup *>(control))
+            changed |= enableOptionsForButtonGroup(group, option);
+    }
+    return changed;
 }
-bool Tab::enableOptionsForButtonGroup(VelButtonGroup *, vOption *) {
-    return false;
+
+void Tab::setComboItemDisabled(int index, QComboBox *combo, bool disabled)
+{
+    auto *model = qobject_cast<QStandardItemModel *>(combo->model());
+    if (!model)
+        return;
+    QStandardItem *item = model->item(index, 0);
+    if (!item)
+        return;
+    if (disabled) {
+        item->setFlags(item->flags() & ~(Qt::ItemIsSelectable | Qt::ItemIsEnabled));
+        item->setData(combo->palette().color(QPalette::Disabled, QPalette::Text), Qt::ForegroundRole);
+    } else {
+        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+        item->setData(QVariant(), Qt::ForegroundRole);
+    }
 }
-void Tab::CheckBoxMarkConstraints() {
-    
+
+bool Tab::enableOptionsForComboBox(ComboBoxEx *combo_box, vOption *option)
+{
+    if (!combo_box || !option || !combo_box->isEnabled())
+        return false;
+    bool currentBlocked = false;
+    int firstFree = -1;
+    const QList<vChoice *> choices = option->choices();
+    for (vChoice *choice : choices) {
+        const int index = findItemByText(combo_box, choice->text());
+        if (index < 0)
+            continue;
+        const bool blocked = choice->hasConstraints();
+        if (index == combo_box->currentIndex() && blocked)
+            currentBlocked = true;
+        else if (!blocked && firstFree < 0)
+            firstFree = index;
+        setComboItemDisabled(index, combo_box, blocked);
+    }
+    if (!currentBlocked)
+        return false;
+    const QSignalBlocker blocker(combo_box);
+    if (firstFree < 0) {
+        combo_box->setCurrentIndex(0);
+        return false;
+    }
+    combo_box->setCurrentIndex(firstFree);
+    markOptionForWidget(firstFree, combo_box);
+    return true;
 }
-void Tab::CheckBoxMarkConstraintsWithSender(VelCheckBoxButton *) {
-    
+
+bool Tab::enableOptionsForCheckBox(QCheckBox *check_box, vOption *option)
+{
+    vChoice *unchecked = twoStateChoice(option, false);
+    vChoice *checked = twoStateChoice(option, true);
+    if (!check_box || !unchecked || !checked)
+        return false;
+    // The box's own change is recorded here; its signals stay quiet so that
+    // the running constraint pass is not entered again from inside.
+    if (checked->hasConstraints()) {
+        const bool wasChecked = check_box->isChecked();
+        if (wasChecked)
+            markOptionForWidget(0, check_box);
+        const QSignalBlocker blocker(check_box);
+        check_box->setEnabled(false);
+        check_box->setChecked(false);
+        return wasChecked;
+    }
+    if (!unchecked->hasConstraints()) {
+        check_box->setEnabled(true);
+        return false;
+    }
+    const bool wasUnchecked = !check_box->isChecked();
+    if (wasUnchecked)
+        markOptionForWidget(1, check_box);
+    const QSignalBlocker blocker(check_box);
+    check_box->setChecked(true);
+    check_box->setEnabled(false);
+    return wasUnchecked;
 }
-void Tab::connectSignals() {
-    
+
+bool Tab::enableOptionsForCheckBoxButton(VelCheckBoxButton *checkbox_button, vOption *option)
+{
+    if (!checkbox_button || !option)
+        return false;
+    vChoice *on = option->findChoice(kTrue);
+    vChoice *off = option->findChoice(kFalse);
+    if (!on || !off)
+        return false;
+    if (on->hasConstraints()) {
+        const bool wasChecked = checkbox_button->isChecked();
+        const QSignalBlocker blocker(checkbox_button);
+        checkbox_button->setChecked(false);
+        if (wasChecked)
+            markOptionForWidget(0, checkbox_button);
+        checkbox_button->setEnabled(false);
+        return wasChecked;
+    }
+    if (!off->hasConstraints()) {
+        checkbox_button->setEnabled(true);
+        return false;
+    }
+    const bool wasUnchecked = !checkbox_button->isChecked();
+    const QSignalBlocker blocker(checkbox_button);
+    checkbox_button->setChecked(true);
+    if (wasUnchecked)
+        markOptionForWidget(1, checkbox_button);
+    checkbox_button->setEnabled(false);
+    return wasUnchecked;
 }
-void Tab::connectIfComboBox(QWidget *) {
-    
+
+bool Tab::enableOptionsForButtonGroup(VelButtonGroup *button_group, vOption *option)
+{
+    if (!button_group || !option)
+        return false;
+    const QStringList names = button_group->buttonNames();
+    button_group->setEnabled(true);
+    int blockedCount = 0;
+    int firstFree = -1;
+    bool mustMove = false;
+    for (int i = 0; i < names.size(); ++i) {
+        vChoice *choice = option->findChoiceByText(names.at(i));
+        if (!choice)
+            continue;
+        const bool blocked = choice->hasConstraints();
+        button_group->enableButton(i, !blocked);
+        if (blocked)
+            ++blockedCount;
+        else if (firstFree < 0)
+            firstFree = i;
+        if (blocked && choice == option->currentChoice())
+            mustMove = true;
+    }
+    if (mustMove) {
+        if (firstFree < 0) {
+            option->setCurrentChoice(nullptr);
+        } else {
+            option->setCurrentChoice(option->findChoiceByText(names.at(firstFree)));
+            button_group->setButton(firstFree);
+        }
+    }
+    const int n = option->choiceCount();
+    if (n > 0 && blockedCount == n) {
+        button_group->setEnabled(false);
+        button_group->updateLabelColor(true);
+        option->setCurrentChoice(option->choices().first());
+        button_group->setButton(0);
+    } else if (n > 0 && blockedCount == n - 1) {
+        button_group->setEnabled(false);
+        button_group->updateLabelColor(true);
+    } else {
+        button_group->setEnabled(true);
+    }
+    return mustMove;
 }
-void Tab::connectIfCheckBox(QWidget *) {
-    
+
+// ---------------------------------------------------------------------------
+// Marks
+
+void Tab::clearConstraintMarks()
+{
+    for (QWidget *widget : qAsConst(labels)) {
+        if (!widget)
+            continue;
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            QString text = label->text();
+            label->setText(text.remove(errorMarkTrimmed));
+        } else if (auto *box = qobject_cast<QCheckBox *>(widget)) {
+            box->setIcon(QIcon());
+            QString text = box->text();
+            box->setText(text.remove(errorMarkTrimmed));
+        } else if (auto *group = qobject_cast<VelButtonGroup *>(widget)) {
+            group->markLabel(false);
+        }
+    }
 }
-void Tab::connectIfSlider(QWidget *) {
-    
+
+void Tab::markCustomConstraints()
+{
+    for (auto it = constraintMarks->constBegin(); it != constraintMarks->constEnd(); ++it) {
+        constrained = true;
+        QWidget *widget = it.value();
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            QString text = label->text();
+            text.remove(errorMarkTrimmed);
+            label->setTextFormat(Qt::RichText);
+            label->setText(text + errorMark);
+        } else if (auto *box = qobject_cast<QCheckBox *>(widget)) {
+            box->setIcon(QIcon(QPixmap(QStringLiteral(":/icons/error"))));
+        } else if (auto *group = qobject_cast<VelButtonGroup *>(widget)) {
+            group->markLabel(true);
+        }
+    }
 }
-void Tab::connectIfButtonGroup(QWidget *) {
-    
+
+void Tab::setErrorMark(QWidget *widget, const QString &tooltip, bool on)
+{
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        QString text = label->text();
+        text.remove(errorMark);
+        if (on) {
+            label->setTextFormat(Qt::RichText);
+            label->setText(text + errorMark);
+            label->setToolTip(tooltip);
+            label->setStyleSheet(errorTooltipStyle);
+        } else {
+            label->setText(text);
+            label->setToolTip(QString());
+        }
+    } else if (auto *group = qobject_cast<VelButtonGroup *>(widget)) {
+        if (on)
+            group->showErrorTooltip(tooltip);
+        else
+            group->clearError();
+    }
 }
-void Tab::connectToDialog(QObject *, const char *) {
-    
-}
-QString Tab::storedValue(const QString &) {
-    return QString();
+
+void Tab::markConstraintLabel(const QString &keyword)
+{
+    if (auto *label = qobject_cast<QLabel *>(labels.value(keyword))) {
+        QString text = label->text();
+        text.remove(errorMarkTrimmed);
+        label->setTextFormat(Qt::RichText);
+        label->setText(text + errorMark);
+        return;
+    }
+    if (auto *box = qobject_cast<QCheckBox *>(controls.value(keyword))) {
+        box->setIcon(QIcon(QPixmap(QStringLiteral(":/icons/error"))));
+        if (keyword != QLatin1String("Cadj"))
+            constrained = true;
+        return;
+    }
+    QWidget *widget = labels.value(keyword);
+    if (!qobject_cast<VelButtonGroup *>(widget))
+        widget = controls.value(keyword);
+    if (auto *group = qobject_cast<VelButtonGroup *>(widget))
+        group->markLabel(true);
 }
