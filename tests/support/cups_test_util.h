@@ -1,0 +1,93 @@
+#pragma once
+
+// Helpers for tests that use the private CUPS server of the test run (tests
+// added with the CUPS flag; CUPS_SERVER names the server's socket).  Every
+// tool runs through QProcess with an argument list and inherits CUPS_SERVER.
+//
+//   const QString q = cupstest::uniqueQueueName("MyTest");
+//   QVERIFY(cupstest::addQueue(q, QStringLiteral(ORDOVAN_TEST_DATA "/my.ppd")));
+//   ...
+//   cupstest::removeQueue(q);
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+namespace cupstest {
+
+// Runs program with args; true when it started and exited with status 0.
+// The combined output is stored in *output when given.
+inline bool runTool(const QString &program, const QStringList &args, QString *output = nullptr,
+                    int timeoutMs = 30000)
+{
+    QProcess p;
+    p.setProgram(program);
+    p.setArguments(args);
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start();
+    if (!p.waitForStarted(timeoutMs))
+        return false;
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished(1000);
+        return false;
+    }
+    const QString text = QString::fromUtf8(p.readAll());
+    if (output)
+        *output = text;
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        qWarning("%s %s failed: %s", qPrintable(program), qPrintable(args.join(QLatin1Char(' '))),
+                 qPrintable(text));
+        return false;
+    }
+    return true;
+}
+
+// True when CUPS_SERVER names the private server's socket.
+inline bool usingPrivateServer()
+{
+    return QString::fromLocal8Bit(qgetenv("CUPS_SERVER")).startsWith(QLatin1Char('/'));
+}
+
+// A queue name unique to this test process: prefix + pid + counter.
+inline QString uniqueQueueName(const QString &prefix)
+{
+    static int counter = 0;
+    return QStringLiteral("%1_%2_%3").arg(prefix).arg(QCoreApplication::applicationPid()).arg(++counter);
+}
+
+// Adds an enabled, accepting queue from the PPD at ppdPath.
+inline bool addQueue(const QString &name, const QString &ppdPath,
+                     const QString &deviceUri = QStringLiteral("file:///dev/null"))
+{
+    if (!usingPrivateServer())
+        return false;
+    return runTool(QStringLiteral("lpadmin"),
+                   {QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"), deviceUri,
+                    QStringLiteral("-P"), ppdPath});
+}
+
+inline bool removeQueue(const QString &name)
+{
+    if (!usingPrivateServer())
+        return false;
+    return runTool(QStringLiteral("lpadmin"), {QStringLiteral("-x"), name});
+}
+
+inline bool disableQueue(const QString &name)
+{
+    return usingPrivateServer() && runTool(QStringLiteral("cupsdisable"), {name});
+}
+
+inline bool enableQueue(const QString &name)
+{
+    return usingPrivateServer() && runTool(QStringLiteral("cupsenable"), {name});
+}
+
+// The baseline queues the fixture adds: one ready, one disabled.
+inline QString baseQueue() { return QStringLiteral("OrdovanBase"); }
+inline QString pausedQueue() { return QStringLiteral("OrdovanPaused"); }
+
+} // namespace cupstest

@@ -1,0 +1,30 @@
+#!/bin/sh
+# Runs a test command as the unprivileged test user "ordovantest" when run as
+# root (the program refuses root, and lpoptions run by root writes the
+# server-wide file); otherwise as the current user.  Either way the command
+# gets a fresh temporary HOME, runtime and temp directory, removed afterwards;
+# the rest of the environment (QT_QPA_PLATFORM, CUPS_SERVER, ...) is kept.
+#   run-unprivileged.sh <command> [arguments...]
+user=ordovantest
+home=$(mktemp -d /tmp/ordovan-home.XXXXXX) || exit 1
+mkdir -p "$home/runtime" "$home/tmp"
+chmod 700 "$home" "$home/runtime"
+unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME XDG_STATE_HOME
+export HOME="$home" XDG_RUNTIME_DIR="$home/runtime" TMPDIR="$home/tmp"
+
+if [ "$(id -u)" -eq 0 ]; then
+  if ! getent passwd "$user" >/dev/null; then
+    echo "run-unprivileged: test user $user missing (testuser fixture not run?)" >&2
+    rm -rf "$home"
+    exit 1
+  fi
+  chown -R "$user:" "$home"
+  USER=$user LOGNAME=$user setpriv --reuid="$user" --regid="$user" --init-groups -- "$@"
+  rc=$?
+else
+  export USER="${USER:-$(id -un)}" LOGNAME="${LOGNAME:-$(id -un)}"
+  "$@"
+  rc=$?
+fi
+rm -rf "$home"
+exit $rc
