@@ -1,0 +1,58 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="en">
+<context>
+    <name>PrinterTab</name>
+    <message>
+        <source>Printer</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Printers</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Installed options</source>
+        <translation>Installed options</translation>
+    </message>
+    <message>
+        <source>Root access is required to make changes to installable options</source>
+        <translation>Root access is required to make changes to installable options</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Idle</source>
+        <translation>Idle</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Printing</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpstat failed.</source>
+        <translation>Error: Printer does not exist or lpstat failed.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+</context>
+</TS>

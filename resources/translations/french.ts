@@ -1,0 +1,58 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en">
+<context>
+    <name>PrinterTab</name>
+    <message>
+        <source>Printer</source>
+        <translation>Imprimante</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Imprimantes</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Installed options</source>
+        <translation>Options Installée</translation>
+    </message>
+    <message>
+        <source>Root access is required to make changes to installable options</source>
+        <translation>L'accès racine est nécessaire pour apporter des modifications aux options enregistrées.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Idle</source>
+        <translation>Inactif</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Impression</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpstat failed.</source>
+        <translation>Erreur : imprimante inexistante ou échec de lpstat.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Inactif</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Actif</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,58 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>PrinterTab</name>
+    <message>
+        <source>Printer</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Installed options</source>
+        <translation>Installierte Optionen</translation>
+    </message>
+    <message>
+        <source>Root access is required to make changes to installable options</source>
+        <translation>Root-Zugriff wird benötigt, um Änderungen an installierten Optionen vorzunehmen.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Idle</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpstat failed.</source>
+        <translation>Fehler: Drucker existiert nicht oder lpstat-Fehler.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>An</translation>
+    </message>
+</context>
+</TS>

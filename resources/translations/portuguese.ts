@@ -1,0 +1,58 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>PrinterTab</name>
+    <message>
+        <source>Printer</source>
+        <translation>Impressora</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Impressoras</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Installed options</source>
+        <translation>Opções Instalada</translation>
+    </message>
+    <message>
+        <source>Root access is required to make changes to installable options</source>
+        <translation>É necessário o acesso à raiz para efetuar alterações às opções instaladas.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Idle</source>
+        <translation>Ocioso</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausado</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Imprimindo</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpstat failed.</source>
+        <translation>Erro: Impressora não existe ou ocorreu falha no lpstat.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

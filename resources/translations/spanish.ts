@@ -1,0 +1,58 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en">
+<context>
+    <name>PrinterTab</name>
+    <message>
+        <source>Printer</source>
+        <translation>Impresora</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Impresoras</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Installed options</source>
+        <translation>Opciones Instalada</translation>
+    </message>
+    <message>
+        <source>Root access is required to make changes to installable options</source>
+        <translation>Se requiere acceso al directorio raíz para hacer cambios a las opciones instaladas.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Idle</source>
+        <translation>Inactivo</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Imprimiendo</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpstat failed.</source>
+        <translation>Error: la impresora no existe o falló lpstat.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,402 @@
+#include "app/vel_dialog.h"
+
+#include <QColor>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSpacerItem>
+#include <QTabBar>
+
+#include <cups/cups.h>
+#include <cstdlib>
+#include <unistd.h>
+
+#include "app/program_state.h"
+#include "app/settings_files.h"
+#include "model/option_model.h"
+#include "profiles/about_dialog.h"
+#include "profiles/help_dialog.h"
+#include "profiles/profile_dialog.h"
+#include "profiles/profile_save_dialog.h"
+#include "profiles/tab_list_ref.h"
+#include "tabs/booklet_tab.h"
+#include "tabs/finishing_tab.h"
+#include "tabs/general_tab.h"
+#include "tabs/imaging_tab.h"
+#include "tabs/job_tab.h"
+#include "tabs/pqx_tab.h"
+#include "tabs/publishing_tab.h"
+#include "tabs/watermark_tab.h"
+#include "ui/option_widgets.h"
+#include "ui/printer_tab.h"
+#include "ui/vel_tab_widget.h"
+
+namespace {
+
+const char kTabBarStyle[] =
+    "QTabBar::tab {    background-color: #A9A9A9;   color: rgba(0,0,0, 1);   width: 180px;   height: 49px;   "
+    "padding: 0px;   border: 0px;   margin: 0px;} QTabBar::icon{   margin-top: 10px;   margin-bottom: 10px;   "
+    "margin-left: 7px;   margin-right: 7px;}QTabBar::tab:selected{   background-color: rgba(10,155,205,1);   "
+    "color: rgba(255,255,255, 1);}QTabBar::tab:disabled{   width: 0;    height: 0;   margin: 0;   padding: 0;   "
+    "border: none;}QTabBar::scroller {   width: 0px;   padding: 0px;   border: 0px;   margin: 0px;}";
+
+const char kTabWidgetStyle[] =
+    "QTabWidget::tab-bar {   left: -7px;   border: 0px;   padding: 0px;   margin: 0px;}QTabWidget::pane{   "
+    "position: absolute;   left: -7px; ;}";
+
+bool isInserterTray(const QString &text)
+{
+    return text == QLatin1String("Inserter tray 1") || text == QLatin1String("Inserter tray 2");
+}
+
+} // namespace
+
+VelDialog::VelDialog(QWidget *parent)
+    : QDialog(parent)
+{
+    userDir = defaultUserDir();
+    if (geteuid() == 0) {
+        refuseRoot();
+        return;
+    }
+
+    setFixedSize(800, 735);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+
+    auto *grid = new QGridLayout(this);
+    setLayout(grid);
+    QPalette background = palette();
+    background.setBrush(QPalette::Window, QBrush(QPixmap(QStringLiteral(":/icons/background"))));
+    setPalette(background);
+
+    switchingPrinter = false;
+    buildTabs();
+    buildButtons();
+    layOut();
+    setWindowTitle(tr("Ordovan"));
+    styleTabBar();
+    buttonBox->button(QDialogButtonBox::Ok)->clearFocus();
+    constraintPasses = 0;
+}
+
+VelDialog::~VelDialog()
+{
+    delete tabListRef;
+}
+
+void VelDialog::refuseRoot()
+{
+    QMessageBox box;
+    box.setWindowTitle(tr("Ordovan"));
+    box.setText(tr("Please do not run %1 as root.").arg(tr("Ordovan")));
+    box.exec();
+    std::exit(0);
+}
+
+void VelDialog::buildTabs()
+{
+    printerTab = new PrinterTab(this);
+    generalTab = new GeneralTab(this);
+    bookletTab = new BookletTab(this);
+    finishingTab = new FinishingTab(this);
+    imagingTab = new ImagingTab(this);
+    publishingTab = new PublishingTab(this);
+    jobTab = new JobTab(this);
+    watermarkTab = new WatermarkTab(this);
+    pqxTab = new PQXTab(this);
+    aboutDialog = new AboutDialog(this);
+    helpDialog = new HelpDialog(this);
+    tabs << printerTab << generalTab << bookletTab << finishingTab << imagingTab << publishingTab << jobTab
+         << watermarkTab << pqxTab;
+    tabListRef = new TabListRef;
+    tabListRef->tabs = &tabs;
+}
+
+void VelDialog::buildButtons()
+{
+    saveAsButton = new QPushButton(tr("Save As..."), this);
+    saveAsButton->setFocusPolicy(Qt::NoFocus);
+    saveAsButton->setEnabled(false);
+    saveAsButton->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
+
+    profilesButton = new QPushButton(tr("Profiles") + QStringLiteral("..."), this);
+    profilesButton->setFocusPolicy(Qt::NoFocus);
+    profilesButton->setEnabled(false);
+
+    profileDialog = new ProfileDialog(this, tabListRef);
+    profileSaveDialog = new ProfileSaveDialog(this, tabListRef);
+    connect(profilesButton, SIGNAL(clicked()), profileDialog, SLOT(fillProfileTable()));
+    connect(profilesButton, SIGNAL(clicked()), profileDialog, SLOT(show()));
+    connect(saveAsButton, SIGNAL(clicked()), profileSaveDialog, SLOT(show()));
+
+    tabWidget = new VelTabWidget(nullptr);
+    tabWidget->setTabPosition(QTabWidget::West);
+    tabWidget->setIconSize(QSize(30, 30));
+    for (Tab *tab : qAsConst(tabs)) {
+        tabWidget->addTab(tab, tab->tabIcon(), tab->getTabName());
+        updateTabEnabled(tab);
+    }
+
+    buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
+    buttonBox->setFocusPolicy(Qt::NoFocus);
+    buttonBox->button(QDialogButtonBox::Ok)->setEnabled(false);
+    buttonBox->button(QDialogButtonBox::Apply)->setEnabled(false);
+    connect(buttonBox, SIGNAL(accepted()), this, SLOT(accept()));
+    connect(buttonBox->button(QDialogButtonBox::Apply), SIGNAL(clicked()), this, SLOT(slotButtonApply()));
+    connect(buttonBox, SIGNAL(rejected()), this, SLOT(reject()));
+    for (QDialogButtonBox::StandardButton which :
+         {QDialogButtonBox::Ok, QDialogButtonBox::Apply, QDialogButtonBox::Cancel}) {
+        QPushButton *button = buttonBox->button(which);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+
+    helpButton = new QPushButton(QStringLiteral("?"), this);
+    helpButton->setFixedWidth(32);
+    helpButton->setFocusPolicy(Qt::NoFocus);
+    connect(tabWidget, SIGNAL(currentChanged(int)), this, SLOT(tabSelected()));
+    connect(helpButton, SIGNAL(clicked()), helpDialog, SLOT(exec()));
+
+    aboutButton = new QPushButton(tr("About"), this);
+    aboutButton->setFixedWidth(100);
+    aboutButton->setFocusPolicy(Qt::NoFocus);
+    setStyleSheet(QStringLiteral("ComboBoxEx { padding-left: 4px } "));
+    connect(aboutButton, SIGNAL(clicked()), aboutDialog, SLOT(exec()));
+}
+
+void VelDialog::layOut()
+{
+    auto *grid = static_cast<QGridLayout *>(layout());
+    grid->addWidget(tabWidget, 1, 1, 1, 8);
+    grid->addWidget(saveAsButton, 2, 6, 1, 2, Qt::AlignRight);
+    grid->addWidget(profilesButton, 2, 8, 1, 1);
+    grid->addItem(new QSpacerItem(1, 50, QSizePolicy::Expanding, QSizePolicy::Minimum), 4, 1, 1, 3);
+    grid->addWidget(aboutButton, 4, 1, 1, 1, Qt::AlignBottom);
+    grid->addWidget(helpButton, 4, 2, 1, 1, Qt::AlignBottom | Qt::AlignHCenter);
+    grid->addWidget(buttonBox, 4, 4, 1, 6, Qt::AlignBottom | Qt::AlignRight);
+    grid->setSizeConstraint(QLayout::SetNoConstraint);
+}
+
+void VelDialog::styleTabBar()
+{
+    QTabBar *bar = tabWidget->tabBar();
+    bar->setIconSize(QSize(28, 28));
+    QPalette tabPalette = tabWidget->palette();
+    QColor pane(245, 245, 245);
+    pane.setAlpha(229);
+    tabPalette.setBrush(QPalette::Window, QBrush(pane));
+    tabWidget->setPalette(tabPalette);
+    bar->setStyleSheet(QLatin1String(kTabBarStyle));
+    tabWidget->setStyleSheet(QLatin1String(kTabWidgetStyle));
+}
+
+void VelDialog::updateTabEnabled(Tab *tab)
+{
+    const int index = tabWidget->indexOf(tab);
+    if (index >= 0)
+        tabWidget->setTabEnabled(index, tab->hasOptions());
+}
+
+void VelDialog::setAcceptButtonsEnabled(bool enabled)
+{
+    buttonBox->button(QDialogButtonBox::Ok)->setEnabled(enabled);
+    buttonBox->button(QDialogButtonBox::Apply)->setEnabled(enabled);
+}
+
+void VelDialog::setConstraints()
+{
+    if (!currentOptionSet)
+        return;
+
+    for (Tab *tab : qAsConst(tabs))
+        tab->setConstrained(false);
+
+    bool changed = false;
+    for (Tab *tab : qAsConst(tabs))
+        changed |= tab->enableOptions();
+
+    for (int i = 0; i < tabs.size(); ++i) {
+        Tab *tab = tabs.at(i);
+        if (!tab->hasOptions())
+            continue;
+        tab->prepareConstraintMarks();
+        tab->clearConstraintMarks();
+        tabWidget->setTabIcon(i, tab->tabIcon());
+        tab->markCustomConstraints();
+        if (tab->isConstrained())
+            tabWidget->setTabIcon(i, tab->tabConstraintIcon());
+        tab->markAllOptions();
+    }
+
+    bool ok = true;
+    for (Tab *tab : qAsConst(tabs)) {
+        if (tab->isConstrained())
+            ok = false;
+    }
+    setAcceptButtonsEnabled(ok);
+    settingsValid = ok;
+    saveAsButton->setEnabled(ok);
+
+    if (changed) {
+        const int old = constraintPasses;
+        constraintPasses = old + 1;
+        if (old <= 9) {
+            setConstraints();
+            checkPrintersChanged();
+        } else {
+            constraintPasses = 0;
+            checkPrintersChanged();
+        }
+    } else {
+        constraintPasses = 0;
+        checkPrintersChanged();
+    }
+}
+
+QSet<QString> VelDialog::installedPrinters()
+{
+    QSet<QString> names;
+    cups_dest_t *dests = nullptr;
+    const int count = cupsGetDests(&dests);
+    for (int i = 0; i < count; ++i)
+        names.insert(QString::fromUtf8(dests[i].name));
+    cupsFreeDests(count, dests);
+    return names;
+}
+
+bool VelDialog::checkPrintersChanged()
+{
+    const QSet<QString> current = installedPrinters();
+    if (current == printerSet)
+        return false;
+
+    bool gone = true;
+    if (currentOptionSet) {
+        const QString queue = currentOptionSet->printerName();
+        gone = !printerSet.contains(queue) || !current.contains(queue);
+    }
+    printerTab->refreshPrinterList();
+    if (gone) {
+        unselectPrinters();
+        QMessageBox box;
+        box.setWindowTitle(tr("Error"));
+        box.setText(tr("It looks like your installed printers have changed.\nReloading list now."));
+        box.exec();
+    }
+    return true;
+}
+
+void VelDialog::printerChanged(int row, int collumn, int prevRow, int prevColumn)
+{
+    Q_UNUSED(collumn);
+    Q_UNUSED(prevColumn);
+    if (row == prevRow)
+        return;
+
+    saveAsButton->setEnabled(false);
+    profilesButton->setEnabled(false);
+    setAcceptButtonsEnabled(false);
+
+    if (!currentOptionSet) {
+        printerTab->clearConstraintMarks();
+        setWindowTitle(tr("Ordovan"));
+        checkPrintersChanged();
+        setAcceptButtonsEnabled(false);
+        return;
+    }
+
+    for (Tab *tab : qAsConst(tabs))
+        tab->retranslate();
+    setWindowTitle(tr("Ordovan") + QStringLiteral(" - ") + currentOptionSet->printerName());
+    for (Tab *tab : qAsConst(tabs))
+        updateTabEnabled(tab);
+
+    switchingPrinter = true;
+    profileChanged();
+    switchingPrinter = false;
+
+    if (currentOptionSet && !settingsFileExists(currentOptionSet->printerName()))
+        writeTolpoptions();
+
+    setConstraints();
+
+    // OK, Apply and "Save As..." stay as the constraint pass left them: a
+    // conflict that stands after the switch keeps them disabled.
+    profilesButton->setEnabled(currentOptionSet != nullptr);
+    const bool ok = currentOptionSet && settingsValid;
+    setAcceptButtonsEnabled(ok);
+    saveAsButton->setEnabled(ok);
+}
+
+void VelDialog::profileChanged()
+{
+    if (!currentOptionSet)
+        return;
+    currentOptionSet->resetConstraintState();
+    for (int i = 0; i < tabs.size(); ++i) {
+        Tab *tab = tabs.at(i);
+        const bool enabled = tabWidget->isTabEnabled(i);
+        if (tab == printerTab) {
+            if (switchingPrinter)
+                printerTab->reload();
+            else
+                printerTab->refreshOptionMarks();
+        } else if (enabled) {
+            tab->reload();
+        } else {
+            tab->resetCheckButtons();
+        }
+    }
+}
+
+void VelDialog::unselectPrinters()
+{
+    currentOptionSet = nullptr;
+    printerTab->clearPrinterSelection();
+    for (Tab *tab : qAsConst(tabs))
+        updateTabEnabled(tab);
+}
+
+void VelDialog::tabSelected()
+{
+    const int index = tabWidget->currentIndex();
+    if (index < 0 || index >= tabs.size())
+        return;
+    helpDialog->showTopic(tabs.at(index)->getTabName());
+}
+
+void VelDialog::toggleColorMode()
+{
+    auto *group = qobject_cast<VelButtonGroup *>(sender());
+    if (group && group == generalTab->colorModeGroup) {
+        const int index = generalTab->colorModeGroup->checkedIndex();
+        imagingTab->colorModeGroup->setButton(index);
+        imagingTab->clearDialogSettings();
+    } else if (group && group == imagingTab->colorModeGroup) {
+        generalTab->colorModeGroup->setButton(imagingTab->colorModeGroup->checkedIndex());
+    } else {
+        imagingTab->clearDialogSettings(1);
+    }
+}
+
+void VelDialog::togglePublishingFronAndBackLabel()
+{
+    if (!currentOptionSet || !currentOptionSet->findOption(QStringLiteral("BackCvrM")))
+        return;
+    if (!publishingTab->coverModeButton || !publishingTab->coverModeButton->isChecked())
+        return;
+    if (publishingTab->frontCoverSourceCombo->isEnabled())
+        publishingTab->frontPrintOntoLabel->setEnabled(!isInserterTray(publishingTab->frontCoverSourceCombo->currentText()));
+    if (publishingTab->backCoverSourceCombo->isEnabled())
+        publishingTab->backPrintOntoLabel->setEnabled(!isInserterTray(publishingTab->backCoverSourceCombo->currentText()));
+}
+
+void VelDialog::snapshotPrinterOptions()
+{
+    printerTab->snapshotInstalledOptions();
+}

@@ -1,0 +1,34 @@
+#include "profiles/tab_list_ref.h"
+
+#include <QLatin1String>
+
+#include "ui/tab.h"
+
+namespace {
+bool isPrinterTab(const Tab *tab)
+{
+    return QLatin1String(tab->metaObject()->className()) == QLatin1String("PrinterTab");
+}
+} // namespace
+
+QHash<QString, QString> collectTabOptions(const TabListRef &ref)
+{
+    QHash<QString, QString> result;
+    if (!ref.tabs)
+        return result;
+    for (Tab *tab : *ref.tabs) {
+        if (isPrinterTab(tab))
+            continue;
+        const QHash<QString, QString> options = tab->collectOptions();
+        for (auto it = options.constBegin(); it != options.constEnd(); ++it)
+            result.insert(it.key(), it.value());
+    }
+    for (Tab *tab : *ref.tabs) {
+        if (isPrinterTab(tab))
+            continue;
+        const QHash<QString, QString> extra = tab->extraOptions();
+        for (auto it = extra.constBegin(); it != extra.constEnd(); ++it)
+            result.insertMulti(it.key(), it.value());
+    }
+    return result;
+}

@@ -1,0 +1,21 @@
+// The Layout tab: booklet printing.
+// This version builds the tab's frame only: it reports no options, so the
+// main dialog keeps it disabled and hidden.
+#pragma once
+
+#include "ui/tab.h"
+
+class VelDialog;
+
+class BookletTab : public Tab
+{
+    Q_OBJECT
+public:
+    explicit BookletTab(VelDialog *dialog);
+
+    void setTabName() override;
+    void buildWidgets() override;
+    QIcon tabIcon() override;
+    QIcon tabConstraintIcon() override;
+    bool hasOptions() override;
+};

@@ -1,0 +1,21 @@
+// The Watermark tab: predefined and custom watermarks.
+// This version builds the tab's frame only: it reports no options, so the
+// main dialog keeps it disabled and hidden.
+#pragma once
+
+#include "ui/tab.h"
+
+class VelDialog;
+
+class WatermarkTab : public Tab
+{
+    Q_OBJECT
+public:
+    explicit WatermarkTab(VelDialog *dialog);
+
+    void setTabName() override;
+    void buildWidgets() override;
+    QIcon tabIcon() override;
+    QIcon tabConstraintIcon() override;
+    bool hasOptions() override;
+};
