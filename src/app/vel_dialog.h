@@ -82,7 +82,7 @@ public:
     bool switchingPrinter = false;
 
 public slots:
-    void writeTolpoptions();
+    bool writeTolpoptions();
     void setConstraints();
     void toggleColorMode();
     void togglePublishingFronAndBackLabel();

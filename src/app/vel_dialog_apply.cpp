@@ -3,17 +3,91 @@
 
 #include <QMessageBox>
 
-#include "app/program_state.h"
-#include "ui/printer_tab.h"
+#include <cups/cups.h>
+#include <cups/ppd.h>
+#include <unistd.h>
 
-void VelDialog::writeTolpoptions()
+#include "app/app_settings_sync.h"
+#include "app/apply_commands.h"
+#include "app/password_prompt.h"
+#include "app/program_state.h"
+#include "app/settings_files.h"
+#include "model/option_model.h"
+#include "profiles/tab_list_ref.h"
+#include "ui/printer_tab.h"
+#include "ui/vel_tab_widget.h"
+
+namespace {
+
+void showApplyError(const QString &text)
 {
+    QMessageBox box;
+    box.setWindowTitle(VelDialog::tr("Error"));
+    box.setText(text);
+    box.exec();
+}
+
+} // namespace
+
+bool VelDialog::writeTolpoptions()
+{
+    if (!currentOptionSet)
+        return false;
+    const QString queue = currentOptionSet->printerName();
+    const QString printerError = tr("Error: Printer does not exist or lpoptions failed.");
+    if (!installedPrinters().contains(queue)) {
+        showApplyError(printerError);
+        tabWidget->setCurrentIndex(0);
+        checkPrintersChanged();
+        return false;
+    }
+
+    const QHash<QString, QString> options = collectTabOptions(*tabListRef);
+    if (!writeSettingsFile(userDir + queue + QLatin1String(".cfg"), options, true)) {
+        showApplyError(tr("Error: The settings file could not be written."));
+        return false;
+    }
+
+    // The queue's description as CUPS has it now; without it nothing can be
+    // passed to lpoptions.
+    const QByteArray queueName = queue.toUtf8();
+    const char *ppdPath = cupsGetPPD(queueName.constData());
+    ppd_file_t *ppd = ppdPath ? ppdOpenFile(ppdPath) : nullptr;
+    bool applied = false;
+    if (ppd) {
+        applied = runLpoptions(lpoptionsArguments(ppd, queue, options));
+        ppdClose(ppd);
+    }
+    if (ppdPath)
+        unlink(ppdPath);
+
+    if (!applied) {
+        showApplyError(printerError);
+        tabWidget->setCurrentIndex(0);
+        checkPrintersChanged();
+        return false;
+    }
+    syncOtherApplications(options.value(QStringLiteral("PageSize")));
+    return true;
 }
 
 void VelDialog::slotButtonApply()
 {
     applyOk = true;
     printerTab->refreshPrinterList();
+    if (!currentOptionSet) {
+        QMessageBox box;
+        box.setText(tr("Select a printer."));
+        box.exec();
+        return;
+    }
+    if (printerTab->installedOptionsChanged()) {
+        applyInstalledOptionsAsRoot();
+        return;
+    }
+    // Success is confirmed only when the settings really were applied.
+    if (writeTolpoptions())
+        showSettingsApplied();
 }
 
 void VelDialog::accept()
@@ -27,16 +101,21 @@ void VelDialog::accept()
 
 void VelDialog::reject()
 {
+    if (!settingsSource.isEmpty() && currentOptionSet)
+        resyncSettingsFile(settingsSource);
     QDialog::reject();
 }
 
 void VelDialog::applyInstalledOptionsAsRoot()
 {
+    runPasswordPrompt(installedOptionsArgs(printerTab->collectOptions()));
 }
 
 void VelDialog::runPasswordPrompt(const QString &args)
 {
-    Q_UNUSED(args);
+    PasswordPrompt prompt(this, args);
+    prompt.setWindowTitle(tr("Password Prompt"));
+    prompt.exec();
 }
 
 void VelDialog::showSettingsApplied()
@@ -51,5 +130,7 @@ void VelDialog::showSettingsApplied()
 
 void VelDialog::syncOtherApplications(const QString &pageSize)
 {
-    Q_UNUSED(pageSize);
+    PrintSettingsSync sync;
+    sync.findSyncTargets();
+    sync.syncPrintSettings(pageSize);
 }

@@ -1,0 +1,174 @@
+#include "app/password_prompt.h"
+
+#include <QByteArray>
+#include <QDeadlineTimer>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+
+#include "app/program_state.h"
+#include "app/vel_dialog.h"
+#include "model/option_model.h"
+#include "ui/option_widgets.h"
+
+const char rootWriterProgram[] = "velPPDWrite_H";
+const char sudoMethodPrefix[] = "sudo -S -p \"\"";
+const char suMethodPrefix[] = "su -c";
+
+QStringList installedOptionItems(const QString &args)
+{
+    return args.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+QString shellQuote(const QString &word)
+{
+    QString quoted = word;
+    quoted.replace(QLatin1Char('\''), QLatin1String("'\\''"));
+    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}
+
+RootWriterCommand buildRootWriterCommand(const QString &prefix, const QString &queue, const QString &args)
+{
+    const QStringList items = installedOptionItems(args);
+    RootWriterCommand command;
+    if (prefix.contains(QLatin1String("sudo"))) {
+        // sudo reads the password from standard input (-S) with an empty
+        // prompt; "--" ends its options, so nothing after it is taken for one.
+        command.program = QStringLiteral("sudo");
+        command.arguments << QStringLiteral("-S") << QStringLiteral("-p") << QString() << QStringLiteral("--")
+                          << QString::fromLatin1(rootWriterProgram) << queue << items;
+    } else {
+        // su runs one command string through root's shell: every word in it
+        // is quoted, so no character of the queue or an option is special.
+        QStringList words;
+        words << QString::fromLatin1(rootWriterProgram) << shellQuote(queue);
+        for (const QString &item : items)
+            words << shellQuote(item);
+        command.program = QStringLiteral("su");
+        command.arguments << QStringLiteral("-c") << words.join(QLatin1Char(' '));
+    }
+    return command;
+}
+
+PasswordPrompt::PasswordPrompt(VelDialog *dialog, const QString &args)
+    : QDialog(nullptr)
+    , dialog(dialog)
+    , args(args)
+{
+    setWindowTitle(tr("Password Prompt"));
+    setWindowFlags(windowFlags() & ~(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
+                                     | Qt::WindowContextHelpButtonHint));
+    // OK on the main dialog closes it only after a successful root write.
+    if (dialog)
+        dialog->applyOk = false;
+
+    QLabel *label = new QLabel(tr("Please enter the root password."));
+
+    methodCombo = new ComboBoxEx();
+    methodCombo->addItem(QStringLiteral("sudo"));
+    methodCombo->addItem(QStringLiteral("su"));
+
+    QPushButton *okButton = new QPushButton(QStringLiteral("OK"));
+    connect(okButton, SIGNAL(clicked()), this, SLOT(okButtonSlot()));
+
+    passwordEdit = new QLineEdit();
+    passwordEdit->setEchoMode(QLineEdit::Password);
+    passwordEdit->setInputMethodHints(Qt::ImhHiddenText | Qt::ImhNoAutoUppercase | Qt::ImhNoPredictiveText);
+
+    QGridLayout *grid = new QGridLayout(this);
+    grid->addWidget(label, 1, 1, 1, 3, Qt::AlignCenter);
+    grid->addWidget(methodCombo, 2, 1, Qt::AlignRight);
+    grid->addWidget(passwordEdit, 2, 2, Qt::AlignLeft);
+    grid->addWidget(okButton, 3, 2, Qt::AlignRight);
+
+    passwordEdit->setFocus();
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void PasswordPrompt::okButtonSlot()
+{
+    const QString method = methodCombo->currentText();
+    const QString password = passwordEdit->text();
+    QString prefix;
+    if (method == QLatin1String("sudo"))
+        prefix = QString::fromLatin1(sudoMethodPrefix);
+    else if (method == QLatin1String("su"))
+        prefix = QString::fromLatin1(suMethodPrefix);
+
+    dropSudoCredentials();
+    const int status = runInstalledOptionsWriter(password, prefix, args);
+    if (status != 0) {
+        QMessageBox box;
+        box.setText(tr("Could not authorize."));
+        box.setWindowTitle(tr("Error"));
+        box.exec();
+    } else if (dialog) {
+        dialog->applyOk = true;
+        dialog->snapshotPrinterOptions();
+        if (dialog->writeTolpoptions())
+            dialog->showSettingsApplied();
+    }
+    dropSudoCredentials();
+    close();
+}
+
+void PasswordPrompt::reject()
+{
+    QDialog::reject();
+}
+
+void PasswordPrompt::dropSudoCredentials()
+{
+    QProcess sudo;
+    sudo.setProgram(QStringLiteral("sudo"));
+    sudo.setArguments(QStringList() << QStringLiteral("-k"));
+    sudo.setStandardInputFile(QProcess::nullDevice());
+    sudo.setStandardOutputFile(QProcess::nullDevice());
+    sudo.setStandardErrorFile(QProcess::nullDevice());
+    sudo.start();
+    if (sudo.waitForStarted(30000) && !sudo.waitForFinished(30000)) {
+        sudo.kill();
+        sudo.waitForFinished(1000);
+    }
+}
+
+int PasswordPrompt::runInstalledOptionsWriter(const QString &password, const QString &prefix, const QString &args)
+{
+    const QString queue = currentOptionSet ? currentOptionSet->printerName() : QString();
+    const RootWriterCommand command = buildRootWriterCommand(prefix, queue, args);
+
+    QProcess process;
+    process.setProgram(command.program);
+    process.setArguments(command.arguments);
+    // The writer's messages are read (and dropped) to the end, so a writer
+    // that says more than a few lines is never cut off by a closed pipe.
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QIODevice::ReadWrite);
+    if (!process.waitForStarted(30000))
+        return 1;
+
+    // The password reaches sudo or su only through standard input.
+    QByteArray secret = password.toUtf8();
+    secret.append('\n');
+    process.write(secret);
+    secret.fill('\0');
+    process.closeWriteChannel();
+
+    QDeadlineTimer deadline(writerTimeoutMs);
+    while (process.state() != QProcess::NotRunning) {
+        if (deadline.hasExpired()) {
+            process.kill();
+            process.waitForFinished(1000);
+            return 1;
+        }
+        process.waitForReadyRead(int(qMin<qint64>(deadline.remainingTime(), 1000)));
+        process.readAll();
+    }
+    process.readAll();
+    if (process.exitStatus() != QProcess::NormalExit)
+        return 1;
+    return process.exitCode();
+}

@@ -1,0 +1,63 @@
+// The root password prompt: asks for the root password and a method ("sudo"
+// or "su") and runs the root-side writer of installable options with it.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+class ComboBoxEx;
+class QLineEdit;
+class VelDialog;
+
+// One command to start: a program and its argument list (never a shell line).
+struct RootWriterCommand
+{
+    QString program;
+    QStringList arguments;
+};
+
+// Name of the root-side writer; sudo and su find it on root's search path.
+extern const char rootWriterProgram[];
+
+// Method prefixes: the "sudo" method reads the password from standard input
+// and prints an empty prompt; the "su" method runs one command string.
+extern const char sudoMethodPrefix[];
+extern const char suMethodPrefix[];
+
+// Splits the installed-options string ("key=value " per option) into items.
+QStringList installedOptionItems(const QString &args);
+
+// Quotes one word for a POSIX shell: the result is the word itself to the
+// shell, whatever characters it holds.
+QString shellQuote(const QString &word);
+
+// The command that runs the writer for queue with the installed options:
+// through sudo when prefix names sudo, otherwise through su.
+RootWriterCommand buildRootWriterCommand(const QString &prefix, const QString &queue, const QString &args);
+
+class PasswordPrompt : public QDialog
+{
+    Q_OBJECT
+public:
+    PasswordPrompt(VelDialog *dialog, const QString &args);
+
+    // Runs "sudo -k": sudo's cached credentials are dropped.
+    static void dropSudoCredentials();
+    // Starts the writer through the method of prefix, hands it the password
+    // on standard input, reads its output to the end and returns its exit
+    // status (1 when it could not run, was killed or timed out).
+    int runInstalledOptionsWriter(const QString &password, const QString &prefix, const QString &args);
+
+    QLineEdit *passwordEdit = nullptr;
+    ComboBoxEx *methodCombo = nullptr;
+    VelDialog *dialog = nullptr;
+    QString args;
+
+    // Upper bound of one run of the writer through sudo or su, in ms.
+    static const int writerTimeoutMs = 120000;
+
+public slots:
+    void okButtonSlot();
+    void reject() override;
+};
