@@ -1,0 +1,26 @@
+#!/bin/sh
+# Undoes rootwriter-setup.sh: the sudoers rule, the writer and its
+# configuration (only when they are the test's own) and the test user's
+# password.
+#   rootwriter-cleanup.sh <state dir>
+set -u
+state=$1
+user=ordovantest
+target=/usr/local/sbin/velPPDWrite_H
+conf=/etc/velmora/velPPDWrite_H.conf
+sudoers=/etc/sudoers.d/ordovan-test
+
+rm -f "$state/password" "$state/password.new"
+[ "$(id -u)" -eq 0 ] || exit 0
+rm -f "$sudoers"
+if [ -f "$target" ] && grep -q "usage: velPPDWrite_H QUEUE KEY=VALUE" "$target" 2>/dev/null; then
+  rm -f "$target"
+fi
+if [ -f "$conf" ] && grep -q '^# ordovan test server' "$conf" 2>/dev/null; then
+  rm -f "$conf"
+  rmdir "$(dirname "$conf")" 2>/dev/null
+fi
+if getent passwd "$user" >/dev/null; then
+  usermod -p '!' "$user" 2>/dev/null || passwd -l "$user" >/dev/null 2>&1
+fi
+exit 0

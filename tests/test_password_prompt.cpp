@@ -1,0 +1,325 @@
+// The root password prompt and the road to the root-side option writer:
+// argument lists, the password on standard input only, quoting for su, the
+// writer's output read to the end, and the real sudo with the project's
+// writer against the private CUPS server.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <cups/cups.h>
+#include <cups/ppd.h>
+#include <unistd.h>
+
+#include "app/password_prompt.h"
+#include "app/program_state.h"
+#include "model/option_model.h"
+#include "support/cups_test_util.h"
+#include "ui/option_widgets.h"
+
+namespace {
+
+const QString trickyPassword = QStringLiteral("p\"a's $HOME `id` \\x  end ");
+
+bool writeScript(const QString &path, const QString &text)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    file.write(text.toUtf8());
+    file.close();
+    return file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+// Closes every modal box that shows up and records its text.
+class BoxCloser : public QObject
+{
+public:
+    BoxCloser()
+    {
+        timer.setInterval(50);
+        connect(&timer, &QTimer::timeout, this, [this]() {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (QMessageBox *box = qobject_cast<QMessageBox *>(modal)) {
+                texts << box->windowTitle() + QLatin1Char('|') + box->text();
+                box->done(0);
+            }
+        });
+        timer.start();
+    }
+    QStringList texts;
+
+private:
+    QTimer timer;
+};
+
+// The default choice of option in queue's description as CUPS has it now.
+QString queueDefault(const QString &queue, const char *option)
+{
+    const QByteArray name = queue.toUtf8();
+    const char *path = cupsGetPPD(name.constData());
+    if (!path)
+        return QString();
+    ppd_file_t *ppd = ppdOpenFile(path);
+    QString value;
+    if (ppd) {
+        if (ppd_option_t *o = ppdFindOption(ppd, option))
+            value = QString::fromUtf8(o->defchoice);
+        ppdClose(ppd);
+    }
+    unlink(path);
+    return value;
+}
+
+} // namespace
+
+class TestPasswordPrompt : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void commandLines();
+    void promptWidgets();
+    void suFormQuotesEveryWord();
+    void sudoFormPassesPasswordOnStandardInputOnly();
+    void longWriterOutputIsReadToTheEnd();
+    void failureShowsCouldNotAuthorize();
+    void realSudoWritesThroughTheWriter();
+
+private:
+    // A directory with stand-ins for sudo, su and the writer, first on PATH.
+    void installStandIns();
+
+    QTemporaryDir work;
+    QString bin;
+    QString logs;
+    QByteArray savedPath;
+    vOptionSet store;
+};
+
+void TestPasswordPrompt::initTestCase()
+{
+    QVERIFY(work.isValid());
+    savedPath = qgetenv("PATH");
+    currentOptionSet = &store;
+}
+
+void TestPasswordPrompt::cleanup()
+{
+    qputenv("PATH", savedPath);
+}
+
+void TestPasswordPrompt::installStandIns()
+{
+    bin = work.path() + "/bin";
+    logs = work.path() + "/logs";
+    QDir().mkpath(bin);
+    QDir(logs).removeRecursively();
+    QDir().mkpath(logs);
+    const QString l = logs;
+    QVERIFY(writeScript(bin + "/sudo",
+                        "#!/bin/sh\n"
+                        "printf '%s\\n' \"$*\" >> '" + l + "/sudo.calls'\n"
+                        "[ \"$1\" = -k ] && [ $# -eq 1 ] && exit 0\n"
+                        "[ \"$1\" = -S ] && [ \"$2\" = -p ] && [ -z \"$3\" ] && [ \"$4\" = -- ] || exit 64\n"
+                        "shift 4\n"
+                        "IFS= read -r pw\n"
+                        "printf '%s' \"$pw\" > '" + l + "/password.seen'\n"
+                        "[ \"$pw\" = \"$(cat '" + l + "/expected')\" ] || exit 1\n"
+                        "exec \"$@\"\n"));
+    QVERIFY(writeScript(bin + "/su",
+                        "#!/bin/sh\n"
+                        "printf '%s\\n' \"$@\" > '" + l + "/su.args'\n"
+                        "[ \"$1\" = -c ] && [ $# -eq 2 ] || exit 64\n"
+                        "IFS= read -r pw\n"
+                        "printf '%s' \"$pw\" > '" + l + "/password.seen'\n"
+                        "[ \"$pw\" = \"$(cat '" + l + "/expected')\" ] || exit 1\n"
+                        "exec /bin/sh -c \"$2\"\n"));
+    QVERIFY(writeScript(bin + "/velPPDWrite_H",
+                        "#!/bin/sh\n"
+                        ": > '" + l + "/writer.args'\n"
+                        "for a in \"$@\"; do printf '%s\\n' \"$a\" >> '" + l + "/writer.args'; done\n"
+                        "env > '" + l + "/writer.env'\n"
+                        "lines=$(cat '" + l + "/writer.lines' 2>/dev/null || echo 0)\n"
+                        "i=0; while [ $i -lt $lines ]; do echo \"writer says line $i of its report\"; i=$((i+1)); done\n"
+                        "exit $(cat '" + l + "/writer.status' 2>/dev/null || echo 0)\n"));
+    QVERIFY(writeScript(logs + "/expected", trickyPassword));
+    qputenv("PATH", bin.toUtf8() + ":" + savedPath);
+}
+
+void TestPasswordPrompt::commandLines()
+{
+    const RootWriterCommand sudo = buildRootWriterCommand(QString::fromLatin1(sudoMethodPrefix), QStringLiteral("Q1"),
+                                                          QStringLiteral("VelCassette=PF1 VelFinisher=True "));
+    QCOMPARE(sudo.program, QStringLiteral("sudo"));
+    QCOMPARE(sudo.arguments, QStringList() << "-S" << "-p" << "" << "--" << "velPPDWrite_H" << "Q1"
+                                           << "VelCassette=PF1" << "VelFinisher=True");
+
+    const RootWriterCommand su = buildRootWriterCommand(QString::fromLatin1(suMethodPrefix), QStringLiteral("Q'1"),
+                                                        QStringLiteral("A=1 "));
+    QCOMPARE(su.program, QStringLiteral("su"));
+    QCOMPARE(su.arguments, QStringList() << "-c" << "velPPDWrite_H 'Q'\\''1' 'A=1'");
+
+    // Every quoted word comes back from a real shell exactly as it was.
+    for (const QString &word : {QStringLiteral("plain"), QStringLiteral("it's"), QStringLiteral("$(id) `id` $HOME"),
+                                QStringLiteral("a \"b\" \\c ; d | e"), QString()}) {
+        QProcess shell;
+        shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), "printf '%s' " + shellQuote(word)});
+        QVERIFY(shell.waitForFinished(10000));
+        QCOMPARE(QString::fromUtf8(shell.readAllStandardOutput()), word);
+    }
+}
+
+void TestPasswordPrompt::promptWidgets()
+{
+    PasswordPrompt prompt(nullptr, QStringLiteral("A=1 "));
+    QCOMPARE(prompt.windowTitle(), QStringLiteral("Password Prompt"));
+    QCOMPARE(prompt.methodCombo->count(), 2);
+    QCOMPARE(prompt.methodCombo->itemText(0), QStringLiteral("sudo"));
+    QCOMPARE(prompt.methodCombo->itemText(1), QStringLiteral("su"));
+    QCOMPARE(prompt.methodCombo->currentText(), QStringLiteral("sudo"));
+    QCOMPARE(prompt.passwordEdit->echoMode(), QLineEdit::Password);
+    QVERIFY(!(prompt.windowFlags() & Qt::WindowContextHelpButtonHint));
+}
+
+void TestPasswordPrompt::suFormQuotesEveryWord()
+{
+    installStandIns();
+    // Neither the queue name nor a value is ever run by a shell.
+    store.setPrinterName(QStringLiteral("Q'$(touch pwned)`touch pwned2`\"x"));
+    QVERIFY(QDir::setCurrent(work.path()));
+    PasswordPrompt prompt(nullptr, QStringLiteral("VelCassette=PF2 Odd=a'b$c "));
+    QCOMPARE(prompt.runInstalledOptionsWriter(trickyPassword, QString::fromLatin1(suMethodPrefix), prompt.args), 0);
+
+    QCOMPARE(readFile(logs + "/password.seen"), trickyPassword.toUtf8());
+    QCOMPARE(QString::fromUtf8(readFile(logs + "/writer.args")),
+             store.printerName() + "\nVelCassette=PF2\nOdd=a'b$c\n");
+    QVERIFY(!QFile::exists(work.path() + "/pwned"));
+    QVERIFY(!QFile::exists(work.path() + "/pwned2"));
+    QVERIFY(!readFile(logs + "/su.args").contains(trickyPassword.toUtf8()));
+
+    // A writer status other than 0 comes back as it is.
+    QVERIFY(writeScript(logs + "/writer.status", QStringLiteral("3")));
+    QCOMPARE(prompt.runInstalledOptionsWriter(trickyPassword, QString::fromLatin1(suMethodPrefix), prompt.args), 3);
+    // A wrong password never reaches the writer.
+    QFile::remove(logs + "/writer.args");
+    QCOMPARE(prompt.runInstalledOptionsWriter(QStringLiteral("wrong"), QString::fromLatin1(suMethodPrefix), prompt.args), 1);
+    QVERIFY(!QFile::exists(logs + "/writer.args"));
+}
+
+void TestPasswordPrompt::sudoFormPassesPasswordOnStandardInputOnly()
+{
+    installStandIns();
+    store.setPrinterName(QStringLiteral("Queue_1"));
+    PasswordPrompt prompt(nullptr, QStringLiteral("VelCassette=PF1 VelFinisher=True "));
+    QCOMPARE(prompt.runInstalledOptionsWriter(trickyPassword, QString::fromLatin1(sudoMethodPrefix), prompt.args), 0);
+    QCOMPARE(readFile(logs + "/password.seen"), trickyPassword.toUtf8());
+    QCOMPARE(readFile(logs + "/writer.args"), QByteArray("Queue_1\nVelCassette=PF1\nVelFinisher=True\n"));
+    QVERIFY(!readFile(logs + "/sudo.calls").contains(trickyPassword.toUtf8()));
+    QVERIFY(!readFile(logs + "/writer.env").contains(trickyPassword.toUtf8()));
+    // The empty password is still handed over (as an empty line).
+    QVERIFY(writeScript(logs + "/expected", QString()));
+    QCOMPARE(prompt.runInstalledOptionsWriter(QString(), QString::fromLatin1(sudoMethodPrefix), prompt.args), 0);
+    QCOMPARE(readFile(logs + "/password.seen"), QByteArray());
+}
+
+void TestPasswordPrompt::longWriterOutputIsReadToTheEnd()
+{
+    // A writer that reports far more than a pipe holds still ends normally
+    // and its status is what counts.
+    installStandIns();
+    store.setPrinterName(QStringLiteral("Queue_1"));
+    QVERIFY(writeScript(logs + "/writer.lines", QStringLiteral("20000")));
+    PasswordPrompt prompt(nullptr, QStringLiteral("VelFinisher=True "));
+    QCOMPARE(prompt.runInstalledOptionsWriter(trickyPassword, QString::fromLatin1(sudoMethodPrefix), prompt.args), 0);
+    QCOMPARE(prompt.runInstalledOptionsWriter(trickyPassword, QString::fromLatin1(suMethodPrefix), prompt.args), 0);
+}
+
+void TestPasswordPrompt::failureShowsCouldNotAuthorize()
+{
+    installStandIns();
+    store.setPrinterName(QStringLiteral("Queue_1"));
+    PasswordPrompt prompt(nullptr, QStringLiteral("VelFinisher=True "));
+    prompt.passwordEdit->setText(QStringLiteral("wrong"));
+    BoxCloser closer;
+    prompt.okButtonSlot();
+    QCOMPARE(closer.texts, QStringList() << "Error|Could not authorize.");
+    // sudo's cached credentials are dropped before and after the attempt.
+    const QList<QByteArray> calls = readFile(logs + "/sudo.calls").split('\n');
+    QCOMPARE(calls.size(), 4);
+    QCOMPARE(calls.first(), QByteArray("-k"));
+    QVERIFY(calls.at(1).startsWith("-S -p  -- velPPDWrite_H Queue_1"));
+    QCOMPARE(calls.at(2), QByteArray("-k"));
+
+    // The right password: no box.
+    BoxCloser quiet;
+    prompt.passwordEdit->setText(trickyPassword);
+    prompt.okButtonSlot();
+    QVERIFY(quiet.texts.isEmpty());
+}
+
+void TestPasswordPrompt::realSudoWritesThroughTheWriter()
+{
+    QFile passwordFile(QStringLiteral(ORDOVAN_TEST_ROOTWRITER_DIR "/password"));
+    if (!passwordFile.open(QIODevice::ReadOnly))
+        QSKIP("no sudo rule for the option writer on this machine (needs the root test setup)");
+    const QString password = QString::fromUtf8(passwordFile.readAll());
+    QVERIFY(password.contains('"') && password.contains('\'') && password.contains('$')
+            && password.contains('`') && password.contains(' '));
+
+    const QString queue = cupstest::uniqueQueueName(QStringLiteral("ApplyRoot"));
+    QVERIFY(cupstest::addQueue(queue, QStringLiteral(ORDOVAN_TEST_DATA "/apply-basic.ppd")));
+    QCOMPARE(queueDefault(queue, "VelCassette"), QStringLiteral("None"));
+    store.setPrinterName(queue);
+    const QString sudoPrefix = QString::fromLatin1(sudoMethodPrefix);
+
+    PasswordPrompt prompt(nullptr, QStringLiteral("VelCassette=PF2 VelFinisher=True "));
+    // A wrong password writes nothing.
+    PasswordPrompt::dropSudoCredentials();
+    QVERIFY(prompt.runInstalledOptionsWriter(password + "x", sudoPrefix, prompt.args) != 0);
+    QCOMPARE(queueDefault(queue, "VelCassette"), QStringLiteral("None"));
+
+    // The right one, quotes, "$", backquote and blanks included, reaches sudo
+    // intact and the writer sets the defaults.
+    PasswordPrompt::dropSudoCredentials();
+    QCOMPARE(prompt.runInstalledOptionsWriter(password, sudoPrefix, prompt.args), 0);
+    PasswordPrompt::dropSudoCredentials();
+    QCOMPARE(queueDefault(queue, "VelCassette"), QStringLiteral("PF2"));
+    QCOMPARE(queueDefault(queue, "VelFinisher"), QStringLiteral("True"));
+
+    // The writer refuses what the description does not know.
+    QVERIFY(prompt.runInstalledOptionsWriter(password, sudoPrefix, QStringLiteral("VelCassette=PF7 ")) != 0);
+    PasswordPrompt::dropSudoCredentials();
+    QCOMPARE(queueDefault(queue, "VelCassette"), QStringLiteral("PF2"));
+
+    // Through the prompt itself: no box on success.
+    prompt.args = QStringLiteral("VelCassette=PF1 ");
+    prompt.passwordEdit->setText(password);
+    BoxCloser closer;
+    prompt.okButtonSlot();
+    QVERIFY(closer.texts.isEmpty());
+    QCOMPARE(queueDefault(queue, "VelCassette"), QStringLiteral("PF1"));
+
+    cupstest::removeQueue(queue);
+}
+
+QTEST_MAIN(TestPasswordPrompt)
+#include "test_password_prompt.moc"
