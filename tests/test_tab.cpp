@@ -137,7 +137,6 @@ public:
         Tab::markAllOptions();
     }
 
-    using Tab::connectSignals;
 
     QString iconDir;
     ComboBoxEx *media = nullptr;
@@ -366,6 +365,19 @@ private slots:
         QVERIFY(!tab->enableOptions());
         QVERIFY(tab->colour->isEnabled());
         QVERIFY(tab->colour->buttonList().at(1)->isEnabled());
+
+        // Every choice blocked: disabled on the first choice.
+        for (const QString &colour : {QStringLiteral("Colour"), QStringLiteral("Gray"), QStringLiteral("Auto")})
+            currentOptionSet->addConstraint(QStringLiteral("TabDark"), QStringLiteral("1"),
+                                            QStringLiteral("TabColour"), colour);
+        tab->colour->setButton(2);
+        currentOptionSet->markOptionChoice(QStringLiteral("TabColour"), QStringLiteral("Auto"));
+        currentOptionSet->markOptionChoice(QStringLiteral("TabDark"), QStringLiteral("1"));
+        vOption *colourOption = currentOptionSet->findOption(QStringLiteral("TabColour"));
+        QVERIFY(tab->enableOptionsForButtonGroup(tab->colour, colourOption));
+        QVERIFY(!tab->colour->isEnabled());
+        QCOMPARE(tab->colour->checkedIndex(), 0);
+        QCOMPARE(current(QStringLiteral("TabColour")), QStringLiteral("Colour"));
     }
 
     void sectionSwitchDisablesDependentsAndCollectsOffValues()
@@ -392,6 +404,16 @@ private slots:
         values = tab->collectOptions();
         QCOMPARE(values.value(QStringLiteral("TabStaple")), QStringLiteral("Left"));
         QCOMPARE(values.value(QStringLiteral("TabFinish")), QStringLiteral("True"));
+
+        // Off values that name no choice text: a choice keyword is taken,
+        // and with neither the option is left out rather than sent "on".
+        tab->finish->addDependent(tab->tray, QStringLiteral("Nowhere"));
+        tab->finish->addDependent(tab->dark, QStringLiteral("2"));
+        tab->finish->setChecked(false);
+        values = tab->collectOptions();
+        QVERIFY(!values.contains(QStringLiteral("TabTray")));
+        QCOMPARE(values.value(QStringLiteral("TabDark")), QStringLiteral("2"));
+        tab->finish->setChecked(true);
 
         // Marking all options follows the section's state too.
         {

@@ -94,12 +94,16 @@ public slots:
     void CheckBoxMarkConstraints();
     void CheckBoxMarkConstraintsWithSender(VelCheckBoxButton *check_button);
 
-protected:
+public:
+    // Wires every bound control and section button: the tab's own slot
+    // first, the dialog's "setConstraints()" second, all unique.
     void connectSignals();
     void connectIfComboBox(QWidget *control);
     void connectIfCheckBox(QWidget *control);
     void connectIfSlider(QWidget *control);
     void connectIfButtonGroup(QWidget *control);
+
+protected:
     // Connects signal of sender to the dialog's "setConstraints()" (unique).
     void connectToDialog(QObject *sender, const char *signal);
 
