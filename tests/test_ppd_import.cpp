@@ -72,6 +72,7 @@ private slots:
     void subgroupOptionsAsLibcupsReportsThem();
     void installableOptionsFromPpd();
     void localisedTexts();
+    void realisticPpd();
 };
 
 void TestPpdImport::nullArgumentsLeaveStoreEmpty()
@@ -352,6 +353,49 @@ void TestPpdImport::localisedTexts()
         QCOMPARE(duplex->text(), QStringLiteral("Two-Sided"));
         QCOMPARE(duplex->findChoice(QStringLiteral("None"))->text(), QStringLiteral("Off"));
     }
+}
+
+void TestPpdImport::realisticPpd()
+{
+    PpdPtr ppd = openPpd("velmora-wexa-c45.ppd");
+    QVERIFY(ppd);
+    int ppdOptions = 0;
+    for (int g = 0; g < ppd->num_groups; ++g)
+        ppdOptions += ppd->groups[g].num_options;
+    vOptionSet store;
+    loadFromPpd(ppd.get(), &store);
+
+    int fromPpd = 0;
+    for (vOption *o : store.allOptions()) {
+        if (!o->isFromPpd())
+            continue;
+        ++fromPpd;
+        // Every PPD option with a default starts on it.
+        QCOMPARE(o->currentChoice(), o->defaultChoice());
+        QVERIFY2(o->defaultChoice(), qPrintable(o->keyword()));
+        QCOMPARE(store.ppdDefaults().value(o->keyword()), o->defaultChoice()->keyword());
+    }
+    QCOMPARE(fromPpd, ppdOptions);
+    QCOMPARE(store.ppdDefaults().size(), ppdOptions);
+
+    QStringList order;
+    for (vOption *o : store.installableOptions())
+        order << o->keyword();
+    QCOMPARE(order, QStringList({"Option17", "Option8", "Option18", "Option19", "Option20", "Option01", "Option21",
+                                 "Option22", "Option23", "Option24", "Option25", "Option26", "Option27", "Option28"}));
+    QVERIFY(store.isGeneric()); // the "pdf" filter line
+    QVERIFY(!store.hasVpslFilter());
+    QCOMPARE(store.modelName(), QStringLiteral("Wexa C45 PS"));
+
+    // A removed duplex unit makes both duplex modes unavailable; choosing
+    // a duplex mode never marks the unit itself.
+    store.markOptionChoice(QStringLiteral("Option8"), QStringLiteral("False"));
+    QVERIFY(choiceOf(store, "Duplex", "DuplexNoTumble")->hasConstraints());
+    QVERIFY(choiceOf(store, "Duplex", "DuplexTumble")->hasConstraints());
+    store.markOptionChoice(QStringLiteral("Option8"), QStringLiteral("True"));
+    store.markOptionChoice(QStringLiteral("Duplex"), QStringLiteral("DuplexTumble"));
+    QVERIFY(!choiceOf(store, "Duplex", "DuplexTumble")->hasConstraints());
+    QVERIFY(!choiceOf(store, "Option8", "False")->hasConstraints());
 }
 
 QTEST_GUILESS_MAIN(TestPpdImport)
