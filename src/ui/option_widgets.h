@@ -53,8 +53,10 @@ public:
     // Removes every button from the layout and the group.
     void removeAllButtons();
 
-public slots:
+    // Enables or disables the group and paints its title accordingly.
     virtual void setEnabled(bool enabled);
+
+public slots:
     virtual void setButton(int button_index);
     virtual void setButton(QAbstractButton *button);
     void enableButton(QAbstractButton *button, bool enabled);
