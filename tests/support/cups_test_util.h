@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -22,8 +23,15 @@ namespace cupstest {
 inline bool runTool(const QString &program, const QStringList &args, QString *output = nullptr,
                     int timeoutMs = 30000)
 {
+    // The administration tools live in sbin, which an ordinary user's PATH
+    // may lack.
+    QString executable = QStandardPaths::findExecutable(program);
+    if (executable.isEmpty())
+        executable = QStandardPaths::findExecutable(program, {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
+    if (executable.isEmpty())
+        executable = program;
     QProcess p;
-    p.setProgram(program);
+    p.setProgram(executable);
     p.setArguments(args);
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start();

@@ -8,6 +8,10 @@
 # <dir>/cups.sock (no network port), so it never meets the system's own
 # cupsd or its queues.  Any local user may administer it.
 set -u
+# cupsd, lpadmin and cupsdisable live in sbin, which an ordinary user's PATH
+# may lack.
+PATH=$PATH:/usr/sbin:/sbin
+export PATH
 dir=$1
 support=$2
 data=$3

@@ -4,6 +4,8 @@
 #   testuser-setup.sh <build dir> <test source dir>
 set -u
 user=ordovantest
+PATH=$PATH:/usr/sbin:/sbin
+export PATH
 build=$1
 tests=$2
 
