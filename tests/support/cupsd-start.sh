@@ -113,7 +113,13 @@ CUPS_SERVER=$sock
 CUPS_SERVERROOT=$dir/etc
 export CUPS_SERVER CUPS_SERVERROOT
 
-setsid cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" \
+# The scheduler runs from a private copy: a security profile that the system
+# attaches to /usr/sbin/cupsd would keep it out of these directories.
+cupsd_path=$(command -v cupsd) || { echo "cupsd-start: cupsd not installed" >&2; exit 1; }
+cp "$cupsd_path" "$dir/cupsd"
+chmod 755 "$dir/cupsd"
+
+setsid "$dir/cupsd" -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" \
   </dev/null >"$dir/log/cupsd.out" 2>&1 &
 echo $! > "$dir/cupsd.pid"
 pid=$(cat "$dir/cupsd.pid")

@@ -19,12 +19,19 @@ if [ "$(id -u)" -eq 0 ]; then
     exit 1
   fi
   chown -R "$user:" "$home"
-  USER=$user LOGNAME=$user setpriv --reuid="$user" --regid="$user" --init-groups -- "$@"
-  rc=$?
+  USER=$user LOGNAME=$user setpriv --reuid="$user" --regid="$user" --init-groups -- "$@" &
 else
   export USER="${USER:-$(id -un)}" LOGNAME="${LOGNAME:-$(id -un)}"
-  "$@"
-  rc=$?
+  "$@" &
 fi
+# A test stopped from outside (a ctest timeout) takes the command with it.
+child=$!
+trap 'kill -TERM $child 2>/dev/null' TERM INT HUP
+wait $child
+rc=$?
+while kill -0 $child 2>/dev/null; do
+  wait $child
+  rc=$?
+done
 rm -rf "$home"
 exit $rc
