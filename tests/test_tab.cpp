@@ -392,6 +392,11 @@ private slots:
         QCOMPARE(current(QStringLiteral("TabStaple")), QStringLiteral("None"));
         QVERIFY(dialog->calls >= 1);
 
+        // A constraint pass leaves the switched-off section's controls disabled.
+        QVERIFY(!tab->enableOptions());
+        QVERIFY(!tab->punch->isEnabled());
+        QVERIFY(!tab->staple->isEnabled());
+
         QHash<QString, QString> values = tab->collectOptions();
         QCOMPARE(values.value(QStringLiteral("TabFinish")), QStringLiteral("False"));
         QCOMPARE(values.value(QStringLiteral("TabStaple")), QStringLiteral("None"));
@@ -400,6 +405,8 @@ private slots:
 
         tab->finish->iconButton()->click();
         QVERIFY(tab->staple->isEnabled());
+        QVERIFY(!tab->enableOptions());
+        QVERIFY(tab->punch->isEnabled());
         QCOMPARE(current(QStringLiteral("TabStaple")), QStringLiteral("Left"));
         values = tab->collectOptions();
         QCOMPARE(values.value(QStringLiteral("TabStaple")), QStringLiteral("Left"));

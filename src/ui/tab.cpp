@@ -553,6 +553,14 @@ QHash<QString, QString> Tab::collectOptions()
 // ---------------------------------------------------------------------------
 // Enabling by constraints
 
+bool Tab::inSwitchedOffSection(QWidget *control) const
+{
+    for (VelCheckBoxButton *section : sectionButtons)
+        if (section && !section->isChecked() && section->dependents().contains(control))
+            return true;
+    return false;
+}
+
 bool Tab::enableOptions()
 {
     bool changed = false;
@@ -640,7 +648,7 @@ bool Tab::enableOptionsForCheckBox(QCheckBox *check_box, vOption *option)
         return wasChecked;
     }
     if (!unchecked->hasConstraints()) {
-        check_box->setEnabled(true);
+        check_box->setEnabled(!inSwitchedOffSection(check_box));
         return false;
     }
     const bool wasUnchecked = !check_box->isChecked();
@@ -670,7 +678,7 @@ bool Tab::enableOptionsForCheckBoxButton(VelCheckBoxButton *checkbox_button, vOp
         return wasChecked;
     }
     if (!off->hasConstraints()) {
-        checkbox_button->setEnabled(true);
+        checkbox_button->setEnabled(!inSwitchedOffSection(checkbox_button));
         return false;
     }
     const bool wasUnchecked = !checkbox_button->isChecked();
@@ -722,7 +730,7 @@ bool Tab::enableOptionsForButtonGroup(VelButtonGroup *button_group, vOption *opt
         button_group->setEnabled(false);
         button_group->updateLabelColor(true);
     } else {
-        button_group->setEnabled(true);
+        button_group->setEnabled(!inSwitchedOffSection(button_group));
     }
     return mustMove;
 }

@@ -107,6 +107,10 @@ protected:
     // Connects signal of sender to the dialog's "setConstraints()" (unique).
     void connectToDialog(QObject *sender, const char *signal);
 
+    // True while the control belongs to a section button of this tab that
+    // is switched off: freeing its choices does not enable it then.
+    bool inSwitchedOffSection(QWidget *control) const;
+
     // The stored value of a keyword in the settings source; empty when none.
     QString storedValue(const QString &keyword);
 
