@@ -4,13 +4,40 @@
 // the watermark colour and flag rules.
 #include "model/builtin_steps.h"
 #include "model/option_model.h"
+#include "model/rule_tables.h"
 
 namespace {
 
-void addRule(vOptionSet *store, const char *o1, const char *c1, const char *o2, const char *c2)
-{
-    store->addConstraint(QLatin1String(o1), QLatin1String(c1), QLatin1String(o2), QLatin1String(c2));
-}
+const RuleRow kOneSidedRows[] = {
+    {"cCovPOFI", "True", "Duplex", "None"},
+    {"cCovPOBO", "True", "Duplex", "None"},
+    {"cInsPrnB", "True", "Duplex", "None"},
+};
+
+const RuleRow kOtherRows[] = {
+    {"cCovBut", "True", "Coll", "False"},
+    {"cInsBut", "True", "Coll", "False"},
+    {"cIntBut", "True", "Coll", "False"},
+    {"cJobStore", "True", "Coll", "False"},
+    {"cSuper", "True", "Coll", "False"},
+    {"PQXToggle", "Off", "PQXDuplex", "On"},
+    {"PQXToggle", "Off", "PQXTonsave", "On"},
+    {"PQXToggle", "Off", "PQXColorMode", "On"},
+    {"PQXDuplex", "On", "Duplex", "None"},
+    {"PQXTonsave", "On", "Tnsv", "Off"},
+    {"PQXColorMode", "On", "ColorModel", "CMYK"},
+    {"PQXColorMode", "On", "ColorModel", "RGB"},
+    {"PQXToggle", "On", "cJobAccount", "True"},
+    {"PQXToggle", "On", "cUserLogin", "True"},
+    {"PQXToggle", "On", "cJobStore", "True"},
+    {"PQXToggle", "On", "cCovBut", "True"},
+    {"PQXToggle", "On", "cInsBut", "True"},
+    {"PQXToggle", "On", "cIntBut", "True"},
+    {"Wren", "False", "Wflg", "True"},
+    {"ColorModel", "Gray", "Wclr", "Red"},
+    {"ColorModel", "Gray", "Wclr", "Green"},
+    {"ColorModel", "Gray", "Wclr", "Blue"},
+};
 
 } // namespace
 
@@ -18,43 +45,22 @@ void addBuiltInConstraints(vOptionSet *store)
 {
     if (!store)
         return;
+    static const QVector<RuleStrings> oneSided = ruleStrings(kOneSidedRows);
+    static const QVector<RuleStrings> others = ruleStrings(kOtherRows);
 
-    addRule(store, "cCovPOFI", "True", "Duplex", "None");
-    addRule(store, "cCovPOBO", "True", "Duplex", "None");
-    addRule(store, "cInsPrnB", "True", "Duplex", "None");
+    addRules(store, oneSided);
 
     // Interleaving is only possible on transparencies.
-    if (vOption *media = store->findOption(QStringLiteral("MediaType"))) {
+    const QString mediaType = QStringLiteral("MediaType");
+    if (vOption *media = store->findOption(mediaType)) {
+        const QString interleave = QStringLiteral("cIntBut");
+        const QString on = QStringLiteral("True");
         const QList<vChoice *> choices = media->choices();
         for (vChoice *choice : choices) {
             if (choice->keyword() != QLatin1String("Transparency"))
-                store->addConstraint(QStringLiteral("MediaType"), choice->keyword(),
-                                     QStringLiteral("cIntBut"), QStringLiteral("True"));
+                store->addConstraint(mediaType, choice->keyword(), interleave, on);
         }
     }
 
-    addRule(store, "cCovBut", "True", "Coll", "False");
-    addRule(store, "cInsBut", "True", "Coll", "False");
-    addRule(store, "cIntBut", "True", "Coll", "False");
-    addRule(store, "cJobStore", "True", "Coll", "False");
-    addRule(store, "cSuper", "True", "Coll", "False");
-
-    addRule(store, "PQXToggle", "Off", "PQXDuplex", "On");
-    addRule(store, "PQXToggle", "Off", "PQXTonsave", "On");
-    addRule(store, "PQXToggle", "Off", "PQXColorMode", "On");
-    addRule(store, "PQXDuplex", "On", "Duplex", "None");
-    addRule(store, "PQXTonsave", "On", "Tnsv", "Off");
-    addRule(store, "PQXColorMode", "On", "ColorModel", "CMYK");
-    addRule(store, "PQXColorMode", "On", "ColorModel", "RGB");
-    addRule(store, "PQXToggle", "On", "cJobAccount", "True");
-    addRule(store, "PQXToggle", "On", "cUserLogin", "True");
-    addRule(store, "PQXToggle", "On", "cJobStore", "True");
-    addRule(store, "PQXToggle", "On", "cCovBut", "True");
-    addRule(store, "PQXToggle", "On", "cInsBut", "True");
-    addRule(store, "PQXToggle", "On", "cIntBut", "True");
-
-    addRule(store, "Wren", "False", "Wflg", "True");
-    addRule(store, "ColorModel", "Gray", "Wclr", "Red");
-    addRule(store, "ColorModel", "Gray", "Wclr", "Green");
-    addRule(store, "ColorModel", "Gray", "Wclr", "Blue");
+    addRules(store, others);
 }

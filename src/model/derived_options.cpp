@@ -3,21 +3,38 @@
 // stand for.
 #include "model/builtin_steps.h"
 #include "model/option_model.h"
+#include "model/rule_tables.h"
 
 namespace {
 
 vOption *makeSwitch(const char *keyword, const char *text)
 {
+    static const QString no = QStringLiteral("False");
+    static const QString yes = QStringLiteral("True");
     auto *option = new vOption(QLatin1String(keyword), QLatin1String(text));
-    option->addChoice(QStringLiteral("False"), QStringLiteral("False"));
-    option->addChoice(QStringLiteral("True"), QStringLiteral("True"));
+    option->addChoice(no, no);
+    option->addChoice(yes, yes);
     return option;
 }
 
-void addRule(vOptionSet *store, const char *o1, const char *c1, const char *o2, const char *c2)
-{
-    store->addConstraint(QLatin1String(o1), QLatin1String(c1), QLatin1String(o2), QLatin1String(c2));
-}
+// Only one kind of fold at a time: each pair of fold switches, named both ways.
+const RuleRow kFoldExclusions[] = {
+    {"cTriFld", "True", "cBiFld", "True"},   {"cTriFld", "True", "cTriFldZ", "True"},
+    {"cTriFld", "True", "cEngrFld", "True"}, {"cBiFld", "True", "cTriFld", "True"},
+    {"cBiFld", "True", "cTriFldZ", "True"},  {"cBiFld", "True", "cEngrFld", "True"},
+    {"cTriFldZ", "True", "cTriFld", "True"}, {"cTriFldZ", "True", "cBiFld", "True"},
+    {"cTriFldZ", "True", "cEngrFld", "True"}, {"cEngrFld", "True", "cTriFld", "True"},
+    {"cEngrFld", "True", "cBiFld", "True"},  {"cEngrFld", "True", "cTriFldZ", "True"},
+};
+
+const RuleRow kTwoFoldExclusion[] = {
+    {"cTriFld", "True", "cBiFld", "True"},
+};
+
+const RuleRow kSorterRows[] = {
+    {"Option18", "None", "cPrivatePrint", "True"},
+    {"Option18", "None", "cCustomBox", "True"},
+};
 
 // Adds target=choice ~ partner for every link in the list.
 void addLinks(vOptionSet *store, const QString &target, const QString &choice,
@@ -95,16 +112,11 @@ void addFinishingOptions(ppd_file_t *ppd, vOptionSet *store)
         if (hasFolder) {
             copyChoiceLinks(store, fold, "Zfold", "cTriFldZ");
             copyChoiceLinks(store, fold, "EngrFold", "cEngrFld");
-            // Only one kind of fold at a time.
-            static const char *const switches[] = {"cTriFld", "cBiFld", "cTriFldZ", "cEngrFld"};
-            for (const char *a : switches) {
-                for (const char *b : switches) {
-                    if (a != b)
-                        addRule(store, a, "True", b, "True");
-                }
-            }
+            static const QVector<RuleStrings> exclusions = ruleStrings(kFoldExclusions);
+            addRules(store, exclusions);
         } else {
-            addRule(store, "cTriFld", "True", "cBiFld", "True");
+            static const QVector<RuleStrings> exclusion = ruleStrings(kTwoFoldExclusion);
+            addRules(store, exclusion);
         }
     }
 
@@ -163,6 +175,6 @@ void addDerivedConstraints(vOptionSet *store)
         }
     }
 
-    addRule(store, "Option18", "None", "cPrivatePrint", "True");
-    addRule(store, "Option18", "None", "cCustomBox", "True");
+    static const QVector<RuleStrings> sorterRules = ruleStrings(kSorterRows);
+    addRules(store, sorterRules);
 }

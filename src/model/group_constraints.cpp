@@ -3,6 +3,7 @@
 #include "model/builtin_steps.h"
 #include "model/option_model.h"
 #include "model/ppd_import.h"
+#include "model/rule_tables.h"
 
 #include <QStringList>
 
@@ -36,13 +37,33 @@ QList<Member> membersOf(const QString &value)
     return members;
 }
 
-void addGroup(vOptionSet *store, const char *o1, const char *c1, const char *o2, const char *c2,
-              const char *o3, const char *c3)
-{
-    store->addGroupConstraint({Member(QLatin1String(o1), QLatin1String(c1)),
-                               Member(QLatin1String(o2), QLatin1String(c2)),
-                               Member(QLatin1String(o3), QLatin1String(c3))});
-}
+// Stapling against booklet mode, Option22 and the small page sizes.
+const GroupRow kBookletRows[] = {
+    {{{"VZBooklet", "Left"}, {"Option22", "False"}, {"cStpl", "True"}}},
+    {{{"VZBooklet", "Right"}, {"Option22", "False"}, {"cStpl", "True"}}},
+    {{{"VZBooklet", "None"}, {"PageSize", "Statement"}, {"cStpl", "True"}}},
+    {{{"VZBooklet", "None"}, {"PageSize", "A5"}, {"cStpl", "True"}}},
+};
+
+const GroupRow kFoldRows[] = {
+    // Folding these page sizes excludes the fold tray.
+    {{{"FldA", "Bifold"}, {"PageSize", "B4"}, {"OutputBin", "FLDTRAY"}}},
+    {{{"FldA", "Bifold"}, {"PageSize", "P12X18"}, {"OutputBin", "FLDTRAY"}}},
+    {{{"FldA", "Bifold"}, {"PageSize", "P8K"}, {"OutputBin", "FLDTRAY"}}},
+    {{{"FldA", "Bifold"}, {"PageSize", "A3"}, {"OutputBin", "FLDTRAY"}}},
+    {{{"FldA", "Bifold"}, {"PageSize", "SRA3"}, {"OutputBin", "FLDTRAY"}}},
+    {{{"FldA", "Bifold"}, {"PageSize", "Tabloid"}, {"OutputBin", "FLDTRAY"}}},
+    {{{"FldA", "Bifold"}, {"PageSize", "Legal"}, {"OutputBin", "FLDTRAY"}}},
+    {{{"FldA", "Bifold"}, {"PageSize", "OficioII"}, {"OutputBin", "FLDTRAY"}}},
+    {{{"FldA", "Trifold"}, {"PageSize", "A3"}, {"OutputBin", "FLDTRAY"}}},
+    {{{"FldA", "Trifold"}, {"PageSize", "Tabloid"}, {"OutputBin", "FLDTRAY"}}},
+    {{{"FldA", "Zfold"}, {"PageSize", "A3"}, {"OutputBin", "FLDTRAY"}}},
+    {{{"FldA", "Zfold"}, {"PageSize", "Tabloid"}, {"OutputBin", "FLDTRAY"}}},
+    // Folding with Option24 off excludes the stacker bins.
+    {{{"FldA", "Bifold"}, {"Option24", "False"}, {"OutputBin", "FDStackerA"}}},
+    {{{"FldA", "Bifold"}, {"Option24", "False"}, {"OutputBin", "FDStackerB"}}},
+    {{{"FldA", "Trifold"}, {"Option24", "False"}, {"OutputBin", "FDStackerB"}}},
+};
 
 } // namespace
 
@@ -74,24 +95,13 @@ void importUiConstraints(ppd_file_t *ppd, vOptionSet *store)
         store->addGroupConstraint(membersOf(ppdText(attr->value)));
     }
 
-    // Stapling against booklet mode, Option22 and the small page sizes.
-    addGroup(store, "VZBooklet", "Left", "Option22", "False", "cStpl", "True");
-    addGroup(store, "VZBooklet", "Right", "Option22", "False", "cStpl", "True");
-    addGroup(store, "VZBooklet", "None", "PageSize", "Statement", "cStpl", "True");
-    addGroup(store, "VZBooklet", "None", "PageSize", "A5", "cStpl", "True");
+    static const QVector<GroupMembers> booklet = groupStrings(kBookletRows);
+    for (const GroupMembers &members : booklet)
+        store->addGroupConstraint(members);
 
     if (!hasFolder)
         return;
-    // Folding these page sizes excludes the fold tray.
-    static const char *const foldTray[][2] = {
-        {"Bifold", "B4"},      {"Bifold", "P12X18"},  {"Bifold", "P8K"},   {"Bifold", "A3"},
-        {"Bifold", "SRA3"},    {"Bifold", "Tabloid"}, {"Bifold", "Legal"}, {"Bifold", "OficioII"},
-        {"Trifold", "A3"},     {"Trifold", "Tabloid"}, {"Zfold", "A3"},    {"Zfold", "Tabloid"},
-    };
-    for (const auto &row : foldTray)
-        addGroup(store, "FldA", row[0], "PageSize", row[1], "OutputBin", "FLDTRAY");
-    // Folding with Option24 off excludes the stacker bins.
-    addGroup(store, "FldA", "Bifold", "Option24", "False", "OutputBin", "FDStackerA");
-    addGroup(store, "FldA", "Bifold", "Option24", "False", "OutputBin", "FDStackerB");
-    addGroup(store, "FldA", "Trifold", "Option24", "False", "OutputBin", "FDStackerB");
+    static const QVector<GroupMembers> fold = groupStrings(kFoldRows);
+    for (const GroupMembers &members : fold)
+        store->addGroupConstraint(members);
 }

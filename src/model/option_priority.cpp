@@ -3,6 +3,8 @@
 #include "model/builtin_steps.h"
 #include "model/option_model.h"
 
+#include <QHash>
+
 namespace {
 
 struct PriorityRow
@@ -50,14 +52,33 @@ const PriorityRow kRows[] = {
     {8, kPriority8}, {9, kPriority9}, {10, kPriority10}, {11, kPriority11},
 };
 
+// Keyword to priority, built once from the rows above.
+const QHash<QString, int> &priorityTable()
+{
+    static const QHash<QString, int> table = [] {
+        QHash<QString, int> t;
+        for (const PriorityRow &row : kRows) {
+            for (const char *const *keyword = row.keywords; *keyword; ++keyword)
+                t.insert(QLatin1String(*keyword), row.priority);
+        }
+        return t;
+    }();
+    return table;
+}
+
 } // namespace
 
 void applyOptionPriority(vOptionSet *store)
 {
     if (!store)
         return;
-    for (const PriorityRow &row : kRows) {
-        for (const char *const *keyword = row.keywords; *keyword; ++keyword)
-            store->setOptionPriority(QLatin1String(*keyword), row.priority);
+    // Each keyword has one row, so setting the stored options from the table
+    // gives the same numbers as applying the rows one by one.
+    const QHash<QString, int> &table = priorityTable();
+    const QList<vOption *> options = store->allOptions();
+    for (vOption *option : options) {
+        const auto row = table.constFind(option->keyword());
+        if (row != table.constEnd())
+            option->setPriority(row.value());
     }
 }

@@ -3,24 +3,75 @@
 // print-management switches.
 #include "model/builtin_steps.h"
 #include "model/option_model.h"
+#include "model/rule_tables.h"
 
 #include <QCoreApplication>
 #include <cstring>
 
 namespace {
 
-vOption *makeSwitch(const char *keyword, const char *text)
+vOption *makeSwitch(const QString &keyword, const QString &text)
 {
-    auto *option = new vOption(QLatin1String(keyword), QLatin1String(text));
-    option->addChoice(QStringLiteral("False"), QStringLiteral("False"));
-    option->addChoice(QStringLiteral("True"), QStringLiteral("True"));
+    static const QString no = QStringLiteral("False");
+    static const QString yes = QStringLiteral("True");
+    auto *option = new vOption(keyword, text);
+    option->addChoice(no, no);
+    option->addChoice(yes, yes);
     return option;
 }
 
-void addRule(vOptionSet *store, const char *o1, const char *c1, const char *o2, const char *c2)
+vOption *makeSwitch(const char *keyword, const char *text)
 {
-    store->addConstraint(QLatin1String(o1), QLatin1String(c1), QLatin1String(o2), QLatin1String(c2));
+    return makeSwitch(QString(QLatin1String(keyword)), QString(QLatin1String(text)));
 }
+
+using SwitchList = QVector<QPair<QString, QString>>;
+
+const SwitchList &coverSwitches()
+{
+    static const SwitchList list = {
+        {QStringLiteral("cCovBut"), QStringLiteral("Cover mode")},
+        {QStringLiteral("cCovTRad"), QStringLiteral("Cover mode front")},
+        {QStringLiteral("cCovBRad"), QStringLiteral("Cover mode front and back")},
+        {QStringLiteral("cCovPOFO"), QStringLiteral("Cover mode front outside")},
+        {QStringLiteral("cCovPOFI"), QStringLiteral("Cover mode front inside")},
+        {QStringLiteral("cCovPOBO"), QStringLiteral("Cover mode back outside")},
+        {QStringLiteral("cCovPOBI"), QStringLiteral("Cover mode back inside")},
+        {QStringLiteral("cInsBut"), QStringLiteral("Page insert mode")},
+        {QStringLiteral("cInsPrnF"), QStringLiteral("Page insert print onto front")},
+        {QStringLiteral("cInsPrnB"), QStringLiteral("Page insert print onto back")},
+        {QStringLiteral("cIntBut"), QStringLiteral("Transparency interleaving mode")},
+        {QStringLiteral("cIntPrn"), QStringLiteral("Transparency print onto backing")},
+    };
+    return list;
+}
+
+const RuleRow kCoverRows[] = {
+    // A print-onto switch needs its mode switched on.
+    {"cCovBut", "False", "cCovPOFI", "True"},
+    {"cCovBut", "False", "cCovPOFO", "True"},
+    {"cCovBut", "False", "cCovPOBI", "True"},
+    {"cCovBut", "False", "cCovPOBO", "True"},
+    {"cCovBRad", "False", "cCovPOBI", "True"},
+    {"cCovBRad", "False", "cCovPOBO", "True"},
+    {"cInsBut", "False", "cInsPrnF", "True"},
+    {"cInsBut", "False", "cInsPrnB", "True"},
+    {"cIntBut", "False", "cIntPrn", "True"},
+    // Interleaving excludes covers and inserts.
+    {"cCovBut", "True", "cIntBut", "True"},
+    {"cInsBut", "True", "cIntBut", "True"},
+};
+
+// Sheets taken from the inserter trays cannot be printed on.
+const RuleRow kTrayRows[] = {
+    {"CvrM", "Inserter1", "cCovPOFI", "True"},     {"CvrM", "Inserter2", "cCovPOFI", "True"},
+    {"CvrM", "Inserter1", "cCovPOFO", "True"},     {"CvrM", "Inserter2", "cCovPOFO", "True"},
+    {"BackCvrM", "Inserter1", "cCovPOBI", "True"}, {"BackCvrM", "Inserter2", "cCovPOBI", "True"},
+    {"BackCvrM", "Inserter1", "cCovPOBO", "True"}, {"BackCvrM", "Inserter2", "cCovPOBO", "True"},
+    {"Pmed", "Inserter1", "cInsPrnF", "True"},     {"Pmed", "Inserter2", "cInsPrnF", "True"},
+    {"Pmed", "Inserter1", "cInsPrnB", "True"},     {"Pmed", "Inserter2", "cInsPrnB", "True"},
+    {"Tmed", "Inserter1", "cIntPrn", "True"},      {"Tmed", "Inserter2", "cIntPrn", "True"},
+};
 
 } // namespace
 
@@ -33,52 +84,19 @@ void addCoverOptions(ppd_file_t *ppd, vOptionSet *store)
     if (!hasCoverMedia)
         return;
 
-    static const char *const switches[][2] = {
-        {"cCovBut", "Cover mode"},
-        {"cCovTRad", "Cover mode front"},
-        {"cCovBRad", "Cover mode front and back"},
-        {"cCovPOFO", "Cover mode front outside"},
-        {"cCovPOFI", "Cover mode front inside"},
-        {"cCovPOBO", "Cover mode back outside"},
-        {"cCovPOBI", "Cover mode back inside"},
-        {"cInsBut", "Page insert mode"},
-        {"cInsPrnF", "Page insert print onto front"},
-        {"cInsPrnB", "Page insert print onto back"},
-        {"cIntBut", "Transparency interleaving mode"},
-        {"cIntPrn", "Transparency print onto backing"},
-    };
     QList<vOption *> created;
-    for (const auto &entry : switches)
-        created.append(makeSwitch(entry[0], entry[1]));
+    for (const auto &entry : coverSwitches())
+        created.append(makeSwitch(entry.first, entry.second));
     for (vOption *option : qAsConst(created))
         store->insertOption(option);
 
-    // A print-onto switch needs its mode switched on.
-    addRule(store, "cCovBut", "False", "cCovPOFI", "True");
-    addRule(store, "cCovBut", "False", "cCovPOFO", "True");
-    addRule(store, "cCovBut", "False", "cCovPOBI", "True");
-    addRule(store, "cCovBut", "False", "cCovPOBO", "True");
-    addRule(store, "cCovBRad", "False", "cCovPOBI", "True");
-    addRule(store, "cCovBRad", "False", "cCovPOBO", "True");
-    addRule(store, "cInsBut", "False", "cInsPrnF", "True");
-    addRule(store, "cInsBut", "False", "cInsPrnB", "True");
-    addRule(store, "cIntBut", "False", "cIntPrn", "True");
-    // Interleaving excludes covers and inserts.
-    addRule(store, "cCovBut", "True", "cIntBut", "True");
-    addRule(store, "cInsBut", "True", "cIntBut", "True");
+    static const QVector<RuleStrings> coverRules = ruleStrings(kCoverRows);
+    addRules(store, coverRules);
 
     if (!hasInserter)
         return;
-    // Sheets taken from the inserter trays cannot be printed on.
-    static const char *const trayRules[][2] = {
-        {"CvrM", "cCovPOFI"},     {"CvrM", "cCovPOFO"},     {"BackCvrM", "cCovPOBI"},
-        {"BackCvrM", "cCovPOBO"}, {"Pmed", "cInsPrnF"},     {"Pmed", "cInsPrnB"},
-        {"Tmed", "cIntPrn"},
-    };
-    for (const auto &rule : trayRules) {
-        addRule(store, rule[0], "Inserter1", rule[1], "True");
-        addRule(store, rule[0], "Inserter2", rule[1], "True");
-    }
+    static const QVector<RuleStrings> trayRules = ruleStrings(kTrayRows);
+    addRules(store, trayRules);
 }
 
 void addJobOptions(ppd_file_t *ppd, vOptionSet *store)
@@ -109,7 +127,8 @@ void addJobOptions(ppd_file_t *ppd, vOptionSet *store)
     if (ppdFindAttr(ppd, "SupportsCustomBox", nullptr))
         store->insertOption(makeSwitch("cCustomBox", "Custom box"));
 
-    addRule(store, "cJobAccount", "True", "cUserLogin", "True");
+    store->addConstraint(QStringLiteral("cJobAccount"), QStringLiteral("True"), QStringLiteral("cUserLogin"),
+                         QStringLiteral("True"));
 }
 
 void addSuperWatermarkOption(ppd_file_t *ppd, vOptionSet *store)
@@ -124,16 +143,21 @@ void addPQXOptions(vOptionSet *store)
 {
     if (!store)
         return;
-    static const char *const options[][2] = {
-        {"PQXToggle", "Quorix"},
-        {"PQXDuplex", "Quorix Duplex"},
-        {"PQXTonsave", "Quorix Tonsave"},
-        {"PQXColorMode", "Quorix Color Mode"},
+    static const QString keywords[][2] = {
+        {QStringLiteral("PQXToggle"), QStringLiteral("Quorix")},
+        {QStringLiteral("PQXDuplex"), QStringLiteral("Quorix Duplex")},
+        {QStringLiteral("PQXTonsave"), QStringLiteral("Quorix Tonsave")},
+        {QStringLiteral("PQXColorMode"), QStringLiteral("Quorix Color Mode")},
     };
-    for (const auto &entry : options) {
-        auto *option = new vOption(QLatin1String(entry[0]), QLatin1String(entry[1]));
-        option->addChoice(QStringLiteral("Off"), QCoreApplication::translate("QObject", "Off"));
-        option->addChoice(QStringLiteral("On"), QCoreApplication::translate("QObject", "On"));
+    static const QString off = QStringLiteral("Off");
+    static const QString on = QStringLiteral("On");
+    // The choice texts follow the current translation.
+    const QString offText = QCoreApplication::translate("QObject", "Off");
+    const QString onText = QCoreApplication::translate("QObject", "On");
+    for (const auto &entry : keywords) {
+        auto *option = new vOption(entry[0], entry[1]);
+        option->addChoice(off, offText);
+        option->addChoice(on, onText);
         store->insertOption(option);
     }
 }
