@@ -360,6 +360,11 @@ private slots:
         userDir = tmp.path() + QStringLiteral("/fresh/sub/");
         QVERIFY(writeSettingsFile(userDir + QStringLiteral("Q.cfg"), {{QStringLiteral("A"), QStringLiteral("1")}}, true));
         QVERIFY(settingsFileExists(QStringLiteral("Q")));
+        // Paths far beyond 256 bytes.
+        userDir = tmp.path() + QLatin1Char('/') + QString(200, QLatin1Char('a')) + QLatin1Char('/')
+            + QString(200, QLatin1Char('b')) + QLatin1Char('/');
+        QVERIFY(writeSettingsFile(userDir + QStringLiteral("Q.cfg"), {{QStringLiteral("A"), QStringLiteral("1")}}, true));
+        QVERIFY(settingsFileExists(QStringLiteral("Q")));
         // A path below a file cannot be made.
         QVERIFY(putFile(tmp.path() + QStringLiteral("/plainfile"), "x"));
         userDir = tmp.path() + QStringLiteral("/plainfile/sub/");
