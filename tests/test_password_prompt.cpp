@@ -168,10 +168,10 @@ void TestPasswordPrompt::installStandIns()
 void TestPasswordPrompt::commandLines()
 {
     const RootWriterCommand sudo = buildRootWriterCommand(QString::fromLatin1(sudoMethodPrefix), QStringLiteral("Q1"),
-                                                          QStringLiteral("VelCassette=PF1 VelFinisher=True "));
+                                                          QStringLiteral("Option17=One Option8=True "));
     QCOMPARE(sudo.program, QStringLiteral("sudo"));
     QCOMPARE(sudo.arguments, QStringList() << "-S" << "-p" << "" << "--" << "velPPDWrite_H" << "Q1"
-                                           << "VelCassette=PF1" << "VelFinisher=True");
+                                           << "Option17=One" << "Option8=True");
 
     const RootWriterCommand su = buildRootWriterCommand(QString::fromLatin1(suMethodPrefix), QStringLiteral("Q'1"),
                                                         QStringLiteral("A=1 "));
@@ -206,12 +206,12 @@ void TestPasswordPrompt::suFormQuotesEveryWord()
     // Neither the queue name nor a value is ever run by a shell.
     store.setPrinterName(QStringLiteral("Q'$(touch pwned)`touch pwned2`\"x"));
     QVERIFY(QDir::setCurrent(work.path()));
-    PasswordPrompt prompt(nullptr, QStringLiteral("VelCassette=PF2 Odd=a'b$c "));
+    PasswordPrompt prompt(nullptr, QStringLiteral("Option17=Two Odd=a'b$c "));
     QCOMPARE(prompt.runInstalledOptionsWriter(trickyPassword, QString::fromLatin1(suMethodPrefix), prompt.args), 0);
 
     QCOMPARE(readFile(logs + "/password.seen"), trickyPassword.toUtf8());
     QCOMPARE(QString::fromUtf8(readFile(logs + "/writer.args")),
-             store.printerName() + "\nVelCassette=PF2\nOdd=a'b$c\n");
+             store.printerName() + "\nOption17=Two\nOdd=a'b$c\n");
     QVERIFY(!QFile::exists(work.path() + "/pwned"));
     QVERIFY(!QFile::exists(work.path() + "/pwned2"));
     QVERIFY(!readFile(logs + "/su.args").contains(trickyPassword.toUtf8()));
@@ -229,10 +229,10 @@ void TestPasswordPrompt::sudoFormPassesPasswordOnStandardInputOnly()
 {
     installStandIns();
     store.setPrinterName(QStringLiteral("Queue_1"));
-    PasswordPrompt prompt(nullptr, QStringLiteral("VelCassette=PF1 VelFinisher=True "));
+    PasswordPrompt prompt(nullptr, QStringLiteral("Option17=One Option8=True "));
     QCOMPARE(prompt.runInstalledOptionsWriter(trickyPassword, QString::fromLatin1(sudoMethodPrefix), prompt.args), 0);
     QCOMPARE(readFile(logs + "/password.seen"), trickyPassword.toUtf8());
-    QCOMPARE(readFile(logs + "/writer.args"), QByteArray("Queue_1\nVelCassette=PF1\nVelFinisher=True\n"));
+    QCOMPARE(readFile(logs + "/writer.args"), QByteArray("Queue_1\nOption17=One\nOption8=True\n"));
     QVERIFY(!readFile(logs + "/sudo.calls").contains(trickyPassword.toUtf8()));
     QVERIFY(!readFile(logs + "/writer.env").contains(trickyPassword.toUtf8()));
     // The empty password is still handed over (as an empty line).
@@ -248,7 +248,7 @@ void TestPasswordPrompt::longWriterOutputIsReadToTheEnd()
     installStandIns();
     store.setPrinterName(QStringLiteral("Queue_1"));
     QVERIFY(writeScript(logs + "/writer.lines", QStringLiteral("20000")));
-    PasswordPrompt prompt(nullptr, QStringLiteral("VelFinisher=True "));
+    PasswordPrompt prompt(nullptr, QStringLiteral("Option8=True "));
     QCOMPARE(prompt.runInstalledOptionsWriter(trickyPassword, QString::fromLatin1(sudoMethodPrefix), prompt.args), 0);
     QCOMPARE(prompt.runInstalledOptionsWriter(trickyPassword, QString::fromLatin1(suMethodPrefix), prompt.args), 0);
 }
@@ -257,7 +257,7 @@ void TestPasswordPrompt::failureShowsCouldNotAuthorize()
 {
     installStandIns();
     store.setPrinterName(QStringLiteral("Queue_1"));
-    PasswordPrompt prompt(nullptr, QStringLiteral("VelFinisher=True "));
+    PasswordPrompt prompt(nullptr, QStringLiteral("Option8=True "));
     prompt.passwordEdit->setText(QStringLiteral("wrong"));
     BoxCloser closer;
     prompt.okButtonSlot();
@@ -287,36 +287,36 @@ void TestPasswordPrompt::realSudoWritesThroughTheWriter()
 
     const QString queue = cupstest::uniqueQueueName(QStringLiteral("ApplyRoot"));
     QVERIFY(cupstest::addQueue(queue, QStringLiteral(ORDOVAN_TEST_DATA "/apply-basic.ppd")));
-    QCOMPARE(queueDefault(queue, "VelCassette"), QStringLiteral("None"));
+    QCOMPARE(queueDefault(queue, "Option17"), QStringLiteral("None"));
     store.setPrinterName(queue);
     const QString sudoPrefix = QString::fromLatin1(sudoMethodPrefix);
 
-    PasswordPrompt prompt(nullptr, QStringLiteral("VelCassette=PF2 VelFinisher=True "));
+    PasswordPrompt prompt(nullptr, QStringLiteral("Option17=Two Option8=True "));
     // A wrong password writes nothing.
     PasswordPrompt::dropSudoCredentials();
     QVERIFY(prompt.runInstalledOptionsWriter(password + "x", sudoPrefix, prompt.args) != 0);
-    QCOMPARE(queueDefault(queue, "VelCassette"), QStringLiteral("None"));
+    QCOMPARE(queueDefault(queue, "Option17"), QStringLiteral("None"));
 
     // The right one, quotes, "$", backquote and blanks included, reaches sudo
     // intact and the writer sets the defaults.
     PasswordPrompt::dropSudoCredentials();
     QCOMPARE(prompt.runInstalledOptionsWriter(password, sudoPrefix, prompt.args), 0);
     PasswordPrompt::dropSudoCredentials();
-    QCOMPARE(queueDefault(queue, "VelCassette"), QStringLiteral("PF2"));
-    QCOMPARE(queueDefault(queue, "VelFinisher"), QStringLiteral("True"));
+    QCOMPARE(queueDefault(queue, "Option17"), QStringLiteral("Two"));
+    QCOMPARE(queueDefault(queue, "Option8"), QStringLiteral("True"));
 
     // The writer refuses what the description does not know.
-    QVERIFY(prompt.runInstalledOptionsWriter(password, sudoPrefix, QStringLiteral("VelCassette=PF7 ")) != 0);
+    QVERIFY(prompt.runInstalledOptionsWriter(password, sudoPrefix, QStringLiteral("Option17=PF7 ")) != 0);
     PasswordPrompt::dropSudoCredentials();
-    QCOMPARE(queueDefault(queue, "VelCassette"), QStringLiteral("PF2"));
+    QCOMPARE(queueDefault(queue, "Option17"), QStringLiteral("Two"));
 
     // Through the prompt itself: no box on success.
-    prompt.args = QStringLiteral("VelCassette=PF1 ");
+    prompt.args = QStringLiteral("Option17=One ");
     prompt.passwordEdit->setText(password);
     BoxCloser closer;
     prompt.okButtonSlot();
     QVERIFY(closer.texts.isEmpty());
-    QCOMPARE(queueDefault(queue, "VelCassette"), QStringLiteral("PF1"));
+    QCOMPARE(queueDefault(queue, "Option17"), QStringLiteral("One"));
 
     cupstest::removeQueue(queue);
 }
