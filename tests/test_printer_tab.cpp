@@ -1,0 +1,212 @@
+// The Printer tab against the private CUPS server: which queues are listed,
+// the table's columns, list refreshes, and queues whose PPD cannot be used.
+#include <QtTest>
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QLabel>
+
+#include "app/resources_init.h"
+#include "dialog_test_util.h"
+#include "model/option_model.h"
+#include "support/cups_test_util.h"
+
+using namespace dialogtest;
+
+class TestPrinterTab : public QObject
+{
+    Q_OBJECT
+
+private:
+    QHash<QString, QString> queues; // role -> queue name
+    QTemporaryDir userBase;
+
+    QString q(const char *role) const { return queues.value(QLatin1String(role)); }
+
+    bool addRole(const char *role, const char *ppd)
+    {
+        const QString name = cupstest::uniqueQueueName(QStringLiteral("Tab_%1").arg(QLatin1String(role)));
+        queues.insert(QLatin1String(role), name);
+        return cupstest::addQueue(name, QStringLiteral(ORDOVAN_TEST_DATA "/") + QLatin1String(ppd));
+    }
+
+    // The dialog's constructor points userDir at the system base; the
+    // settings files of the tests go to a temporary directory instead.
+    void useTempUserDir()
+    {
+        userDir = userBase.path() + QStringLiteral("/user/");
+        QDir().mkpath(userDir);
+    }
+
+    static QStringList tempFiles()
+    {
+        return QDir(QDir::tempPath()).entryList(QDir::Files | QDir::Hidden);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        initOrdovanResources();
+        QVERIFY(cupstest::usingPrivateServer());
+        QVERIFY(addRole("velmora", "printer-velmora.ppd"));
+        QVERIFY(addRole("wexa", "printer-wexa-twofilters.ppd"));
+        QVERIFY(addRole("lowercase", "printer-lowercase.ppd"));
+        QVERIFY(addRole("prefix", "printer-prefix.ppd"));
+        QVERIFY(addRole("otherdevice", "printer-otherdevice.ppd"));
+        QVERIFY(addRole("nodeviceid", "printer-nodeviceid.ppd"));
+        QVERIFY(addRole("nofilter", "printer-nofilter.ppd"));
+        // A raw queue: no PPD at all.
+        const QString raw = cupstest::uniqueQueueName(QStringLiteral("Tab_raw"));
+        queues.insert(QStringLiteral("raw"), raw);
+        QVERIFY(cupstest::runTool(QStringLiteral("lpadmin"),
+                                  {QStringLiteral("-p"), raw, QStringLiteral("-E"), QStringLiteral("-v"),
+                                   QStringLiteral("file:///dev/null")}));
+    }
+
+    void cleanupTestCase()
+    {
+        for (const QString &name : qAsConst(queues))
+            cupstest::removeQueue(name);
+    }
+
+    void init() { resetProgramState(); }
+
+    void queueFilter()
+    {
+        VelDialog d(nullptr);
+        useTempUserDir();
+        QCOMPARE(rowCountOf(d, q("velmora")), 1);
+        // Two maker filter entries still give one row.
+        QCOMPARE(rowCountOf(d, q("wexa")), 1);
+        for (const char *role : {"lowercase", "prefix", "otherdevice", "nodeviceid", "nofilter", "raw"})
+            QVERIFY2(rowOf(d, q(role)) < 0, role);
+        // Every destination is remembered, listed or not.
+        for (const QString &name : qAsConst(queues))
+            QVERIFY2(printerSet.contains(name), qPrintable(name));
+        QCOMPARE(printerSet, d.installedPrinters());
+    }
+
+    void tableColumns()
+    {
+        VelDialog d(nullptr);
+        useTempUserDir();
+        QTableWidget *table = d.printerTab->printerTable;
+        QCOMPARE(table->accessibleName(), QStringLiteral("tblPrinters"));
+        QCOMPARE(table->columnCount(), 3);
+        QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Printers"));
+        QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Destination"));
+        QCOMPARE(table->horizontalHeaderItem(2)->text(), QStringLiteral("Status"));
+        QCOMPARE(table->selectionBehavior(), QAbstractItemView::SelectRows);
+        QCOMPARE(table->selectionMode(), QAbstractItemView::SingleSelection);
+        const int row = rowOf(d, q("velmora"));
+        QVERIFY(row >= 0);
+        QCOMPARE(table->item(row, 1)->text(), QStringLiteral("file:///dev/null"));
+        QCOMPARE(table->item(row, 2)->text(), QStringLiteral("Idle"));
+        QVERIFY(table->selectedItems().isEmpty());
+        QVERIFY(d.printerTab->rootWarningLabel->isHidden());
+        QVERIFY(!d.printerTab->installedOptionsLabel->isEnabled());
+
+        // A destination URI that changes shows after a refresh.
+        QVERIFY(cupstest::runTool(QStringLiteral("lpadmin"), {QStringLiteral("-p"), q("velmora"),
+                                                             QStringLiteral("-v"), QStringLiteral("file:///tmp/x")}));
+        d.printerTab->refreshPrinterList();
+        QCOMPARE(table->item(rowOf(d, q("velmora")), 1)->text(), QStringLiteral("file:///tmp/x"));
+        QVERIFY(cupstest::runTool(QStringLiteral("lpadmin"), {QStringLiteral("-p"), q("velmora"),
+                                                             QStringLiteral("-v"), QStringLiteral("file:///dev/null")}));
+    }
+
+    // A refresh keeps the user's column widths and fires no selection change.
+    void refreshKeepsWidthsAndSelection()
+    {
+        VelDialog d(nullptr);
+        useTempUserDir();
+        QVERIFY(selectQueue(d, q("wexa")));
+        vOptionSet *store = currentOptionSet;
+        QTableWidget *table = d.printerTab->printerTable;
+        table->setColumnWidth(0, 77);
+        table->setColumnWidth(1, 55);
+        QSignalSpy spy(table, SIGNAL(currentCellChanged(int, int, int, int)));
+        d.printerTab->refreshPrinterList();
+        QCOMPARE(table->columnWidth(0), 77);
+        QCOMPARE(table->columnWidth(1), 55);
+        QCOMPARE(spy.count(), 0);
+        QCOMPARE(selectedQueue(d), q("wexa"));
+        QCOMPARE(currentOptionSet, store);
+    }
+
+    // The temporary PPD copies are removed after listing and after choosing.
+    void temporaryCopiesRemoved()
+    {
+        const QStringList before = tempFiles();
+        VelDialog d(nullptr);
+        useTempUserDir();
+        QVERIFY(selectQueue(d, q("velmora")));
+        d.printerTab->refreshPrinterList();
+        QCOMPARE(tempFiles(), before);
+    }
+
+    // A queue whose PPD no longer opens is treated like an unknown queue.
+    void unreadablePpdGivesNoStore()
+    {
+        const QString queue = cupstest::uniqueQueueName(QStringLiteral("Tab_broken"));
+        QVERIFY(cupstest::addQueue(queue, QStringLiteral(ORDOVAN_TEST_DATA "/printer-velmora.ppd")));
+        VelDialog d(nullptr);
+        useTempUserDir();
+        QVERIFY(rowOf(d, queue) >= 0);
+        const QStringList before = tempFiles();
+        if (!cupstest::runTool(QStringLiteral("lpadmin"),
+                               {QStringLiteral("-p"), queue, QStringLiteral("-P"),
+                                QStringLiteral(ORDOVAN_TEST_DATA "/printer-broken.ppd")})) {
+            cupstest::removeQueue(queue);
+            QSKIP("the server refuses a broken PPD");
+        }
+        BoxCloser closer;
+        QVERIFY(selectQueue(d, queue));
+        QVERIFY(currentOptionSet == nullptr);
+        QVERIFY(settingsSource.isEmpty());
+        QCOMPARE(d.windowTitle(), QStringLiteral("Ordovan"));
+        QVERIFY(!d.buttonBox->button(QDialogButtonBox::Ok)->isEnabled());
+        QVERIFY(d.printerTab->rootWarningLabel->isHidden());
+        QCOMPARE(tempFiles(), before);
+        cupstest::removeQueue(queue);
+    }
+
+    // A queue removed between the listing and the choice: no store.
+    void vanishedQueueGivesNoStore()
+    {
+        const QString queue = cupstest::uniqueQueueName(QStringLiteral("Tab_vanish"));
+        QVERIFY(cupstest::addQueue(queue, QStringLiteral(ORDOVAN_TEST_DATA "/printer-velmora.ppd")));
+        VelDialog d(nullptr);
+        useTempUserDir();
+        QVERIFY(selectQueue(d, q("velmora")));
+        QVERIFY(cupstest::removeQueue(queue));
+        const int row = rowOf(d, queue);
+        QVERIFY(row >= 0);
+        BoxCloser closer;
+        d.printerTab->printerTable->setCurrentCell(row, 0);
+        QVERIFY(currentOptionSet == nullptr);
+        QVERIFY(settingsSource.isEmpty());
+        // The dialog noticed the changed queue set and rebuilt the list.
+        QCOMPARE(rowOf(d, queue), -1);
+        QCOMPARE(closer.titles, QStringList{QStringLiteral("Error")});
+    }
+
+    void installedControlValues()
+    {
+        QCheckBox box;
+        box.setChecked(true);
+        QCOMPARE(PrinterTab::installedControlValue(&box), QStringLiteral("True"));
+        box.setChecked(false);
+        QCOMPARE(PrinterTab::installedControlValue(&box), QStringLiteral("False"));
+        QComboBox combo;
+        combo.addItems({QStringLiteral("One Tray"), QStringLiteral("Two Trays")});
+        combo.setCurrentIndex(1);
+        QCOMPARE(PrinterTab::installedControlValue(&combo), QStringLiteral("Two Trays"));
+        QLabel label;
+        QVERIFY(PrinterTab::installedControlValue(&label).isNull());
+    }
+};
+
+QTEST_MAIN(TestPrinterTab)
+#include "test_printer_tab.moc"
