@@ -182,6 +182,7 @@ private slots:
     void applyAfterChange();
     void failingOrHangingLpoptions();
     void removedQueue();
+    void queueWithoutDescription();
     void noPrinterSelected();
     void cancelResynchronises();
     void rootRoad();
@@ -426,6 +427,25 @@ void TestApply::removedQueue()
     QCOMPARE(boxes.seen.first(), printerErrorBox);
     QVERIFY(!boxes.seen.contains(successBox));
     QVERIFY(!QFile::exists(settingsPath(doomed)));
+}
+
+void TestApply::queueWithoutDescription()
+{
+    // A queue that lost its printer description between selection and
+    // Apply: the error box, no crash and no success.
+    const QString raw = cupstest::uniqueQueueName(QStringLiteral("ApplyRaw"));
+    QVERIFY(cupstest::addQueue(raw, QStringLiteral(ORDOVAN_TEST_DATA "/apply-basic.ppd")));
+    QScopedPointer<VelDialog> d(openDialog(raw));
+    QVERIFY(d);
+    QVERIFY(cupstest::runTool(QStringLiteral("lpadmin"), {QStringLiteral("-p"), raw, QStringLiteral("-m"),
+                                                          QStringLiteral("raw")}));
+    ModalHandler boxes;
+    d->slotButtonApply();
+    QVERIFY(!boxes.seen.isEmpty());
+    QCOMPARE(boxes.seen.first(), printerErrorBox);
+    QVERIFY(!boxes.seen.contains(successBox));
+    d.reset();
+    cupstest::removeQueue(raw);
 }
 
 void TestApply::noPrinterSelected()
