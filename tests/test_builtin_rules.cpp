@@ -438,6 +438,13 @@ void TestBuiltinRules::watermarkRules()
     QVERIFY(!blocked(store.get(), "Wclr", "Black"));
     store->markOptionChoice("ColorModel", "CMYK");
     QVERIFY(!blocked(store.get(), "Wclr", "Red"));
+
+    // Without an RGB choice only that one colour-policy rule is missing.
+    QCOMPARE(linksOf(store.get(), "PQXColorMode", "On"), QStringList({"PQXToggle=Off", "ColorModel=CMYK"}));
+    // Without MediaType, Tnsv or Duplex their rules are dropped, the rest stay.
+    QCOMPARE(linksOf(store.get(), "PQXToggle", "Off"),
+             QStringList({"PQXDuplex=On", "PQXTonsave=On", "PQXColorMode=On"}));
+    QVERIFY(linksOf(store.get(), "PQXDuplex", "On") == QStringList({"PQXToggle=Off"}));
 }
 
 void TestBuiltinRules::uiConstraintGroupsSortedByPriority()
