@@ -379,7 +379,7 @@ void TestOptionModel::displacedOptionStaysOwned()
     // The first option under a keyword is replaced but stays alive: rules of
     // other choices still point at its choices and must remain safe to follow.
     vOptionSet set;
-    addOption(set, QStringLiteral("B"), {QStringLiteral("b1")});
+    addOption(set, QStringLiteral("B"), {QStringLiteral("b1"), QStringLiteral("b2")});
     vOption *first = addOption(set, QStringLiteral("A"), {QStringLiteral("a1")});
     set.addConstraint(QStringLiteral("A"), QStringLiteral("a1"), QStringLiteral("B"), QStringLiteral("b1"));
     vOption *second = addOption(set, QStringLiteral("A"), {QStringLiteral("a1"), QStringLiteral("a2")});
@@ -390,6 +390,17 @@ void TestOptionModel::displacedOptionStaysOwned()
     set.markOptionChoice(QStringLiteral("B"), QStringLiteral("b1"));
     QVERIFY(first->findChoice(QStringLiteral("a1"))->hasConstraints());
     set.resetConstraintState();
+    QVERIFY(!first->findChoice(QStringLiteral("a1"))->hasConstraints());
+
+    // Blocks placed by a displaced record's current choice are withdrawn
+    // when it is displaced: nothing could reach them afterwards.
+    vOption *c1 = addOption(set, QStringLiteral("C"), {QStringLiteral("c1")});
+    set.addConstraint(QStringLiteral("C"), QStringLiteral("c1"), QStringLiteral("B"), QStringLiteral("b1"));
+    set.markOptionChoice(QStringLiteral("B"), QStringLiteral("b2"));
+    c1->setCurrentChoice(c1->findChoice(QStringLiteral("c1")));
+    QVERIFY(blocked(set, QStringLiteral("B"), QStringLiteral("b1")));
+    addOption(set, QStringLiteral("C"), {QStringLiteral("c1")});
+    QVERIFY(!blocked(set, QStringLiteral("B"), QStringLiteral("b1")));
     // Inserting the same record again is harmless.
     set.insertOption(second);
     QCOMPARE(set.findOption(QStringLiteral("A")), second);

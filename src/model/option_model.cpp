@@ -187,8 +187,13 @@ void vOptionSet::insertOption(vOption *option)
     vOption *old = m_options.value(option->keyword(), nullptr);
     if (old == option)
         return;
-    if (old)
+    if (old) {
+        // The displaced record can no longer be reached by keyword, so the
+        // blocks its current choice placed could never be withdrawn.
+        if (vChoice *current = old->currentChoice())
+            current->unmark();
         m_displaced.append(old);
+    }
     m_options.insert(option->keyword(), option);
 }
 
@@ -277,6 +282,10 @@ void vOptionSet::setPpdDefault(const QString &keyword, const QString &choice)
 void vOptionSet::resetConstraintState()
 {
     for (vOption *o : qAsConst(m_options)) {
+        for (vChoice *c : o->choices())
+            c->unmark();
+    }
+    for (vOption *o : qAsConst(m_displaced)) {
         for (vChoice *c : o->choices())
             c->unmark();
     }
