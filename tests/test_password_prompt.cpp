@@ -102,6 +102,7 @@ private slots:
     void sudoFormPassesPasswordOnStandardInputOnly();
     void longWriterOutputIsReadToTheEnd();
     void failureShowsCouldNotAuthorize();
+    void writerRefusesUnsafeArguments();
     void realSudoWritesThroughTheWriter();
 
 private:
@@ -274,6 +275,30 @@ void TestPasswordPrompt::failureShowsCouldNotAuthorize()
     prompt.passwordEdit->setText(trickyPassword);
     prompt.okButtonSlot();
     QVERIFY(quiet.texts.isEmpty());
+}
+
+void TestPasswordPrompt::writerRefusesUnsafeArguments()
+{
+    // The writer checks every argument before it talks to CUPS at all.
+    const QList<QStringList> refused = {
+        {},
+        {QStringLiteral("Queue")},
+        {QStringLiteral("-p"), QStringLiteral("Option8=True")},
+        {QStringLiteral("Queue;id"), QStringLiteral("Option8=True")},
+        {QStringLiteral("Queue"), QStringLiteral("Option8")},
+        {QStringLiteral("Queue"), QStringLiteral("Option8=True;id")},
+        {QStringLiteral("Queue"), QStringLiteral("Option8=True False")},
+        {QStringLiteral("Queue"), QStringLiteral("-Option8=True")},
+        {QStringLiteral("Queue"), QStringLiteral("Option8=$(id)")},
+        {QStringLiteral("Queue"), QStringLiteral("=True")},
+    };
+    for (const QStringList &arguments : refused) {
+        QProcess writer;
+        writer.start(QStringLiteral(ORDOVAN_TEST_WRITER), arguments);
+        QVERIFY(writer.waitForFinished(10000));
+        QCOMPARE(writer.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(writer.exitCode() == 2, qPrintable(arguments.join(QLatin1Char(' '))));
+    }
 }
 
 void TestPasswordPrompt::realSudoWritesThroughTheWriter()
