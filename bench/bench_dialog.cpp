@@ -1,0 +1,228 @@
+// Speed of the main dialog against a private CUPS server with many queues.
+//
+//   bench_dialog [--queues N] [--rounds N] [--large-ppd FILE]
+//
+// Starts its own CUPS server (the test fixture's scripts in tests/support)
+// in a temporary directory, adds N maker queues (default 50): one from the
+// large PPD (FILE, e.g. written by `bench_import --save FILE`; default: the
+// realistic Wexa description of the tests) and N - 1 from the realistic
+// Wexa description, and measures on the offscreen platform:
+//   start:   constructing the main dialog up to the populated queue table;
+//   switch:  choosing the large queue in the table (store built from its PPD,
+//            every tab reloaded, one constraint loop), first time and again;
+//   loop:    one constraint loop triggered by toggling an installed option;
+// and, to show where the time goes, the pieces the listing repeats per
+// queue: cupsGetDests, fetching and opening one PPD, one status command.
+// Each figure is the best and the mean of the rounds. The panel refuses
+// root: run it as an ordinary user (see the README).
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <cups/cups.h>
+#include <cups/ppd.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+#include "app/printer_status.h"
+#include "app/program_state.h"
+#include "app/resources_init.h"
+#include "app/vel_dialog.h"
+#include "ui/printer_tab.h"
+
+namespace {
+
+const QString kSourceDir = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath(QStringLiteral(".."));
+
+bool run(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.setProgram(program);
+    p.setArguments(args);
+    p.setStandardOutputFile(QProcess::nullDevice());
+    p.setStandardErrorFile(QProcess::nullDevice());
+    p.start();
+    return p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+struct Figure
+{
+    std::vector<double> ms;
+    void add(double v) { ms.push_back(v); }
+    double best() const { return ms.empty() ? 0 : *std::min_element(ms.begin(), ms.end()); }
+    double mean() const
+    {
+        double sum = 0;
+        for (double v : ms)
+            sum += v;
+        return ms.empty() ? 0 : sum / ms.size();
+    }
+};
+
+void report(const char *name, const Figure &f)
+{
+    std::printf("%-44s best %9.2f ms   mean %9.2f ms   (%zu rounds)\n", name, f.best(), f.mean(), f.ms.size());
+}
+
+double timeMs(const std::function<void()> &work)
+{
+    QElapsedTimer t;
+    t.start();
+    work();
+    return t.nsecsElapsed() / 1e6;
+}
+
+int rowOf(QTableWidget *table, const QString &name)
+{
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (table->item(row, 0) && table->item(row, 0)->text() == name)
+            return row;
+    }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    int queues = 50;
+    int rounds = 5;
+    QString largePpd = kSourceDir + QStringLiteral("/tests/data/velmora-wexa-c45.ppd");
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--queues" && i + 1 < argc)
+            queues = std::max(2, std::atoi(argv[++i]));
+        else if (arg == "--rounds" && i + 1 < argc)
+            rounds = std::max(1, std::atoi(argv[++i]));
+        else if (arg == "--large-ppd" && i + 1 < argc)
+            largePpd = QFileInfo(QString::fromLocal8Bit(argv[++i])).absoluteFilePath();
+        else {
+            std::fprintf(stderr, "usage: %s [--queues N] [--rounds N] [--large-ppd FILE]\n", argv[0]);
+            return 2;
+        }
+    }
+    if (geteuid() == 0) {
+        std::fprintf(stderr, "bench_dialog: the panel refuses root; run it as an ordinary user, e.g.\n"
+                             "  sh tests/support/testuser-setup.sh build tests\n"
+                             "  sh tests/support/run-unprivileged.sh build/bench/bench_dialog\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    // A short path: the server's local socket name is limited in length.
+    QTemporaryDir work(QStringLiteral("/tmp/ordovan-bench-XXXXXX"));
+    if (!work.isValid())
+        return 1;
+    const QString cupsDir = work.path() + QStringLiteral("/cups");
+    const QString support = kSourceDir + QStringLiteral("/tests/support");
+    const QString data = kSourceDir + QStringLiteral("/tests/data");
+    if (!run(QStringLiteral("sh"), {support + QStringLiteral("/cupsd-start.sh"), cupsDir, support, data})) {
+        std::fprintf(stderr, "bench_dialog: the private CUPS server did not start\n");
+        return 1;
+    }
+    qputenv("CUPS_SERVER", (cupsDir + QStringLiteral("/cups.sock")).toLocal8Bit());
+    qputenv("CUPS_SERVERROOT", (cupsDir + QStringLiteral("/etc")).toLocal8Bit());
+    qputenv("HOME", work.path().toLocal8Bit());
+    const QString lpadmin = QFileInfo::exists(QStringLiteral("/usr/sbin/lpadmin")) ? QStringLiteral("/usr/sbin/lpadmin")
+                                                                                   : QStringLiteral("lpadmin");
+    auto stopServer = [&] { run(QStringLiteral("sh"), {support + QStringLiteral("/cupsd-stop.sh"), cupsDir}); };
+
+    // The fixture adds two queues of its own; together with ours they make
+    // the requested number of destinations.
+    const QString largeQueue = QStringLiteral("BenchLarge");
+    const QString otherQueue = QStringLiteral("BenchQueue_00");
+    const int own = std::max(1, queues - 2);
+    bool added = run(lpadmin, {QStringLiteral("-p"), largeQueue, QStringLiteral("-E"), QStringLiteral("-v"),
+                               QStringLiteral("file:///dev/null"), QStringLiteral("-P"), largePpd});
+    for (int i = 0; added && i < own - 1; ++i) {
+        added = run(lpadmin, {QStringLiteral("-p"), QStringLiteral("BenchQueue_%1").arg(i, 2, 10, QLatin1Char('0')),
+                              QStringLiteral("-E"), QStringLiteral("-v"), QStringLiteral("file:///dev/null"),
+                              QStringLiteral("-P"), data + QStringLiteral("/velmora-wexa-c45.ppd")});
+    }
+    if (!added) {
+        std::fprintf(stderr, "bench_dialog: lpadmin failed\n");
+        stopServer();
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    initOrdovanResources();
+    const QString settingsDir = work.path() + QStringLiteral("/user/");
+    QDir().mkpath(settingsDir);
+
+    Figure start, firstSwitch, switchAgain, loop;
+    Figure dests, ppd, status, statusColumn;
+    int listed = 0;
+    for (int r = 0; r < rounds; ++r) {
+        currentOptionSet = nullptr;
+        settingsSource.clear();
+        // Every round starts without settings files, so the first choice of
+        // the large queue writes its file and runs lpoptions.
+        QDir(settingsDir).removeRecursively();
+        QDir().mkpath(settingsDir);
+
+        VelDialog *dialog = nullptr;
+        start.add(timeMs([&] { dialog = new VelDialog(nullptr); }));
+        userDir = settingsDir;
+        QTableWidget *table = dialog->printerTab->printerTable;
+        listed = table->rowCount();
+
+        firstSwitch.add(timeMs([&] { table->setCurrentCell(rowOf(table, largeQueue), 0); }));
+        table->setCurrentCell(rowOf(table, otherQueue), 0);
+        switchAgain.add(timeMs([&] { table->setCurrentCell(rowOf(table, largeQueue), 0); }));
+
+        QCheckBox *box = nullptr;
+        const QHash<QString, QWidget *> controls = dialog->printerTab->getControls();
+        for (QWidget *w : controls) {
+            if ((box = qobject_cast<QCheckBox *>(w)) && box->isEnabled())
+                break;
+            box = nullptr;
+        }
+        statusColumn.add(timeMs([&] { dialog->printerTab->retranslate(); }));
+        if (box)
+            loop.add(timeMs([&] { box->toggle(); }));
+        else
+            loop.add(timeMs([&] { dialog->setConstraints(); }));
+        delete dialog;
+
+        dests.add(timeMs([] {
+            cups_dest_t *d = nullptr;
+            const int n = cupsGetDests(&d);
+            cupsFreeDests(n, d);
+        }));
+        ppd.add(timeMs([&] {
+            const char *path = cupsGetPPD(largeQueue.toUtf8().constData());
+            if (path) {
+                const QByteArray copy(path);
+                if (ppd_file_t *p = ppdOpenFile(copy.constData()))
+                    ppdClose(p);
+                unlink(copy.constData());
+            }
+        }));
+        status.add(timeMs([&] { printerStatus(largeQueue); }));
+    }
+
+    std::printf("queues on the server: %d (listed: %d), large PPD: %s\n", own + 2, listed, qPrintable(largePpd));
+    report("start to populated table", start);
+    report("switch to the large queue (first time)", firstSwitch);
+    report("switch to the large queue (again)", switchAgain);
+    report("constraint loop after one control change", loop);
+    std::printf("pieces:\n");
+    report("  cupsGetDests (once per loop pass)", dests);
+    report("  cupsGetPPD + ppdOpenFile, large queue", ppd);
+    report("  one lpstat status command", status);
+    report("  Printer tab retranslate (status column)", statusColumn);
+
+    stopServer();
+    return 0;
+}
