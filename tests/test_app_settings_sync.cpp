@@ -47,6 +47,7 @@ const char registryText[] =
     "<oor:items>\r\n"
     "<item oor:path=\"/org.openoffice.Office.Common/Print/Option/Writer\"><prop oor:name=\"Collate\" oor:op=\"fuse\"><value>true</value></prop></item>\r\n"
     "<item oor:path=\"/org.openoffice.Office.Common/Print\"><prop oor:name=\"Warning\" oor:op=\"fuse\"><value>true</value></prop></item>\r\n"
+    "<item oor:path=\"/org.openoffice.Office.Common/Misc\"><value>caf\xc3\xa9 caf\xe9 true</value></item>\r\n"
     "<item oor:path=\"/org.openoffice.Office.Common/Print/Option/Calc\"><prop oor:name=\"Collate\" oor:op=\"fuse\"><value>true</value></prop></item>\r\n"
     "</oor:items>\r\n";
 

@@ -6,8 +6,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QSaveFile>
-#include <QTextCodec>
-#include <QTextStream>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -213,16 +211,22 @@ void PrintSettingsSync::disableCollateInRegistry(const QString &path)
     if (!temporary.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return;
 
-    QTextStream in(&source);
-    QTextStream out(&temporary);
-    while (!in.atEnd()) {
-        QString line = in.readLine();
-        if (line.contains(QLatin1String("name=\"Collate\"")))
-            line.replace(QLatin1String("true"), QLatin1String("false"));
-        out << line << '\n';
+    // Line by line as bytes: only the Collate lines change, every other
+    // byte is copied as it stands whatever the locale's encoding; lines end
+    // in "\n" afterwards.
+    bool written = true;
+    while (written && !source.atEnd()) {
+        QByteArray line = source.readLine();
+        if (line.endsWith('\n'))
+            line.chop(1);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.contains("name=\"Collate\""))
+            line.replace("true", "false");
+        line.append('\n');
+        written = temporary.write(line) == line.size();
     }
-    out.flush();
-    const bool written = out.status() == QTextStream::Ok && temporary.error() == QFileDevice::NoError;
+    written = written && source.error() == QFileDevice::NoError && temporary.flush();
     source.close();
     temporary.close();
 
