@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QLabel>
 
+#include <cups/cups.h>
+
 #include "app/resources_init.h"
 #include "dialog_test_util.h"
 #include "model/option_model.h"
@@ -146,20 +148,48 @@ private slots:
         QCOMPARE(tempFiles(), before);
     }
 
-    // A queue whose PPD no longer opens is treated like an unknown queue.
-    void unreadablePpdGivesNoStore()
+    // Replaces a queue's PPD through the scheduler itself, which takes any
+    // file that starts like a PPD (lpadmin would refuse one that libcups
+    // cannot open).
+    static bool replacePpdThroughScheduler(const QString &queue, const QString &ppdPath)
     {
-        const QString queue = cupstest::uniqueQueueName(QStringLiteral("Tab_broken"));
+        char uri[HTTP_MAX_URI];
+        httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof(uri), "ipp", nullptr, "localhost", 0, "/printers/%s",
+                         queue.toUtf8().constData());
+        ipp_t *request = ippNewRequest(IPP_OP_CUPS_ADD_MODIFY_PRINTER);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+        ipp_t *response = cupsDoFileRequest(CUPS_HTTP_DEFAULT, request, "/admin/", ppdPath.toUtf8().constData());
+        ippDelete(response);
+        return cupsLastError() <= IPP_STATUS_OK_CONFLICTING;
+    }
+
+    // A queue whose PPD can no longer be fetched or opened is treated like
+    // an unknown queue: no store, no settings source, no crash, and the
+    // temporary copy is removed.
+    void unusablePpdGivesNoStore_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("PPD that does not open") << "broken";
+        QTest::newRow("no PPD any more") << "raw";
+    }
+
+    void unusablePpdGivesNoStore()
+    {
+        QFETCH(QString, how);
+        const QString queue = cupstest::uniqueQueueName(QStringLiteral("Tab_unusable"));
         QVERIFY(cupstest::addQueue(queue, QStringLiteral(ORDOVAN_TEST_DATA "/printer-velmora.ppd")));
         VelDialog d(nullptr);
         useTempUserDir();
         QVERIFY(rowOf(d, queue) >= 0);
+        QVERIFY(selectQueue(d, q("velmora")));
+        QVERIFY(currentOptionSet != nullptr);
         const QStringList before = tempFiles();
-        if (!cupstest::runTool(QStringLiteral("lpadmin"),
-                               {QStringLiteral("-p"), queue, QStringLiteral("-P"),
-                                QStringLiteral(ORDOVAN_TEST_DATA "/printer-broken.ppd")})) {
-            cupstest::removeQueue(queue);
-            QSKIP("the server refuses a broken PPD");
+        if (how == QLatin1String("broken")) {
+            QVERIFY(replacePpdThroughScheduler(queue, QStringLiteral(ORDOVAN_TEST_DATA "/printer-broken.ppd")));
+        } else {
+            QVERIFY(cupstest::runTool(QStringLiteral("lpadmin"),
+                                      {QStringLiteral("-p"), queue, QStringLiteral("-m"), QStringLiteral("raw")}));
         }
         BoxCloser closer;
         QVERIFY(selectQueue(d, queue));
@@ -167,8 +197,14 @@ private slots:
         QVERIFY(settingsSource.isEmpty());
         QCOMPARE(d.windowTitle(), QStringLiteral("Ordovan"));
         QVERIFY(!d.buttonBox->button(QDialogButtonBox::Ok)->isEnabled());
+        QVERIFY(!d.profilesButton->isEnabled());
         QVERIFY(d.printerTab->rootWarningLabel->isHidden());
         QCOMPARE(tempFiles(), before);
+        QVERIFY(closer.titles.isEmpty());
+
+        // The next listing no longer shows it.
+        d.printerTab->refreshPrinterList();
+        QCOMPARE(rowOf(d, queue), -1);
         cupstest::removeQueue(queue);
     }
 
