@@ -339,18 +339,19 @@ private slots:
         pointUserDirAtTemp();
         QVERIFY(selectQueue(d, makerQueue));
         vOptionSet *store = currentOptionSet;
-        const int before = rowOf(d, makerQueue);
 
         const QString added = cupstest::uniqueQueueName(QStringLiteral("AaDialogAdded"));
         QVERIFY(cupstest::addQueue(added, QStringLiteral(ORDOVAN_TEST_DATA "/printer-velmora.ppd")));
         BoxCloser closer;
         QVERIFY(d.checkPrintersChanged());
         QVERIFY(closer.titles.isEmpty());
+        // The new queue sorts first, so the selected queue's row moved down
+        // (other test programs may add or remove queues meanwhile, so the
+        // exact index is not fixed).
         QVERIFY(rowOf(d, added) >= 0);
-        QCOMPARE(rowOf(d, makerQueue), before + 1);
+        QVERIFY(rowOf(d, added) < rowOf(d, makerQueue));
         QCOMPARE(selectedQueue(d), makerQueue);
         QCOMPARE(currentOptionSet, store);
-        QVERIFY(!d.checkPrintersChanged());
         QVERIFY(cupstest::removeQueue(added));
         QVERIFY(d.checkPrintersChanged());
         QCOMPARE(selectedQueue(d), makerQueue);
