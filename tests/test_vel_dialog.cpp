@@ -14,6 +14,7 @@
 #include "dialog_test_util.h"
 #include "model/option_model.h"
 #include "profiles/help_dialog.h"
+#include "profiles/profile_dialog.h"
 #include "support/cups_test_util.h"
 #include "tabs/general_tab.h"
 #include "tabs/imaging_tab.h"
@@ -299,6 +300,32 @@ private slots:
         QVERIFY(!d.printerTab->installedOptionsChanged());
     }
 
+    // Choosing "Factory Default" in the profile list points the settings
+    // source at the directory and reloads the tabs; the Printer tab keeps its
+    // controls and baseline and only re-marks its options.
+    void factoryDefaultProfileReloads()
+    {
+        VelDialog d(nullptr);
+        pointUserDirAtTemp();
+        QVERIFY(selectQueue(d, makerQueue));
+        auto *trays = findByAccessibleName<QComboBox>(&d, QStringLiteral("cmbBxOption17"));
+        QVERIFY(trays);
+        trays->setCurrentIndex(trays->findText(QStringLiteral("Three Trays")));
+        QVERIFY(!d.printerTab->rootWarningLabel->isHidden());
+        currentOptionSet->findOption(QStringLiteral("Option17"))->setCurrentChoice(nullptr);
+
+        emit d.profileDialog->buttonBox->accepted();
+        QCOMPARE(settingsSource, userDir);
+        QCOMPARE(findByAccessibleName<QComboBox>(&d, QStringLiteral("cmbBxOption17")), trays);
+        QCOMPARE(trays->currentText(), QStringLiteral("Three Trays"));
+        // The shown value is recorded again in the store.
+        QCOMPARE(currentOptionSet->findOption(QStringLiteral("Option17"))->currentChoice()->keyword(),
+                 QStringLiteral("Three"));
+        QVERIFY(d.printerTab->installedOptionsChanged());
+        QVERIFY(!d.printerTab->rootWarningLabel->isHidden());
+        QVERIFY(ok(d)->isEnabled());
+    }
+
     void removedQueueDropsSelection()
     {
         const QString doomed = cupstest::uniqueQueueName(QStringLiteral("ZDialogDoomed"));
@@ -365,7 +392,6 @@ private slots:
         QApplication::installTranslator(&translator);
         {
             VelDialog d(nullptr);
-        pointUserDirAtTemp();
             pointUserDirAtTemp();
             QTableWidget *table = d.printerTab->printerTable;
             QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Drucker"));
