@@ -53,6 +53,27 @@ public:
     QLabel *marker = nullptr;
 };
 
+// A tab whose rules move a control on every pass, as a chain of rules that
+// never settles would.
+class RestlessTab : public Tab
+{
+public:
+    explicit RestlessTab(QWidget *dialog)
+        : Tab(dialog)
+    {
+        buildWidgets();
+    }
+    void setTabName() override { tabName = QStringLiteral("Restless"); }
+    void buildWidgets() override { tabName = QStringLiteral("Restless"); }
+    bool hasOptions() override { return true; }
+    bool enableOptions() override
+    {
+        ++passes;
+        return true;
+    }
+    int passes = 0;
+};
+
 bool sameIcon(const QIcon &a, const QIcon &b)
 {
     return a.pixmap(30, 30).toImage() == b.pixmap(30, 30).toImage();
@@ -266,6 +287,24 @@ private slots:
         QVERIFY(ok(d)->isEnabled());
         QVERIFY(apply(d)->isEnabled());
         QVERIFY(d.saveAsButton->isEnabled());
+    }
+
+    // A loop whose tabs keep changing controls stops after 11 passes; the
+    // next trigger starts counting from 0 again.
+    void constraintLoopStopsAfterElevenPasses()
+    {
+        VelDialog d(nullptr);
+        pointUserDirAtTemp();
+        QVERIFY(selectQueue(d, makerQueue));
+        auto *tab = new RestlessTab(&d);
+        d.tabs.append(tab);
+        d.tabWidget->addTab(tab, tab->tabIcon(), tab->getTabName());
+        d.setConstraints();
+        QCOMPARE(tab->passes, 11);
+        QCOMPARE(d.constraintPasses, 0);
+        d.setConstraints();
+        QCOMPARE(tab->passes, 22);
+        QCOMPARE(d.constraintPasses, 0);
     }
 
     void installedOptionChangeShowsRootWarning()
