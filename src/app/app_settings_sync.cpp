@@ -1,5 +1,7 @@
 #include "app/app_settings_sync.h"
 
+#include "app/quiet_command.h"
+
 #include <QByteArray>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -17,26 +19,6 @@ const char targetGeditPageSetup[] = "gedit-page-setup";
 const char targetEvincePrintSettings[] = "evince/print-settings";
 const char targetEogPrintSettings[] = "eog-print-settings.ini";
 const char targetRegistry[] = "/user/registrymodifications.xcu";
-
-// Runs one helper command with an argument list and waits for it.
-bool runCommand(const QString &program, const QStringList &arguments, int timeoutMs)
-{
-    QProcess process;
-    process.setProgram(program);
-    process.setArguments(arguments);
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
-    process.start(QIODevice::ReadOnly);
-    if (!process.waitForStarted(timeoutMs))
-        return false;
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished(1000);
-        return false;
-    }
-    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-}
 
 // A target name is either a bare file name or "directory/file name"; a
 // leading "/" only says that the directory part is a whole directory name.
@@ -195,7 +177,7 @@ bool PrintSettingsSync::overwriteFile(const QString &path, const QString &text)
 
 void PrintSettingsSync::removeFile(const QString &path)
 {
-    runCommand(QStringLiteral("rm"), QStringList() << QStringLiteral("-f") << QStringLiteral("--") << path,
+    runQuietCommand(QStringLiteral("rm"), QStringList() << QStringLiteral("-f") << QStringLiteral("--") << path,
                commandTimeoutMs);
 }
 
@@ -234,8 +216,8 @@ void PrintSettingsSync::disableCollateInRegistry(const QString &path)
     // permissions; a temporary copy that could not be written completely is
     // never copied over it.
     if (written && temporary.error() == QFileDevice::NoError)
-        runCommand(QStringLiteral("cp"), QStringList() << QStringLiteral("--") << temporaryPath << path,
+        runQuietCommand(QStringLiteral("cp"), QStringList() << QStringLiteral("--") << temporaryPath << path,
                    commandTimeoutMs);
-    runCommand(QStringLiteral("rm"), QStringList() << QStringLiteral("-f") << QStringLiteral("--") << temporaryPath,
+    runQuietCommand(QStringLiteral("rm"), QStringList() << QStringLiteral("-f") << QStringLiteral("--") << temporaryPath,
                commandTimeoutMs);
 }

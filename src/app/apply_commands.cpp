@@ -1,6 +1,6 @@
 #include "app/apply_commands.h"
 
-#include <QProcess>
+#include "app/quiet_command.h"
 
 QStringList lpoptionsArguments(ppd_file_t *ppd, const QString &queue, const QHash<QString, QString> &options)
 {
@@ -23,21 +23,7 @@ QStringList lpoptionsArguments(ppd_file_t *ppd, const QString &queue, const QHas
 
 bool runLpoptions(const QStringList &arguments, int timeoutMs)
 {
-    QProcess lpoptions;
-    lpoptions.setProgram(QStringLiteral("lpoptions"));
-    lpoptions.setArguments(arguments);
-    lpoptions.setStandardInputFile(QProcess::nullDevice());
-    lpoptions.setStandardOutputFile(QProcess::nullDevice());
-    lpoptions.setStandardErrorFile(QProcess::nullDevice());
-    lpoptions.start(QIODevice::ReadOnly);
-    if (!lpoptions.waitForStarted(timeoutMs))
-        return false;
-    if (!lpoptions.waitForFinished(timeoutMs)) {
-        lpoptions.kill();
-        lpoptions.waitForFinished(1000);
-        return false;
-    }
-    return lpoptions.exitStatus() == QProcess::NormalExit && lpoptions.exitCode() == 0;
+    return runQuietCommand(QStringLiteral("lpoptions"), arguments, timeoutMs);
 }
 
 QString installedOptionsArgs(const QHash<QString, QString> &options)

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "app/program_state.h"
+#include "app/quiet_command.h"
 #include "app/vel_dialog.h"
 #include "model/option_model.h"
 #include "ui/option_widgets.h"
@@ -122,17 +123,7 @@ void PasswordPrompt::reject()
 
 void PasswordPrompt::dropSudoCredentials()
 {
-    QProcess sudo;
-    sudo.setProgram(QStringLiteral("sudo"));
-    sudo.setArguments(QStringList() << QStringLiteral("-k"));
-    sudo.setStandardInputFile(QProcess::nullDevice());
-    sudo.setStandardOutputFile(QProcess::nullDevice());
-    sudo.setStandardErrorFile(QProcess::nullDevice());
-    sudo.start();
-    if (sudo.waitForStarted(30000) && !sudo.waitForFinished(30000)) {
-        sudo.kill();
-        sudo.waitForFinished(1000);
-    }
+    runQuietCommand(QStringLiteral("sudo"), QStringList() << QStringLiteral("-k"), 30000);
 }
 
 int PasswordPrompt::runInstalledOptionsWriter(const QString &password, const QString &prefix, const QString &args)
