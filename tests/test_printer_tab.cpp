@@ -13,8 +13,27 @@
 #include "dialog_test_util.h"
 #include "model/option_model.h"
 #include "support/cups_test_util.h"
+#include "ui/vel_tab_widget.h"
 
 using namespace dialogtest;
+
+namespace {
+
+// A settings tab that has options exactly while a queue is loaded.
+class StoreTab : public Tab
+{
+public:
+    explicit StoreTab(QWidget *dialog)
+        : Tab(dialog)
+    {
+        buildWidgets();
+    }
+    void setTabName() override { tabName = QStringLiteral("Store"); }
+    void buildWidgets() override { tabName = QStringLiteral("Store"); }
+    bool hasOptions() override { return currentOptionSet != nullptr; }
+};
+
+} // namespace
 
 class TestPrinterTab : public QObject
 {
@@ -180,9 +199,15 @@ private slots:
         QVERIFY(cupstest::addQueue(queue, QStringLiteral(ORDOVAN_TEST_DATA "/printer-velmora.ppd")));
         VelDialog d(nullptr);
         useTempUserDir();
+        auto *storeTab = new StoreTab(&d);
+        d.tabs.append(storeTab);
+        d.tabWidget->addTab(storeTab, storeTab->tabIcon(), storeTab->getTabName());
+        const int storeTabIndex = d.tabWidget->indexOf(storeTab);
         QVERIFY(rowOf(d, queue) >= 0);
         QVERIFY(selectQueue(d, q("velmora")));
         QVERIFY(currentOptionSet != nullptr);
+        QVERIFY(!d.printerTab->getControls().isEmpty());
+        QVERIFY(d.tabWidget->isTabEnabled(storeTabIndex));
         const QStringList before = tempFiles();
         if (how == QLatin1String("broken")) {
             QVERIFY(replacePpdThroughScheduler(queue, QStringLiteral(ORDOVAN_TEST_DATA "/printer-broken.ppd")));
@@ -198,6 +223,11 @@ private slots:
         QVERIFY(!d.buttonBox->button(QDialogButtonBox::Ok)->isEnabled());
         QVERIFY(!d.profilesButton->isEnabled());
         QVERIFY(d.printerTab->rootWarningLabel->isHidden());
+        // Nothing of the previous queue stays on show.
+        QVERIFY(d.printerTab->getControls().isEmpty());
+        QVERIFY(d.printerTab->getLabels().isEmpty());
+        QVERIFY(!d.printerTab->installedOptionsLabel->isEnabled());
+        QVERIFY(!d.tabWidget->isTabEnabled(storeTabIndex));
         QCOMPARE(tempFiles(), before);
 
         // The next listing no longer shows it.

@@ -304,6 +304,11 @@ void VelDialog::printerChanged(int row, int collumn, int prevRow, int prevColumn
 
     if (!currentOptionSet) {
         printerTab->clearConstraintMarks();
+        // No queue is loaded: the previous queue's installed options and the
+        // tabs that showed its settings go.
+        printerTab->clearInstalledOptions();
+        for (Tab *tab : qAsConst(tabs))
+            updateTabEnabled(tab);
         setWindowTitle(tr("Ordovan"));
         checkPrintersChanged();
         setAcceptButtonsEnabled(false);

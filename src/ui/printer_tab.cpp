@@ -471,7 +471,15 @@ void PrinterTab::clearPrinterSelection()
     const bool blocked = printerTable->blockSignals(true);
     printerTable->clearSelection();
     printerTable->blockSignals(blocked);
-    removeInstalledOptionWidgets();
+    clearInstalledOptions();
     printerTable->verticalScrollBar()->setValue(0);
+}
+
+void PrinterTab::clearInstalledOptions()
+{
+    removeInstalledOptionWidgets();
     installedOptionsLabel->setEnabled(false);
+    // No control is left that could differ from its baseline.
+    installedChanged = false;
+    rootWarningLabel->hide();
 }

@@ -42,6 +42,9 @@ public:
     // snapshot.
     bool installedOptionsChanged() const { return installedChanged; }
     void clearPrinterSelection();
+    // Removes the installed-option controls of the last queue: the area is
+    // empty, its heading disabled and the root warning hidden.
+    void clearInstalledOptions();
     void snapshotInstalledOptions();
     void enableInstalledOptionsLabel();
 
