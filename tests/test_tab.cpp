@@ -106,6 +106,7 @@ public:
         missing = new ComboBoxEx;
         missing->setParent(this);
         missingLabel = new QLabel(QStringLiteral("Missing:"), this);
+        onlyTrue = new QCheckBox(this);
 
         finish->addDependent(staple, QStringLiteral("None"));
         finish->addDependent(punch, QStringLiteral("no_default"));
@@ -121,6 +122,7 @@ public:
         controls.insert(QStringLiteral("TabSingle"), single);
         controls.insert(QStringLiteral("TabDark"), dark);
         controls.insert(QStringLiteral("TabMissing"), missing);
+        controls.insert(QStringLiteral("TabOnlyTrue"), onlyTrue);
         labels.insert(QStringLiteral("TabMedia"), mediaLabel);
         labels.insert(QStringLiteral("TabTray"), trayLabel);
         labels.insert(QStringLiteral("TabDuplex"), duplex);
@@ -153,6 +155,7 @@ public:
     QSlider *dark = nullptr;
     ComboBoxEx *missing = nullptr;
     QLabel *missingLabel = nullptr;
+    QCheckBox *onlyTrue = nullptr;
     QStringList mediaAtMarkAll;
     QList<int> callsAtMarkAll;
 };
@@ -541,6 +544,28 @@ private slots:
         QVERIFY(tab->enableOptionsForCheckBox(tab->duplex, duplex));
         QVERIFY(!tab->duplex->isChecked());
         QVERIFY(!tab->duplex->isEnabled());
+    }
+
+    void checkBoxOfAnOptionWithTheSingleChoiceTrue()
+    {
+        // An option of the program's own that has only the choice "True" and
+        // no default: checking the box records "True", and a stored "True"
+        // shows checked.
+        auto *option = new vOption(QStringLiteral("TabOnlyTrue"), QStringLiteral("Only True"));
+        option->addChoice(QStringLiteral("True"), QStringLiteral("True"));
+        currentOptionSet->insertOption(option);
+        tab->reload();
+        QVERIFY(!tab->onlyTrue->isChecked());
+        QVERIFY(tab->onlyTrue->isEnabled());
+        QCOMPARE(current(QStringLiteral("TabOnlyTrue")), QString());
+        tab->onlyTrue->setChecked(true);
+        QCOMPARE(current(QStringLiteral("TabOnlyTrue")), QStringLiteral("True"));
+
+        writeSettings("TabOnlyTrue=True\n");
+        tab->reload();
+        QVERIFY(tab->onlyTrue->isChecked());
+        QCOMPARE(current(QStringLiteral("TabOnlyTrue")), QStringLiteral("True"));
+        QCOMPARE(tab->collectOptions().value(QStringLiteral("TabOnlyTrue")), QStringLiteral("True"));
     }
 
     void sectionButtonIsForcedOffWhenItsOnChoiceIsBlocked()

@@ -29,8 +29,9 @@ const QString kNotInHash = QStringLiteral("NOT_IN_HASH");
 
 // The choice a two-state control stands for in one of its states: "True"
 // and "False" by keyword when the option has them, otherwise the second
-// choice for checked and the first for unchecked. Null when the option has
-// neither pair (fewer than two choices).
+// choice for checked and the first for unchecked. An option with fewer than
+// two choices has only what it names by keyword ("True" alone, for
+// instance); the missing state is null.
 vChoice *twoStateChoice(vOption *option, bool checked)
 {
     if (!option)
@@ -41,7 +42,7 @@ vChoice *twoStateChoice(vOption *option, bool checked)
         return checked ? on : off;
     const QList<vChoice *> choices = option->choices();
     if (choices.size() < 2)
-        return nullptr;
+        return checked ? on : off;
     return checked ? choices.at(1) : choices.at(0);
 }
 
