@@ -390,11 +390,18 @@ private slots:
             QVERIFY(!d.tabWidget->isTabEnabled(i));
         QVERIFY(d.printerTab->getControls().isEmpty());
         QVERIFY(!d.printerTab->installedOptionsLabel->isEnabled());
+        // Without a queue nothing can be applied, saved or loaded.
+        QVERIFY(!ok(d)->isEnabled());
+        QVERIFY(!apply(d)->isEnabled());
+        QVERIFY(!d.saveAsButton->isEnabled());
+        QVERIFY(!d.profilesButton->isEnabled());
 
         // Picking a queue again works from the cleared state.
         QVERIFY(selectQueue(d, makerQueue));
         QCOMPARE(currentOptionSet->printerName(), makerQueue);
         QCOMPARE(selectedQueue(d), makerQueue);
+        QVERIFY(ok(d)->isEnabled());
+        QVERIFY(d.profilesButton->isEnabled());
     }
 
     // A new queue only rebuilds the list; the highlighted row still names the

@@ -365,6 +365,10 @@ void VelDialog::unselectPrinters()
     printerTab->clearPrinterSelection();
     for (Tab *tab : qAsConst(tabs))
         updateTabEnabled(tab);
+    // Nothing can be applied or saved until a queue is chosen again.
+    setAcceptButtonsEnabled(false);
+    saveAsButton->setEnabled(false);
+    profilesButton->setEnabled(false);
 }
 
 void VelDialog::tabSelected()
