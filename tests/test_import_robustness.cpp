@@ -149,6 +149,7 @@ private slots:
     void malformedPpds();
     void groupNamingOneMemberTwice();
     void tenThousandRules();
+    void groupValueOverSeveralLines();
 };
 
 void TestImportRobustness::nullArguments()
@@ -315,6 +316,22 @@ void TestImportRobustness::tenThousandRules()
     exercise(store);
     QVERIFY(!anyBlocked(store));
     qInfo("import and marking of 20,000 rules: %lld ms", static_cast<long long>(timer.elapsed()));
+}
+
+void TestImportRobustness::groupValueOverSeveralLines()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    Loaded loaded = loadText(dir, ppdText(finishingBody()
+                                          + "*cupsUIConstraints wrapped: \"*PageSize A3\n"
+                                            "*MediaType Labels\r\n*Duplex\tDuplexTumble\"\n"));
+    QVERIFY(loaded.opened);
+    vOptionSet *store = loaded.store.get();
+    vChoice *tumble = store->findOption("Duplex")->findChoice("DuplexTumble");
+    QCOMPARE(tumble->groupConflicts().size(), 1);
+    store->markOptionChoice("MediaType", "Labels");
+    store->markOptionChoice("PageSize", "A3");
+    QVERIFY(tumble->hasConstraints());
 }
 
 QTEST_GUILESS_MAIN(TestImportRobustness)

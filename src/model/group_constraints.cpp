@@ -17,8 +17,14 @@ bool isFoldToken(const QString &token)
         || token == QLatin1String("Zfold") || token == QLatin1String("EngrFold");
 }
 
-QList<Member> membersOf(const QString &value)
+QList<Member> membersOf(const QString &rawValue)
 {
+    // A quoted PPD value may run over several lines; line breaks and tabs
+    // separate tokens like blanks do.
+    QString value = rawValue;
+    value.replace(QLatin1Char('\r'), QLatin1Char(' '))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '))
+        .replace(QLatin1Char('\t'), QLatin1Char(' '));
     QList<Member> members;
     const QStringList parts = value.split(QLatin1Char('*'), Qt::KeepEmptyParts);
     for (const QString &part : parts) {
