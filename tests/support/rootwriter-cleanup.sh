@@ -10,8 +10,14 @@ target=/usr/local/sbin/velPPDWrite_H
 conf=/etc/velmora/velPPDWrite_H.conf
 sudoers=/etc/sudoers.d/ordovan-test
 
-rm -f "$state/password" "$state/password.new"
+mine=$(cat "$state/socket" 2>/dev/null)
+rm -f "$state/password" "$state/password.new" "$state/socket"
 [ "$(id -u)" -eq 0 ] || exit 0
+# Only the run whose server the configuration names undoes the setup; a run
+# that skipped (another one was using the writer) leaves it alone.
+if [ -f "$conf" ] && grep -q '^# ordovan test server' "$conf" 2>/dev/null; then
+  [ -n "$mine" ] && grep -qxF "ServerName $mine" "$conf" || exit 0
+fi
 rm -f "$sudoers"
 if [ -f "$target" ] && grep -q "usage: velPPDWrite_H QUEUE KEY=VALUE" "$target" 2>/dev/null; then
   rm -f "$target"

@@ -26,19 +26,31 @@ sudoers=/etc/sudoers.d/ordovan-test
 marker="usage: velPPDWrite_H QUEUE KEY=VALUE"
 
 mkdir -p "$state" || exit 1
-rm -f "$state/password"
+rm -f "$state/password" "$state/socket"
 chmod 755 "$state"
 
 skip() { echo "rootwriter-setup: $*; the root-path cases skip"; exit 0; }
 
 [ "$(id -u)" -eq 0 ] || skip "not root"
-for tool in sudo visudo chpasswd install; do
+for tool in sudo visudo chpasswd install lpstat timeout; do
   command -v "$tool" >/dev/null 2>&1 || skip "$tool missing"
 done
 getent passwd "$user" >/dev/null || skip "user $user missing"
 [ -d /etc/sudoers.d ] || skip "no /etc/sudoers.d"
 grep -Eq '^[@#]includedir[[:space:]]+/etc/sudoers.d' /etc/sudoers || skip "/etc/sudoers does not read /etc/sudoers.d"
 [ -x "$writer" ] || skip "writer $writer not built"
+
+# The writer, its configuration, the sudoers rule and the user's password are
+# machine-wide: while another test run on this machine uses them (its
+# configuration names a private server that is still running), that run
+# keeps them and the root-path cases of this one skip.
+if [ -f "$conf" ] && grep -q '^# ordovan test server' "$conf" 2>/dev/null; then
+  other=$(sed -n 's/^ServerName //p' "$conf")
+  if [ -n "$other" ] && [ "$other" != "$socket" ] && [ -S "$other" ] \
+     && LC_ALL=C CUPS_SERVER="$other" timeout 10 lpstat -r 2>/dev/null | grep -q "scheduler is running"; then
+    skip "another test run uses the writer ($other)"
+  fi
+fi
 
 if [ -e "$target" ] && ! grep -q "$marker" "$target" 2>/dev/null; then
   skip "another $target is installed"
@@ -53,6 +65,8 @@ tmp=$(mktemp) || exit 1
 printf '# ordovan test server\nServerName %s\n' "$socket" > "$tmp"
 install -m 0644 -o root -g root "$tmp" "$conf" || { rm -f "$tmp"; skip "cannot write $conf"; }
 rm -f "$tmp"
+# Cleanup undoes the machine-wide setup only while it is still this run's.
+printf '%s\n' "$socket" > "$state/socket"
 
 rules=$(mktemp) || exit 1
 cat > "$rules" <<RULES
