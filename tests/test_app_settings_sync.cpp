@@ -68,6 +68,7 @@ private slots:
     void registryRewrittenInPlace();
     void leftoverTemporaryNeverReachesRegistry();
     void relativeHomeIsNotScanned();
+    void homeThroughSymbolicLink();
     void slowFindIsReadToTheEnd();
 
 private:
@@ -259,6 +260,22 @@ void TestAppSettingsSync::relativeHomeIsNotScanned()
     sync.syncPrintSettings(QStringLiteral("A4"));
 }
 
+void TestAppSettingsSync::homeThroughSymbolicLink()
+{
+    // Home directories are often reached through a link (/home -> /data/home).
+    const QString real = home->path() + "/real";
+    const QString linked = home->path() + "/linked";
+    const QString evince = real + "/.config/evince/print-settings";
+    QVERIFY(writeFile(evince, "x"));
+    QVERIFY(QFile::link(real, linked));
+    qputenv("HOME", linked.toUtf8());
+    PrintSettingsSync sync;
+    sync.findSyncTargets();
+    QCOMPARE(sync.targets().values(QStringLiteral("evince/print-settings")).size(), 1);
+    sync.syncPrintSettings(QStringLiteral("A4"));
+    QVERIFY(!QFile::exists(evince));
+}
+
 void TestAppSettingsSync::slowFindIsReadToTheEnd()
 {
     // A find that pauses in the middle of a line and ends without a final
@@ -272,7 +289,9 @@ void TestAppSettingsSync::slowFindIsReadToTheEnd()
     QTemporaryDir bin;
     QVERIFY(bin.isValid());
     const QString script = bin.path() + "/find";
+    // The stand-in takes the starting point as its last argument (after -H).
     QVERIFY(writeFile(script, QByteArray("#!/bin/sh\n"
+                                         "for a; do :; done; set -- \"$a\"\n"
                                          "printf '%s\\n' \"$1\"\n"
                                          "printf '%s' \"$1/.config/evince/print-\"\n"
                                          "sleep 1\n"

@@ -91,7 +91,8 @@ void PrintSettingsSync::findSyncTargets()
 
     QProcess find;
     find.setProgram(QStringLiteral("find"));
-    find.setArguments(QStringList() << homeDir);
+    // -H: a home directory that is itself a symbolic link is still searched.
+    find.setArguments(QStringList() << QStringLiteral("-H") << homeDir);
     find.setStandardInputFile(QProcess::nullDevice());
     find.setStandardErrorFile(QProcess::nullDevice());
     find.start(QIODevice::ReadOnly);
