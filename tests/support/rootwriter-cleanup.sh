@@ -19,7 +19,10 @@ if [ -f "$conf" ] && grep -q '^# ordovan test server' "$conf" 2>/dev/null; then
   [ -n "$mine" ] && grep -qxF "ServerName $mine" "$conf" || exit 0
 fi
 rm -f "$sudoers"
-if [ -f "$target" ] && grep -q "usage: velPPDWrite_H QUEUE KEY=VALUE" "$target" 2>/dev/null; then
+if [ -f "$state/writer.saved" ]; then
+  # The writer that was installed before the tests goes back in place.
+  install -m 0755 -o root -g root "$state/writer.saved" "$target" && rm -f "$state/writer.saved"
+elif [ -f "$target" ] && grep -q "usage: velPPDWrite_H QUEUE KEY=VALUE" "$target" 2>/dev/null; then
   rm -f "$target"
 fi
 if [ -f "$conf" ] && grep -q '^# ordovan test server' "$conf" 2>/dev/null; then

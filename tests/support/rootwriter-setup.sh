@@ -55,6 +55,11 @@ fi
 if [ -e "$target" ] && ! grep -q "$marker" "$target" 2>/dev/null; then
   skip "another $target is installed"
 fi
+# A writer installed with the program is kept aside and put back by cleanup.
+rm -f "$state/writer.saved"
+if [ -f "$target" ]; then
+  cp -p "$target" "$state/writer.saved" || skip "cannot keep the installed writer"
+fi
 install -d -m 0755 /usr/local/sbin && install -m 0755 -o root -g root "$writer" "$target" || skip "cannot install the writer"
 
 if [ -e "$conf" ] && ! grep -q '^# ordovan test server' "$conf" 2>/dev/null; then
