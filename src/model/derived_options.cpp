@@ -7,16 +7,6 @@
 
 namespace {
 
-vOption *makeSwitch(const char *keyword, const char *text)
-{
-    static const QString no = QStringLiteral("False");
-    static const QString yes = QStringLiteral("True");
-    auto *option = new vOption(QLatin1String(keyword), QLatin1String(text));
-    option->addChoice(no, no);
-    option->addChoice(yes, yes);
-    return option;
-}
-
 // Only one kind of fold at a time: each pair of fold switches, named both ways.
 const RuleRow kFoldExclusions[] = {
     {"cTriFld", "True", "cBiFld", "True"},   {"cTriFld", "True", "cTriFldZ", "True"},
@@ -58,6 +48,20 @@ void copyChoiceLinks(vOptionSet *store, vOption *option, const char *choiceKeywo
     addLinks(store, QLatin1String(switchKeyword), QStringLiteral("True"), choice->conflicts());
 }
 
+// Adds target=choice ~ partner for every link of `from` whose option is
+// weaker (a greater number) than the target option.
+void inheritWeakerLinks(vOptionSet *store, const vChoice *from, const QString &target, const QString &choice)
+{
+    const vOption *targetOption = store->findOption(target);
+    if (!from || !targetOption)
+        return;
+    const QList<vChoiceRef> links = from->conflicts();
+    for (const vChoiceRef &link : links) {
+        if (link.first->priority() > targetOption->priority())
+            store->addConstraint(target, choice, link.first->keyword(), link.second->keyword());
+    }
+}
+
 } // namespace
 
 QList<vChoiceRef> commonLinks(const vOption *option)
@@ -70,11 +74,7 @@ QList<vChoiceRef> commonLinks(const vOption *option)
     for (const vChoice *choice : choices) {
         if (choice->keyword() == QLatin1String("None"))
             continue;
-        QList<vChoiceRef> links;
-        for (const vChoiceRef &link : choice->conflicts()) {
-            if (!links.contains(link))
-                links.append(link);
-        }
+        const QList<vChoiceRef> links = choice->conflicts(); // each partner once
         if (first) {
             common = links;
             first = false;
@@ -141,30 +141,14 @@ void addDerivedConstraints(vOptionSet *store)
 
     // Option18=None takes over Coll=False's rules against weaker options.
     vOption *coll = store->findOption(QStringLiteral("Coll"));
-    vOption *sorter = store->findOption(option18);
-    if (coll && sorter) {
-        if (vChoice *uncollated = coll->findChoice(QStringLiteral("False"))) {
-            for (const vChoiceRef &link : uncollated->conflicts()) {
-                if (link.first->priority() > sorter->priority())
-                    store->addConstraint(option18, none, link.first->keyword(), link.second->keyword());
-            }
-        }
-    }
+    if (coll)
+        inheritWeakerLinks(store, coll->findChoice(QStringLiteral("False")), option18, none);
 
     // The duplex policy takes over the two-sided choices' rules against weaker options.
-    vOption *duplex = store->findOption(QStringLiteral("Duplex"));
-    vOption *duplexPolicy = store->findOption(QStringLiteral("PQXDuplex"));
-    if (duplex && duplexPolicy) {
-        for (const char *sided : {"DuplexTumble", "DuplexNoTumble"}) {
-            vChoice *choice = duplex->findChoice(QLatin1String(sided));
-            if (!choice)
-                continue;
-            for (const vChoiceRef &link : choice->conflicts()) {
-                if (link.first->priority() > duplexPolicy->priority())
-                    store->addConstraint(QStringLiteral("PQXDuplex"), QStringLiteral("On"),
-                                         link.first->keyword(), link.second->keyword());
-            }
-        }
+    if (vOption *duplex = store->findOption(QStringLiteral("Duplex"))) {
+        for (const char *sided : {"DuplexTumble", "DuplexNoTumble"})
+            inheritWeakerLinks(store, duplex->findChoice(QLatin1String(sided)), QStringLiteral("PQXDuplex"),
+                               QStringLiteral("On"));
     }
 
     if (vOption *collate = store->findOption(QStringLiteral("VZCollate1"))) {

@@ -10,6 +10,23 @@
 #include <QVector>
 #include <cstddef>
 
+// A new on/off option of the program's own with the choices "False" and
+// "True" (in that order); not yet in any store.
+inline vOption *makeSwitch(const QString &keyword, const QString &text)
+{
+    static const QString no = QStringLiteral("False");
+    static const QString yes = QStringLiteral("True");
+    auto *option = new vOption(keyword, text);
+    option->addChoice(no, no);
+    option->addChoice(yes, yes);
+    return option;
+}
+
+inline vOption *makeSwitch(const char *keyword, const char *text)
+{
+    return makeSwitch(QString(QLatin1String(keyword)), QString(QLatin1String(text)));
+}
+
 // One pairwise rule option1=choice1 ~ option2=choice2.
 struct RuleRow
 {

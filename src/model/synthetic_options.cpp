@@ -10,21 +10,6 @@
 
 namespace {
 
-vOption *makeSwitch(const QString &keyword, const QString &text)
-{
-    static const QString no = QStringLiteral("False");
-    static const QString yes = QStringLiteral("True");
-    auto *option = new vOption(keyword, text);
-    option->addChoice(no, no);
-    option->addChoice(yes, yes);
-    return option;
-}
-
-vOption *makeSwitch(const char *keyword, const char *text)
-{
-    return makeSwitch(QString(QLatin1String(keyword)), QString(QLatin1String(text)));
-}
-
 using SwitchList = QVector<QPair<QString, QString>>;
 
 const SwitchList &coverSwitches()
