@@ -179,7 +179,7 @@ bool PrintSettingsSync::overwriteFile(const QString &path, const QString &text)
 void PrintSettingsSync::removeFile(const QString &path)
 {
     runQuietCommand(QStringLiteral("rm"), QStringList() << QStringLiteral("-f") << QStringLiteral("--") << path,
-               commandTimeoutMs);
+                    commandTimeoutMs);
 }
 
 void PrintSettingsSync::disableCollateInRegistry(const QString &path)
@@ -218,7 +218,6 @@ void PrintSettingsSync::disableCollateInRegistry(const QString &path)
     // never copied over it.
     if (written && temporary.error() == QFileDevice::NoError)
         runQuietCommand(QStringLiteral("cp"), QStringList() << QStringLiteral("--") << temporaryPath << path,
-                   commandTimeoutMs);
-    runQuietCommand(QStringLiteral("rm"), QStringList() << QStringLiteral("-f") << QStringLiteral("--") << temporaryPath,
-               commandTimeoutMs);
+                        commandTimeoutMs);
+    removeFile(temporaryPath);
 }

@@ -242,20 +242,15 @@ void VelDialog::setConstraints()
     settingsValid = ok;
     saveAsButton->setEnabled(ok);
 
-    if (changed) {
-        const int old = constraintPasses;
-        constraintPasses = old + 1;
-        if (old <= 9) {
-            setConstraints();
-            checkPrintersChanged();
-        } else {
-            constraintPasses = 0;
-            checkPrintersChanged();
-        }
+    // A pass that moved a control runs another one, at most eleven in all;
+    // every pass ends with the check for a changed queue list.
+    if (changed && constraintPasses < 10) {
+        ++constraintPasses;
+        setConstraints();
     } else {
         constraintPasses = 0;
-        checkPrintersChanged();
     }
+    checkPrintersChanged();
 }
 
 QSet<QString> VelDialog::installedPrinters()
@@ -311,7 +306,6 @@ void VelDialog::printerChanged(int row, int collumn, int prevRow, int prevColumn
             updateTabEnabled(tab);
         setWindowTitle(tr("Ordovan"));
         checkPrintersChanged();
-        setAcceptButtonsEnabled(false);
         return;
     }
 

@@ -34,13 +34,16 @@ bool VelDialog::writeTolpoptions()
     if (!currentOptionSet)
         return false;
     const QString queue = currentOptionSet->printerName();
-    const QString printerError = tr("Error: Printer does not exist or lpoptions failed.");
-    if (!installedPrinters().contains(queue)) {
-        showApplyError(printerError);
+    // The queue is gone or lpoptions failed: say so, show the Printer tab and
+    // let the list catch up with CUPS.
+    auto printerFailed = [this]() {
+        showApplyError(tr("Error: Printer does not exist or lpoptions failed."));
         tabWidget->setCurrentIndex(0);
         checkPrintersChanged();
         return false;
-    }
+    };
+    if (!installedPrinters().contains(queue))
+        return printerFailed();
 
     const QHash<QString, QString> options = collectTabOptions(*tabListRef);
     if (!writeSettingsFile(userDir + queue + QLatin1String(".cfg"), options, true)) {
@@ -61,12 +64,8 @@ bool VelDialog::writeTolpoptions()
     if (ppdPath)
         unlink(ppdPath);
 
-    if (!applied) {
-        showApplyError(printerError);
-        tabWidget->setCurrentIndex(0);
-        checkPrintersChanged();
-        return false;
-    }
+    if (!applied)
+        return printerFailed();
     syncOtherApplications(options.value(QStringLiteral("PageSize")));
     return true;
 }
