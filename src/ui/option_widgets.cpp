@@ -13,11 +13,17 @@
 #include <QStyleOptionComboBox>
 #include <QStyleOptionSlider>
 
-namespace {
-const QString kErrorMark = QStringLiteral(" <img src=':/icons/error'> ");
-const QString kErrorMarkTrimmed = QStringLiteral("<img src=':/icons/error'> ");
-const QString kTooltipStyle = QStringLiteral(
-    "QToolTip { color: #ffffff; background-color: #2a82da; border: 1px solid white; }");
+void markLabelText(QLabel *label, bool on)
+{
+    if (!label)
+        return;
+    QString text = label->text();
+    text.remove(errorMarkTrimmedText());
+    if (on) {
+        label->setTextFormat(Qt::RichText);
+        text.append(errorMarkText());
+    }
+    label->setText(text);
 }
 
 // ---------------------------------------------------------------------------
@@ -203,31 +209,23 @@ void VelButtonGroup::emit_buttonClicked(QAbstractButton *button)
 void VelButtonGroup::showErrorTooltip(const QString &tooltip)
 {
     QString text = label->text();
-    text.remove(kErrorMark);
+    text.remove(errorMarkText());
     label->setTextFormat(Qt::RichText);
-    text.append(kErrorMark);
+    text.append(errorMarkText());
     label->setText(text);
     label->setToolTip(tooltip);
-    label->setStyleSheet(kTooltipStyle);
+    label->setStyleSheet(errorTooltipStyleText());
 }
 
 void VelButtonGroup::clearError()
 {
-    QString text = label->text();
-    text.remove(kErrorMarkTrimmed);
-    label->setText(text);
+    markLabelText(label, false);
     label->setToolTip(QString());
 }
 
 void VelButtonGroup::markLabel(bool on)
 {
-    QString text = label->text();
-    text.remove(kErrorMarkTrimmed);
-    if (on) {
-        label->setTextFormat(Qt::RichText);
-        text.append(kErrorMark);
-    }
-    label->setText(text);
+    markLabelText(label, on);
 }
 
 void VelButtonGroup::setTitle(const QString &title)

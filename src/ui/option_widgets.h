@@ -17,6 +17,19 @@ class QGridLayout;
 class QLabel;
 class QPushButton;
 
+// The constraint mark: an error icon appended to a label's rich text, and the
+// style of the tooltip that explains it.
+inline QString errorMarkText() { return QStringLiteral(" <img src=':/icons/error'> "); }
+inline QString errorMarkTrimmedText() { return QStringLiteral("<img src=':/icons/error'> "); }
+inline QString errorTooltipStyleText()
+{
+    return QStringLiteral("QToolTip { color: #ffffff; background-color: #2a82da; border: 1px solid white; }");
+}
+
+// Puts the constraint mark on a label (on) or takes it off, keeping the
+// label's text otherwise.
+void markLabelText(QLabel *label, bool on);
+
 // A titled row of exclusive, checkable icon buttons. Each button stands for
 // one choice of an option: its accessible name is the choice's display text.
 // The title label reads the title, a blank and the selected choice text.

@@ -132,21 +132,33 @@ void PrinterTab::listPrinters()
     cupsFreeDests(count, dests);
 }
 
-void PrinterTab::fillDestinationColumn()
+void PrinterTab::fillColumn(int column, QString (*valueOf)(const QString &queue))
 {
     for (int row = 0; row < printerTable->rowCount(); ++row) {
         QTableWidgetItem *nameItem = printerTable->item(row, 0);
         const QString name = nameItem ? nameItem->text() : QString();
-        printerTable->setItem(row, 1, new QTableWidgetItem(deviceUriOf(name)));
+        printerTable->setItem(row, column, new QTableWidgetItem(valueOf(name)));
     }
 }
 
 void PrinterTab::fillStatusColumn()
 {
-    for (int row = 0; row < printerTable->rowCount(); ++row) {
-        QTableWidgetItem *nameItem = printerTable->item(row, 0);
-        const QString name = nameItem ? nameItem->text() : QString();
-        printerTable->setItem(row, 2, new QTableWidgetItem(printerStatus(name)));
+    fillColumn(2, printerStatus);
+}
+
+// The maker's queues with their device URI and status, under the three
+// headings; the rows are sized to their contents.
+void PrinterTab::fillTable()
+{
+    printerTable->setHorizontalHeaderItem(0, headerItem(tr("Printers")));
+    listPrinters();
+    printerTable->setHorizontalHeaderItem(1, headerItem(tr("Destination")));
+    fillColumn(1, deviceUriOf);
+    printerTable->setHorizontalHeaderItem(2, headerItem(tr("Status")));
+    fillStatusColumn();
+    if (printerTable->rowCount() > 0) {
+        printerTable->resizeColumnsToContents();
+        printerTable->resizeRowsToContents();
     }
 }
 
@@ -161,22 +173,14 @@ void PrinterTab::buildPrinterTable()
     printerTable->setSelectionMode(QAbstractItemView::SingleSelection);
     printerTable->verticalHeader()->hide();
     printerTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    printerTable->setHorizontalHeaderItem(0, headerItem(tr("Printers")));
     printerTable->horizontalHeader()->setStretchLastSection(true);
     printerTable->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     printerTable->setTabKeyNavigation(false);
 
-    listPrinters();
-    printerTable->setHorizontalHeaderItem(1, headerItem(tr("Destination")));
-    fillDestinationColumn();
-    printerTable->setHorizontalHeaderItem(2, headerItem(tr("Status")));
-    fillStatusColumn();
+    fillTable();
 
     box->addWidget(printerTable);
-    if (printerTable->rowCount() > 0) {
-        printerTable->resizeColumnsToContents();
-        printerTable->resizeRowsToContents();
-    } else {
+    if (printerTable->rowCount() == 0) {
         for (int column = 0; column < 3; ++column)
             printerTable->setColumnWidth(column, 186);
     }
@@ -232,20 +236,10 @@ void PrinterTab::refreshPrinterList()
     printerSet.clear();
     printerTable->clear();
     printerTable->setRowCount(0);
-    printerTable->setHorizontalHeaderItem(0, headerItem(tr("Printers")));
     printerTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     printerTable->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    listPrinters();
-    printerTable->setHorizontalHeaderItem(1, headerItem(tr("Destination")));
-    fillDestinationColumn();
-    printerTable->setHorizontalHeaderItem(2, headerItem(tr("Status")));
-    fillStatusColumn();
-
-    if (printerTable->rowCount() > 0) {
-        printerTable->resizeColumnsToContents();
-        printerTable->resizeRowsToContents();
-    }
+    fillTable();
     for (int column = 0; column < 3; ++column)
         printerTable->setColumnWidth(column, widths[column]);
 
@@ -428,21 +422,25 @@ void PrinterTab::checkForChanges(int value)
     rootWarningLabel->setVisible(installedChanged);
 }
 
+// An installed-option control records its choice, updates the root warning
+// and the tab's own enabling, then runs the dialog's constraint pass.
+void PrinterTab::connectInstalledControl(QWidget *control, const char *signal)
+{
+    connect(control, signal, this, SLOT(markOption(int)), Qt::UniqueConnection);
+    connect(control, signal, this, SLOT(checkForChanges(int)), Qt::UniqueConnection);
+    connect(control, signal, this, SLOT(enableOptions()), Qt::UniqueConnection);
+    connect(control, signal, dialog, SLOT(setConstraints()), Qt::UniqueConnection);
+}
+
 void PrinterTab::connectComboBox(ComboBoxEx *combo)
 {
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    connect(combo, SIGNAL(currentIndexChanged(int)), this, SLOT(markOption(int)), Qt::UniqueConnection);
-    connect(combo, SIGNAL(currentIndexChanged(int)), this, SLOT(checkForChanges(int)), Qt::UniqueConnection);
-    connect(combo, SIGNAL(currentIndexChanged(int)), this, SLOT(enableOptions()), Qt::UniqueConnection);
-    connect(combo, SIGNAL(currentIndexChanged(int)), dialog, SLOT(setConstraints()), Qt::UniqueConnection);
+    connectInstalledControl(combo, SIGNAL(currentIndexChanged(int)));
 }
 
 void PrinterTab::connectCheckBox(QCheckBox *check_box)
 {
-    connect(check_box, SIGNAL(stateChanged(int)), this, SLOT(markOption(int)), Qt::UniqueConnection);
-    connect(check_box, SIGNAL(stateChanged(int)), this, SLOT(checkForChanges(int)), Qt::UniqueConnection);
-    connect(check_box, SIGNAL(stateChanged(int)), this, SLOT(enableOptions()), Qt::UniqueConnection);
-    connect(check_box, SIGNAL(stateChanged(int)), dialog, SLOT(setConstraints()), Qt::UniqueConnection);
+    connectInstalledControl(check_box, SIGNAL(stateChanged(int)));
 }
 
 QIcon PrinterTab::tabIcon()

@@ -71,8 +71,10 @@ public slots:
 
 private:
     void listPrinters();
-    void fillDestinationColumn();
+    void fillTable();
+    void fillColumn(int column, QString (*valueOf)(const QString &queue));
     void fillStatusColumn();
+    void connectInstalledControl(QWidget *control, const char *signal);
     void buildInstalledOptions();
     void removeInstalledOptionWidgets();
 };

@@ -15,10 +15,9 @@
 #include "model/option_model.h"
 #include "ui/option_widgets.h"
 
-const QString Tab::errorMark = QStringLiteral(" <img src=':/icons/error'> ");
-const QString Tab::errorMarkTrimmed = QStringLiteral("<img src=':/icons/error'> ");
-const QString Tab::errorTooltipStyle = QStringLiteral(
-    "QToolTip { color: #ffffff; background-color: #2a82da; border: 1px solid white; }");
+const QString Tab::errorMark = errorMarkText();
+const QString Tab::errorMarkTrimmed = errorMarkTrimmedText();
+const QString Tab::errorTooltipStyle = errorTooltipStyleText();
 
 namespace {
 
@@ -44,6 +43,14 @@ vChoice *twoStateChoice(vOption *option, bool checked)
     if (choices.size() < 2)
         return checked ? on : off;
     return checked ? choices.at(1) : choices.at(0);
+}
+
+// The choice stored for the option in the settings source, or else its
+// default; null when neither names a choice.
+vChoice *storedOrDefaultChoice(vOption *option, const QString &stored)
+{
+    vChoice *choice = stored.isEmpty() ? nullptr : option->findChoice(stored);
+    return choice ? choice : option->defaultChoice();
 }
 
 int findItemByText(QComboBox *combo, const QString &text)
@@ -322,12 +329,7 @@ void Tab::loadCheckBox(QCheckBox *check_box, vOption *option)
 {
     if (!option)
         return;
-    vChoice *choice = nullptr;
-    const QString stored = storedValue(option->keyword());
-    if (!stored.isEmpty())
-        choice = option->findChoice(stored);
-    if (!choice)
-        choice = option->defaultChoice();
+    vChoice *choice = storedOrDefaultChoice(option, storedValue(option->keyword()));
     check_box->setChecked(choice && choice == twoStateChoice(option, true));
 }
 
@@ -338,12 +340,7 @@ void Tab::loadButtonGroup(VelButtonGroup *button_group, vOption *option)
         return;
     }
     button_group->setEnabled(true);
-    vChoice *choice = nullptr;
-    const QString stored = storedValue(option->keyword());
-    if (!stored.isEmpty())
-        choice = option->findChoice(stored);
-    if (!choice)
-        choice = option->defaultChoice();
+    vChoice *choice = storedOrDefaultChoice(option, storedValue(option->keyword()));
     if (!choice) {
         button_group->setEnabled(false);
         return;
@@ -355,12 +352,7 @@ void Tab::loadCheckBoxButton(VelCheckBoxButton *checkbox_button, vOption *option
 {
     if (!option)
         return;
-    vChoice *choice = nullptr;
-    const QString stored = storedValue(option->keyword());
-    if (!stored.isEmpty())
-        choice = option->findChoice(stored);
-    if (!choice)
-        choice = option->defaultChoice();
+    vChoice *choice = storedOrDefaultChoice(option, storedValue(option->keyword()));
     checkbox_button->setChecked(choice && choice->keyword() == kTrue);
 }
 
@@ -745,8 +737,7 @@ void Tab::clearConstraintMarks()
         if (!widget)
             continue;
         if (auto *label = qobject_cast<QLabel *>(widget)) {
-            QString text = label->text();
-            label->setText(text.remove(errorMarkTrimmed));
+            markLabelText(label, false);
         } else if (auto *box = qobject_cast<QCheckBox *>(widget)) {
             box->setIcon(QIcon());
             QString text = box->text();
@@ -763,10 +754,7 @@ void Tab::markCustomConstraints()
         constrained = true;
         QWidget *widget = it.value();
         if (auto *label = qobject_cast<QLabel *>(widget)) {
-            QString text = label->text();
-            text.remove(errorMarkTrimmed);
-            label->setTextFormat(Qt::RichText);
-            label->setText(text + errorMark);
+            markLabelText(label, true);
         } else if (auto *box = qobject_cast<QCheckBox *>(widget)) {
             box->setIcon(QIcon(QPixmap(QStringLiteral(":/icons/error"))));
         } else if (auto *group = qobject_cast<VelButtonGroup *>(widget)) {
@@ -800,10 +788,7 @@ void Tab::setErrorMark(QWidget *widget, const QString &tooltip, bool on)
 void Tab::markConstraintLabel(const QString &keyword)
 {
     if (auto *label = qobject_cast<QLabel *>(labels.value(keyword))) {
-        QString text = label->text();
-        text.remove(errorMarkTrimmed);
-        label->setTextFormat(Qt::RichText);
-        label->setText(text + errorMark);
+        markLabelText(label, true);
         return;
     }
     if (auto *box = qobject_cast<QCheckBox *>(controls.value(keyword))) {
