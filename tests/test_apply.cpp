@@ -124,23 +124,6 @@ QStringList fileLines(const QString &path)
     return QString::fromUtf8(readFile(path)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-QString queueDefault(const QString &queue, const char *option)
-{
-    const QByteArray name = queue.toUtf8();
-    const char *path = cupsGetPPD(name.constData());
-    if (!path)
-        return QString();
-    ppd_file_t *ppd = ppdOpenFile(path);
-    QString value;
-    if (ppd) {
-        if (ppd_option_t *o = ppdFindOption(ppd, option))
-            value = QString::fromUtf8(o->defchoice);
-        ppdClose(ppd);
-    }
-    unlink(path);
-    return value;
-}
-
 bool selectQueue(VelDialog &dialog, const QString &queue)
 {
     QTableWidget *table = dialog.printerTab->printerTable;
@@ -518,7 +501,7 @@ void TestApply::rootRoad()
     }
     QVERIFY(d->isVisible());
     QVERIFY(!d->applyOk);
-    QCOMPARE(queueDefault(rootQueue, "Option17"), QStringLiteral("None"));
+    QCOMPARE(cupstest::queueDefault(rootQueue, "Option17"), QStringLiteral("None"));
     QCOMPARE(readFile(settingsPath(rootQueue)), settingsBefore);
     QVERIFY(d->printerTab->installedOptionsChanged());
 
@@ -530,7 +513,7 @@ void TestApply::rootRoad()
         QCOMPARE(boxes.seen, QStringList() << "Prompt|Password Prompt" << successBox);
     }
     QVERIFY(!d->isVisible());
-    QCOMPARE(queueDefault(rootQueue, "Option17"), QStringLiteral("One"));
+    QCOMPARE(cupstest::queueDefault(rootQueue, "Option17"), QStringLiteral("One"));
     QVERIFY(!d->printerTab->installedOptionsChanged());
     QVERIFY(fileLines(settingsPath(rootQueue)).contains(QStringLiteral("PageSize=Letter;A4")));
 

@@ -68,24 +68,6 @@ private:
     QTimer timer;
 };
 
-// The default choice of option in queue's description as CUPS has it now.
-QString queueDefault(const QString &queue, const char *option)
-{
-    const QByteArray name = queue.toUtf8();
-    const char *path = cupsGetPPD(name.constData());
-    if (!path)
-        return QString();
-    ppd_file_t *ppd = ppdOpenFile(path);
-    QString value;
-    if (ppd) {
-        if (ppd_option_t *o = ppdFindOption(ppd, option))
-            value = QString::fromUtf8(o->defchoice);
-        ppdClose(ppd);
-    }
-    unlink(path);
-    return value;
-}
-
 } // namespace
 
 class TestPasswordPrompt : public QObject
@@ -312,7 +294,7 @@ void TestPasswordPrompt::realSudoWritesThroughTheWriter()
 
     const QString queue = cupstest::uniqueQueueName(QStringLiteral("ApplyRoot"));
     QVERIFY(cupstest::addQueue(queue, QStringLiteral(ORDOVAN_TEST_DATA "/apply-basic.ppd")));
-    QCOMPARE(queueDefault(queue, "Option17"), QStringLiteral("None"));
+    QCOMPARE(cupstest::queueDefault(queue, "Option17"), QStringLiteral("None"));
     store.setPrinterName(queue);
     const QString sudoPrefix = QString::fromLatin1(sudoMethodPrefix);
 
@@ -320,20 +302,20 @@ void TestPasswordPrompt::realSudoWritesThroughTheWriter()
     // A wrong password writes nothing.
     PasswordPrompt::dropSudoCredentials();
     QVERIFY(prompt.runInstalledOptionsWriter(password + "x", sudoPrefix, prompt.args) != 0);
-    QCOMPARE(queueDefault(queue, "Option17"), QStringLiteral("None"));
+    QCOMPARE(cupstest::queueDefault(queue, "Option17"), QStringLiteral("None"));
 
     // The right one, quotes, "$", backquote and blanks included, reaches sudo
     // intact and the writer sets the defaults.
     PasswordPrompt::dropSudoCredentials();
     QCOMPARE(prompt.runInstalledOptionsWriter(password, sudoPrefix, prompt.args), 0);
     PasswordPrompt::dropSudoCredentials();
-    QCOMPARE(queueDefault(queue, "Option17"), QStringLiteral("Two"));
-    QCOMPARE(queueDefault(queue, "Option8"), QStringLiteral("True"));
+    QCOMPARE(cupstest::queueDefault(queue, "Option17"), QStringLiteral("Two"));
+    QCOMPARE(cupstest::queueDefault(queue, "Option8"), QStringLiteral("True"));
 
     // The writer refuses what the description does not know.
     QVERIFY(prompt.runInstalledOptionsWriter(password, sudoPrefix, QStringLiteral("Option17=PF7 ")) != 0);
     PasswordPrompt::dropSudoCredentials();
-    QCOMPARE(queueDefault(queue, "Option17"), QStringLiteral("Two"));
+    QCOMPARE(cupstest::queueDefault(queue, "Option17"), QStringLiteral("Two"));
 
     // Through the prompt itself: no box on success.
     prompt.args = QStringLiteral("Option17=One ");
@@ -341,7 +323,7 @@ void TestPasswordPrompt::realSudoWritesThroughTheWriter()
     BoxCloser closer;
     prompt.okButtonSlot();
     QVERIFY(closer.texts.isEmpty());
-    QCOMPARE(queueDefault(queue, "Option17"), QStringLiteral("One"));
+    QCOMPARE(cupstest::queueDefault(queue, "Option17"), QStringLiteral("One"));
 
     cupstest::removeQueue(queue);
 }

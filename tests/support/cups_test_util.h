@@ -16,6 +16,10 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <cups/cups.h>
+#include <cups/ppd.h>
+#include <unistd.h>
+
 namespace cupstest {
 
 // Runs program with args; true when it started and exited with status 0.
@@ -97,5 +101,24 @@ inline bool enableQueue(const QString &name)
 // The baseline queues the fixture adds: one ready, one disabled.
 inline QString baseQueue() { return QStringLiteral("OrdovanBase"); }
 inline QString pausedQueue() { return QStringLiteral("OrdovanPaused"); }
+
+// The default choice of option in queue's description as CUPS has it now;
+// empty when the description or the option cannot be had.
+inline QString queueDefault(const QString &queue, const char *option)
+{
+    const QByteArray name = queue.toUtf8();
+    const char *path = cupsGetPPD(name.constData());
+    if (!path)
+        return QString();
+    ppd_file_t *ppd = ppdOpenFile(path);
+    QString value;
+    if (ppd) {
+        if (ppd_option_t *o = ppdFindOption(ppd, option))
+            value = QString::fromUtf8(o->defchoice);
+        ppdClose(ppd);
+    }
+    unlink(path);
+    return value;
+}
 
 } // namespace cupstest
