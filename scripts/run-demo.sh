@@ -23,6 +23,21 @@ else
   SUDO=sudo
 fi
 say() { printf '%s\n' "run-demo: $*"; }
+# wait_for MESSAGE COMMAND...: waits up to ten seconds for COMMAND to succeed,
+# else says MESSAGE and stops.
+wait_for() {
+  message=$1
+  shift
+  tries=0
+  until "$@"; do
+    tries=$((tries + 1))
+    if [ $tries -gt 50 ]; then
+      say "$message" >&2
+      exit 1
+    fi
+    sleep 0.2
+  done
+}
 
 # 1. Packages, build, installation.
 sh scripts/install-deps.sh
@@ -45,15 +60,7 @@ if ! scheduler_up; then
   else
     $SUDO cupsd
   fi
-  tries=0
-  until scheduler_up; do
-    tries=$((tries + 1))
-    if [ $tries -gt 50 ]; then
-      say "the CUPS scheduler does not answer" >&2
-      exit 1
-    fi
-    sleep 0.2
-  done
+  wait_for "the CUPS scheduler does not answer" scheduler_up
 fi
 
 # 3. A Velmora queue: kept when one exists, else one from the sample PPD.
@@ -142,15 +149,7 @@ cleanup() {
   if [ -n "$runtime" ]; then rm -rf "$runtime"; fi
 }
 trap cleanup EXIT INT TERM
-tries=0
-until [ -e "/tmp/.X11-unix/X$display_number" ]; do
-  tries=$((tries + 1))
-  if [ $tries -gt 50 ]; then
-    say "Xvfb did not start" >&2
-    exit 1
-  fi
-  sleep 0.2
-done
+wait_for "Xvfb did not start" test -e "/tmp/.X11-unix/X$display_number"
 runtime=$(mktemp -d)
 if [ "$(id -u)" -eq 0 ]; then chown "$user" "$runtime"; fi
 chmod 700 "$runtime"
