@@ -11,6 +11,9 @@
 //   switch:  choosing the large queue in the table (store built from its PPD,
 //            every tab reloaded, one constraint loop), first time and again;
 //   loop:    one constraint loop triggered by toggling an installed option;
+//   basic:   choosing the next media type on the Basic tab (its choice
+//            recorded, one constraint loop), and reloading the Basic and
+//            Layout tabs alone (part of every switch);
 // and, to show where the time goes, the pieces the listing repeats per
 // queue: cupsGetDests, fetching and opening one PPD, one status command.
 // Each figure is the best and the mean of the rounds. The panel refuses
@@ -38,6 +41,9 @@
 #include "app/program_state.h"
 #include "app/resources_init.h"
 #include "app/vel_dialog.h"
+#include "tabs/booklet_tab.h"
+#include "tabs/general_tab.h"
+#include "ui/option_widgets.h"
 #include "ui/printer_tab.h"
 
 namespace {
@@ -89,6 +95,15 @@ int rowOf(QTableWidget *table, const QString &name)
             return row;
     }
     return -1;
+}
+
+// One control change on the Basic tab: the next media type of the list.
+double changeMediaType(VelDialog *dialog)
+{
+    ComboBoxEx *media = dialog->generalTab->mediaTypeCombo;
+    if (media->count() < 2)
+        return timeMs([dialog] { dialog->setConstraints(); });
+    return timeMs([media] { media->setCurrentIndex((media->currentIndex() + 1) % media->count()); });
 }
 
 } // namespace
@@ -160,7 +175,7 @@ int main(int argc, char **argv)
     const QString settingsDir = work.path() + QStringLiteral("/user/");
     QDir().mkpath(settingsDir);
 
-    Figure start, firstSwitch, switchAgain, loop;
+    Figure start, firstSwitch, switchAgain, loop, basicChange, pageReload;
     Figure dests, ppd, status, statusColumn;
     int listed = 0;
     for (int r = 0; r < rounds; ++r) {
@@ -193,6 +208,11 @@ int main(int argc, char **argv)
             loop.add(timeMs([&] { box->toggle(); }));
         else
             loop.add(timeMs([&] { dialog->setConstraints(); }));
+        basicChange.add(changeMediaType(dialog));
+        pageReload.add(timeMs([dialog] {
+            dialog->generalTab->reload();
+            dialog->bookletTab->reload();
+        }));
         delete dialog;
 
         dests.add(timeMs([] {
@@ -217,6 +237,8 @@ int main(int argc, char **argv)
     report("switch to the large queue (first time)", firstSwitch);
     report("switch to the large queue (again)", switchAgain);
     report("constraint loop after one control change", loop);
+    report("Basic tab: next media type", basicChange);
+    report("  Basic and Layout tabs' reload", pageReload);
     std::printf("pieces:\n");
     report("  cupsGetDests (once per loop pass)", dests);
     report("  cupsGetPPD + ppdOpenFile, large queue", ppd);

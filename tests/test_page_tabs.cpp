@@ -84,9 +84,11 @@ private slots:
     {
         initOrdovanResources();
         QVERIFY(cupstest::usingPrivateServer());
-        for (const QString ppd : {"page-full", "page-generic", "page-foldonly", "page-nolayout"}) {
+        for (const QString ppd : {"page-full", "page-generic", "page-foldonly", "page-nolayout", "sample"}) {
             queues.insert(ppd, cupstest::uniqueQueueName(QStringLiteral("Page")));
-            QVERIFY(cupstest::addQueue(queues.value(ppd), QStringLiteral(ORDOVAN_TEST_DATA "/") + ppd + ".ppd"));
+            const QString path = ppd == "sample" ? ORDOVAN_TEST_SOURCE_DIR "/../resources/ppd/velmora-wexa-sample.ppd"
+                                                 : ORDOVAN_TEST_DATA "/" + ppd + ".ppd";
+            QVERIFY(cupstest::addQueue(queues.value(ppd), path));
         }
     }
     void cleanupTestCase()
@@ -111,6 +113,8 @@ private slots:
                                                << "Booklet Folding+" << QStringList{"Fold=True"};
         QTest::newRow("no layout") << "page-nolayout" << QStringList{"Full color+", "Off+", "-"} << "Booklet fold-"
                                    << QStringList{"ColorModel=CMYK", "Duplex=None"};
+        QTest::newRow("shipped sample") << "sample" << QStringList{"Full color+", "Off+", "Off+"} << "Booklet Fold-"
+                                        << QStringList{"ColorModel=CMYK", "Duplex=None", "Fold=False", "VZBooklet=None"};
     }
     void queueKinds()
     {

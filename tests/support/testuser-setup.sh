@@ -6,8 +6,9 @@ set -u
 user=ordovantest
 PATH=$PATH:/usr/sbin:/sbin
 export PATH
-build=$1
-tests=$2
+# Absolute paths: the walk up to "/" below never ends on a relative one.
+build=$(cd "$1" && pwd) || exit 1
+tests=$(cd "$2" && pwd) || exit 1
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "testuser-setup: not root; tests run as $(id -un)"
