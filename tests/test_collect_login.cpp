@@ -20,42 +20,32 @@
 
 namespace {
 
-// What a fake tab reports: "key=value" entries of collectOptions() and of
-// extraOptions(), and whether it has options for the queue.
+// A tab that reports "key=value" entries from collectOptions() and from
+// extraOptions() (keys may repeat there), and whether it has options.
 struct TabSpec
 {
-    QStringList options;
-    QStringList extras;
+    QStringList options, extras;
     bool has = true;
 };
 
 class FakeTab : public Tab
 {
 public:
-    FakeTab(QWidget *dialog, const TabSpec &spec)
-        : Tab(dialog)
-        , spec(spec)
-    {
-    }
-    void setTabName() override { tabName = QStringLiteral("Fake"); }
+    FakeTab(QWidget *dialog, const TabSpec &spec) : Tab(dialog), spec(spec) {}
+    void setTabName() override {}
     void buildWidgets() override {}
     bool hasOptions() override { return spec.has; }
-    QHash<QString, QString> collectOptions() override
+    QHash<QString, QString> collectOptions() override { return map(spec.options); }
+    QHash<QString, QString> extraOptions() override { return map(spec.extras); }
+
+private:
+    static QHash<QString, QString> map(const QStringList &entries)
     {
         QHash<QString, QString> map;
-        for (const QString &entry : spec.options)
-            map.insert(entry.section('=', 0, 0), entry.section('=', 1));
-        return map;
-    }
-    QHash<QString, QString> extraOptions() override
-    {
-        QHash<QString, QString> map;
-        for (const QString &entry : spec.extras)
+        for (const QString &entry : entries)
             map.insertMulti(entry.section('=', 0, 0), entry.section('=', 1));
         return map;
     }
-
-private:
     TabSpec spec;
 };
 
@@ -63,9 +53,8 @@ private:
 // reader walks them.
 QStringList entries(const QHash<QString, QString> &map)
 {
-    QStringList keys = map.uniqueKeys();
+    QStringList keys = map.uniqueKeys(), result;
     keys.sort();
-    QStringList result;
     for (const QString &key : keys) {
         for (const QString &value : map.values(key))
             result << key + '=' + value;
@@ -203,16 +192,13 @@ void TestCollectLogin::login()
     QFETCH(bool, success);
     QFETCH(QString, text);
 
-    const QSslCertificate &cert = endpoint == Untrusted ? certs.untrusted
-        : endpoint == LocalhostOnly                     ? certs.localhostOnly
-                                                        : certs.trusted;
-    const QSslKey &key = endpoint == Untrusted ? certs.untrustedKey
-        : endpoint == LocalhostOnly            ? certs.localhostOnlyKey
-                                               : certs.trustedKey;
-    tlstest::Server server(cert, key);
+    tlstest::Server server(endpoint == Untrusted ? certs.untrusted
+                           : endpoint == LocalhostOnly ? certs.localhostOnly : certs.trusted,
+                           endpoint == Untrusted ? certs.untrustedKey
+                           : endpoint == LocalhostOnly ? certs.localhostOnlyKey : certs.trustedKey);
     QVERIFY(server.start());
     server.replies << reply;
-    QString base = server.base();
+    const QString base = server.base();
     if (endpoint == ClosedPort)
         server.close();
 
@@ -221,11 +207,9 @@ void TestCollectLogin::login()
     client.setTransferTimeout(timeout);
     QSignalSpy messages(&client, &vcurl::messageReady);
     QSignalSpy errors(&client, &vcurl::errorReady);
-    const QString user = QStringLiteral("b ob");
-    const QString password = QString::fromUtf8("p&w=1+2%3#\xc3\xa9");
     QElapsedTimer clock;
     clock.start();
-    client.postLogin(base, user, password);
+    client.postLogin(base, QStringLiteral("b ob"), QString::fromUtf8("p&w=1+2%3#\xc3\xa9"));
     QTRY_VERIFY_WITH_TIMEOUT(messages.size() + errors.size() > 0, 10000);
     const qint64 elapsed = clock.elapsed();
     // Anything a request still had to say would come now.

@@ -13,6 +13,7 @@
 //   QVERIFY(server.start());
 //   server.replies << tlstest::Reply::answer(200, "{\"Policies\":{}}");
 //   client.postLogin(server.base(), "user", "secret");  // "https://127.0.0.1:PORT"
+//   (a tab's fields: server "127.0.0.1", port QString::number(server.serverPort()))
 //   QTRY_COMPARE(server.requests.size(), 1);
 //   server.requests[0].line / .header("User-Agent") / .body
 //
@@ -24,12 +25,15 @@
 // Replies, used in order, one per request; when the list is empty
 // `fallback` answers (200 with an empty body unless changed):
 //   Reply::answer(status, body[, delayMs])  status line and body, optionally late
+//                                           (reason "OK", "Internal Server Error"
+//                                           for 500, else "Status")
 //   Reply::inTwoWrites(status, body)        head and first half, the rest 300 ms later
 //   Reply::none()                           keeps the connection open, answers nothing
 //   Reply::close()                          closes the connection without an answer
 // Every answer carries Content-Length and "Connection: close". After a
-// close the network library may send the request again on a new
-// connection; the next reply (or the fallback) answers it.
+// close the network library sends the request once more on a new
+// connection, which the next reply answers: for a transport error
+// ("Connection closed") set `fallback = Reply::close()` as well.
 //
 // A client's network manager keeps the trust it had when it first
 // connected: install the trust before any client makes a request.
@@ -64,46 +68,35 @@ struct Certificates
     {
         const QString openssl = QStandardPaths::findExecutable(QStringLiteral("openssl"));
         if (openssl.isEmpty())
-            return fail(error, QStringLiteral("the openssl command is not installed"));
-        if (!dir.isValid())
-            return fail(error, QStringLiteral("no temporary directory"));
+            return fail(error, "the openssl command is not installed");
         // A configuration of our own, so the system's defaults do not matter.
-        QFile config(dir.filePath(QStringLiteral("openssl.cnf")));
-        if (!config.open(QIODevice::WriteOnly))
-            return fail(error, config.errorString());
+        QFile config(dir.filePath("openssl.cnf"));
+        if (!dir.isValid() || !config.open(QIODevice::WriteOnly))
+            return fail(error, "cannot write in a temporary directory");
         config.write("[req]\ndistinguished_name = dn\n[dn]\n"
-                     "[ip]\nbasicConstraints = critical,CA:TRUE\nsubjectKeyIdentifier = hash\n"
-                     "subjectAltName = IP:127.0.0.1\n"
+                     "[ip]\nbasicConstraints = critical,CA:TRUE\nsubjectAltName = IP:127.0.0.1\n"
                      "[localhost]\nbasicConstraints = CA:FALSE\nsubjectAltName = DNS:localhost\n");
         config.close();
-        const QStringList common = {QStringLiteral("req"), QStringLiteral("-config"), config.fileName(),
-                                    QStringLiteral("-x509"), QStringLiteral("-nodes"), QStringLiteral("-days"),
-                                    QStringLiteral("2"), QStringLiteral("-newkey"), QStringLiteral("ec"),
-                                    QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1")};
-        const auto make = [&](const QString &name, const QStringList &args) {
+        const auto make = [&](const QString &name, const QString &cn, const QStringList &more) {
             QProcess p;
             p.setProcessChannelMode(QProcess::MergedChannels);
-            p.start(openssl, common + QStringList{QStringLiteral("-keyout"), path(name + ".key"),
-                                                  QStringLiteral("-out"), path(name + ".pem")} + args);
+            p.start(openssl, QStringList{"req", "-config", config.fileName(), "-x509", "-nodes", "-days", "2",
+                                         "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
+                                         "-keyout", dir.filePath(name + ".key"), "-out", dir.filePath(name + ".pem"),
+                                         "-subj", "/CN=" + cn, "-extensions", cn == "localhost" ? "localhost" : "ip"}
+                                 + more);
             if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-                return fail(error, QStringLiteral("openssl: ") + QString::fromLocal8Bit(p.readAll()));
+                return fail(error, "openssl: " + QString::fromLocal8Bit(p.readAll()));
             return true;
         };
-        const QStringList ipName = {QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1"),
-                                    QStringLiteral("-extensions"), QStringLiteral("ip")};
-        if (!make(QStringLiteral("trusted"), ipName) || !make(QStringLiteral("untrusted"), ipName)
-            || !make(QStringLiteral("localhost"),
-                     {QStringLiteral("-subj"), QStringLiteral("/CN=localhost"), QStringLiteral("-extensions"),
-                      QStringLiteral("localhost"), QStringLiteral("-CA"), path(QStringLiteral("trusted.pem")),
-                      QStringLiteral("-CAkey"), path(QStringLiteral("trusted.key"))}))
-            return false;
-        return load(QStringLiteral("trusted"), &trusted, &trustedKey, error)
-            && load(QStringLiteral("untrusted"), &untrusted, &untrustedKey, error)
-            && load(QStringLiteral("localhost"), &localhostOnly, &localhostOnlyKey, error);
+        return make("trusted", "127.0.0.1", {}) && make("untrusted", "127.0.0.1", {})
+            && make("localhost", "localhost",
+                    {"-CA", dir.filePath("trusted.pem"), "-CAkey", dir.filePath("trusted.key")})
+            && load("trusted", &trusted, &trustedKey, error) && load("untrusted", &untrusted, &untrustedKey, error)
+            && load("localhost", &localhostOnly, &localhostOnlyKey, error);
     }
 
 private:
-    QString path(const QString &name) const { return dir.filePath(name); }
     static bool fail(QString *error, const QString &text)
     {
         if (error)
@@ -112,12 +105,12 @@ private:
     }
     bool load(const QString &name, QSslCertificate *cert, QSslKey *key, QString *error) const
     {
-        QFile c(path(name + ".pem")), k(path(name + ".key"));
-        if (!c.open(QIODevice::ReadOnly) || !k.open(QIODevice::ReadOnly))
-            return fail(error, QStringLiteral("cannot read the certificate ") + name);
-        *cert = QSslCertificate(c.readAll());
-        *key = QSslKey(k.readAll(), QSsl::Ec);
-        return (!cert->isNull() && !key->isNull()) || fail(error, QStringLiteral("unusable certificate ") + name);
+        QFile c(dir.filePath(name + ".pem")), k(dir.filePath(name + ".key"));
+        if (c.open(QIODevice::ReadOnly) && k.open(QIODevice::ReadOnly)) {
+            *cert = QSslCertificate(c.readAll());
+            *key = QSslKey(k.readAll(), QSsl::Ec);
+        }
+        return (!cert->isNull() && !key->isNull()) || fail(error, "unusable certificate " + name);
     }
 
     QTemporaryDir dir;
@@ -140,10 +133,7 @@ struct Reply
     QByteArray body;
     int delayMs = 0;
 
-    static Reply answer(int status, const QByteArray &body, int delayMs = 0)
-    {
-        return {Answer, status, body, delayMs};
-    }
+    static Reply answer(int status, const QByteArray &body, int delayMs = 0) { return {Answer, status, body, delayMs}; }
     static Reply inTwoWrites(int status, const QByteArray &body) { return {TwoWrites, status, body, 0}; }
     static Reply none() { return {NoAnswer, 0, {}, 0}; }
     static Reply close() { return {Close, 0, {}, 0}; }
@@ -181,7 +171,6 @@ public:
     QList<Reply> replies;
     Reply fallback;
     QList<Request> requests;
-    int handshakes = 0; // connections that completed the TLS handshake
 
 protected:
     void incomingConnection(qintptr descriptor) override
@@ -194,7 +183,6 @@ protected:
         socket->setLocalCertificate(cert);
         socket->setPrivateKey(key);
         auto buffer = std::make_shared<QByteArray>();
-        connect(socket, &QSslSocket::encrypted, this, [this] { ++handshakes; });
         connect(socket, &QSslSocket::readyRead, this, [this, socket, buffer] {
             buffer->append(socket->readAll());
             Request request;
