@@ -96,6 +96,7 @@ class TestJobTab : public QObject
     Q_OBJECT
 
 private:
+    ModalWatchdog watchdog;
     QTemporaryDir home, users, bin;
     QString queue;         // private print with a required access code
     QString optionalQueue; // private print whose access code may be empty
