@@ -96,6 +96,7 @@ private:
 
     QTemporaryDir temp;
     QHash<QString, QString> queues;
+    ModalWatchdog watchdog;
 };
 
 void TestWatermarkTab::initTestCase()
