@@ -71,7 +71,9 @@ QStringList boxesOf(const std::function<void()> &work)
         }
     });
     timer.start(20);
+    ++expectedBoxes();
     work();
+    --expectedBoxes();
     return seen;
 }
 
