@@ -135,6 +135,8 @@ void benchWatermarks(const QString &lpadmin, const QString &data, const QString 
     report("watermark tab reload, 200 stored watermarks", reload);
     report("Apply with 200 stored watermarks", apply);
     report("  of which collecting the tabs' settings", collect);
+}
+
 // One constraint pass with the Job tab enabled: the queue of the realistic
 // Wexa description is chosen and the tab's storage section switched on (no
 // pass of its own), so the pass runs the tab's storage, e-mail, login,
