@@ -20,6 +20,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QSignalBlocker>
 #include <QProcess>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -38,6 +40,8 @@
 #include "app/program_state.h"
 #include "app/resources_init.h"
 #include "app/vel_dialog.h"
+#include "tabs/publishing_tab.h"
+#include "ui/option_widgets.h"
 #include "ui/printer_tab.h"
 
 namespace {
@@ -89,6 +93,45 @@ int rowOf(QTableWidget *table, const QString &name)
             return row;
     }
     return -1;
+}
+
+// The Publishing tab on the large queue, whose description has the cover,
+// insert and interleave sources: one page-list check on the inputs that cost
+// it the most of what the edit admits (up to its 32767 characters of digits,
+// blanks, commas and hyphens), and one constraint pass with the tab enabled.
+// A list ending in a comma runs every step of the check; the cost grows with
+// the number of items.
+struct PublishingFigures
+{
+    Figure repeatedRanges; // "2-3,2-3,...,": 8191 ranges
+    Figure singlePages;    // "2,2,...,": 16383 pages
+    Figure hugeRange;      // "2-2147483647"
+    Figure pass;
+};
+
+void measurePublishing(VelDialog *dialog, PublishingFigures &f)
+{
+    PublishingTab *tab = dialog->publishingTab;
+    if (!tab->hasOptions())
+        return;
+    // The section is switched on without a constraint pass: on this
+    // description the missing sorter (Option18) blocks page insert.
+    const QSignalBlocker quiet(tab->pageInsertButton);
+    tab->pageInsertButton->setChecked(true);
+    QLineEdit *edit = tab->insertPagesEdit;
+    auto check = [&](Figure &figure, const QString &piece, bool repeat) {
+        QString text = piece;
+        while (repeat && text.size() + piece.size() <= edit->maxLength())
+            text += piece;
+        edit->setText(text);
+        figure.add(timeMs([&] { tab->checkPageInsertInputText(); }));
+    };
+    check(f.repeatedRanges, QStringLiteral("2-3,"), true);
+    check(f.singlePages, QStringLiteral("2,"), true);
+    check(f.hugeRange, QStringLiteral("2-2147483647"), false);
+    edit->clear();
+    tab->pageInsertButton->setChecked(false);
+    f.pass.add(timeMs([&] { dialog->setConstraints(); }));
 }
 
 } // namespace
@@ -162,6 +205,7 @@ int main(int argc, char **argv)
 
     Figure start, firstSwitch, switchAgain, loop;
     Figure dests, ppd, status, statusColumn;
+    PublishingFigures publishing;
     int listed = 0;
     for (int r = 0; r < rounds; ++r) {
         currentOptionSet = nullptr;
@@ -180,6 +224,7 @@ int main(int argc, char **argv)
         firstSwitch.add(timeMs([&] { table->setCurrentCell(rowOf(table, largeQueue), 0); }));
         table->setCurrentCell(rowOf(table, otherQueue), 0);
         switchAgain.add(timeMs([&] { table->setCurrentCell(rowOf(table, largeQueue), 0); }));
+        measurePublishing(dialog, publishing);
 
         QCheckBox *box = nullptr;
         const QHash<QString, QWidget *> controls = dialog->printerTab->getControls();
@@ -222,6 +267,11 @@ int main(int argc, char **argv)
     report("  cupsGetPPD + ppdOpenFile, large queue", ppd);
     report("  one lpstat status command", status);
     report("  Printer tab retranslate (status column)", statusColumn);
+    std::printf("Publishing tab, large queue:\n");
+    report("  page-list check, 8191 ranges 2-3", publishing.repeatedRanges);
+    report("  page-list check, 16383 single pages", publishing.singlePages);
+    report("  page-list check, 2-2147483647", publishing.hugeRange);
+    report("  constraint pass, tab enabled", publishing.pass);
 
     stopServer();
     return 0;

@@ -46,15 +46,17 @@ bool matchesWhole(const QRegularExpression &pattern, const QString &text)
     return pattern.match(text).hasMatch();
 }
 
+// The patterns hold no repeated groups: a repeated group fails to match a
+// long list (the edit takes up to 32767 characters).
 const QRegularExpression &pageCharacters()
 {
-    static const QRegularExpression re(QStringLiteral("\\A(?:(\\d|-|,| )*)\\z"));
+    static const QRegularExpression re(QStringLiteral("\\A[\\d, -]*\\z"));
     return re;
 }
 
 const QRegularExpression &closedRange()
 {
-    static const QRegularExpression re(QStringLiteral("\\A(?:( *\\d+ *\\- *\\d+ *$))\\z"));
+    static const QRegularExpression re(QStringLiteral("\\A *\\d+ *- *\\d+ *\\z"));
     return re;
 }
 
@@ -62,7 +64,7 @@ const QRegularExpression &closedRange()
 // a leading zero.
 const QRegularExpression &openRange()
 {
-    static const QRegularExpression re(QStringLiteral("\\A(?: *([2-9]|[1-9]\\d+) *- *)\\z"));
+    static const QRegularExpression re(QStringLiteral("\\A *(?:[2-9]|[1-9]\\d+) *- *\\z"));
     return re;
 }
 
@@ -75,7 +77,7 @@ const QRegularExpression &containsDigit()
 // Two or more numbers separated by blanks alone.
 const QRegularExpression &blankSeparatedNumbers()
 {
-    static const QRegularExpression re(QStringLiteral("\\A(?: *\\d+( +\\d+)+ *)\\z"));
+    static const QRegularExpression re(QStringLiteral("\\A *\\d+(?: +\\d+)+ *\\z"));
     return re;
 }
 
@@ -121,6 +123,11 @@ void PublishingTab::setTabName()
     tabName = getTabName();
 }
 
+VelCheckBoxButton *PublishingTab::sectionButton(const char *name, const char *icon)
+{
+    return named(new VelCheckBoxButton(this, QLatin1String(name), QIcon(QLatin1String(icon))), name);
+}
+
 void PublishingTab::buildWidgets()
 {
     tabName = tr("Publishing");
@@ -141,8 +148,7 @@ void PublishingTab::buildWidgets()
     backSourceLabel = named(new QLabel(tr("Paper source for back cover:")), "lblBackCvrM");
     backCoverSourceCombo = named(new ComboBoxEx(), "cmbBxBackCvrM");
     backCoverSourceCombo->setMinimumWidth(185);
-    coverModeButton = named(new VelCheckBoxButton(this, QStringLiteral("chkButCvr"), QIcon(QStringLiteral(":/icons/covermode"))),
-                            "chkButCvr");
+    coverModeButton = sectionButton("chkButCvr", ":/icons/covermode");
 
     pageInsertLabel = named(new QLabel(tr("Page insert:")), "lblPins");
     insertFrontBox = named(new QCheckBox(tr("Print onto front")), "chkBxPinsPrintOntoFront");
@@ -155,16 +161,14 @@ void PublishingTab::buildWidgets()
     insertSourceLabel = named(new QLabel(tr("Paper source for page:")), "lblPMed");
     insertSourceCombo = named(new ComboBoxEx(), "cmbBxPMed");
     insertSourceCombo->setMinimumWidth(185);
-    pageInsertButton = named(new VelCheckBoxButton(this, QStringLiteral("chkButPins"), QIcon(QStringLiteral(":/icons/pageinsert"))),
-                             "chkButPins");
+    pageInsertButton = sectionButton("chkButPins", ":/icons/pageinsert");
 
     interleaveLabel = named(new QLabel(tr("Transparency interleaving:")), "lblTint");
     interleavePrintBox = named(new QCheckBox(tr("Print onto backing")), "chkBxTintPrintOnto");
     interleaveSourceLabel = named(new QLabel(tr("Paper source for backing:")), "lblTMed");
     interleaveSourceCombo = named(new ComboBoxEx(), "cmbBxTMed");
     interleaveSourceCombo->setMinimumWidth(185);
-    interleaveButton = named(new VelCheckBoxButton(this, QStringLiteral("chkButTint"), QIcon(QStringLiteral(":/icons/transparency"))),
-                             "chkButTint");
+    interleaveButton = sectionButton("chkButTint", ":/icons/transparency");
 
     const QList<QPair<const char *, QWidget *>> bound = {
         {"CvrM", frontCoverSourceCombo}, {"BackCvrM", backCoverSourceCombo}, {"Pmed", insertSourceCombo},
@@ -510,7 +514,8 @@ bool PublishingTab::showsInserter(ComboBoxEx *combo, const QString &keyword) con
     // shows other texts for them.
     vOption *option = currentOptionSet ? currentOptionSet->findOption(keyword) : nullptr;
     vChoice *choice = option ? option->findChoiceByText(text) : nullptr;
-    return choice && (choice->keyword() == QLatin1String("Inserter1") || choice->keyword() == QLatin1String("Inserter2"));
+    return choice
+           && (choice->keyword() == QLatin1String("Inserter1") || choice->keyword() == QLatin1String("Inserter2"));
 }
 
 void PublishingTab::updateCoverPrintOnto()

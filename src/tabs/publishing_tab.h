@@ -114,6 +114,7 @@ public slots:
     void interleaveToggled(bool toggleState);
 
 private:
+    VelCheckBoxButton *sectionButton(const char *name, const char *icon);
     void layOutPage();
     void connectPage();
     bool hasOption(const QString &keyword) const;
