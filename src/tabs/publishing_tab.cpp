@@ -714,21 +714,14 @@ QString PublishingTab::coverRadioState() const
 
 QString PublishingTab::pageInsertValue() const
 {
-    if (!sectionOn(pageInsertButton, QStringLiteral("cInsBut")))
+    if (!pageInsertButton->isChecked())
         return QStringLiteral("-1");
     return QString::number((insertFrontBox->isChecked() ? 1 : 0) + (insertBackBox->isChecked() ? 2 : 0));
 }
 
-bool PublishingTab::sectionOn(VelCheckBoxButton *section, const QString &keyword) const
-{
-    // A tab without options is not reloaded, so its controls may still show
-    // the sections of the printer chosen before.
-    return section->isChecked() && hasOption(keyword);
-}
-
 void PublishingTab::coverExtraOptions(QHash<QString, QString> &options)
 {
-    const bool on = sectionOn(coverModeButton, QStringLiteral("cCovBut"));
+    const bool on = coverModeButton->isChecked();
     options.insert(QStringLiteral("VqCoverModeEnabled"), on ? kTrue : kFalse);
     if (!on)
         return;
@@ -741,7 +734,7 @@ void PublishingTab::coverExtraOptions(QHash<QString, QString> &options)
 
 void PublishingTab::pageInsertExtraOptions(QHash<QString, QString> &options)
 {
-    const bool on = sectionOn(pageInsertButton, QStringLiteral("cInsBut"));
+    const bool on = pageInsertButton->isChecked();
     options.insert(QStringLiteral("VqPageInsertEnabled"), on ? kTrue : kFalse);
     options.insert(QStringLiteral("Pins"), on ? QStringLiteral("On") : QStringLiteral("Off"));
     options.insert(QStringLiteral("VqPageinsertValue"), pageInsertValue());
@@ -753,7 +746,7 @@ void PublishingTab::pageInsertExtraOptions(QHash<QString, QString> &options)
 
 void PublishingTab::interleaveExtraOptions(QHash<QString, QString> &options)
 {
-    const bool on = sectionOn(interleaveButton, QStringLiteral("cIntBut"));
+    const bool on = interleaveButton->isChecked();
     options.insert(QStringLiteral("VqIntLvEnabled"), on ? kTrue : kFalse);
     options.insert(QStringLiteral("VqIntLvValue"),
                    on ? (interleavePrintBox->isChecked() ? QStringLiteral("2") : QStringLiteral("1"))

@@ -121,8 +121,6 @@ private:
     // The section's option exists and none of its paper-source combos is
     // left without items.
     bool sectionAvailable(VelCheckBoxButton *section, const QString &keyword) const;
-    // The section is switched on and the printer has it.
-    bool sectionOn(VelCheckBoxButton *section, const QString &keyword) const;
     bool showsInserter(ComboBoxEx *combo, const QString &keyword) const;
     void markPageList(const QString &message);
     void clearPageListMark();
