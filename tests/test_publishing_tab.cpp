@@ -57,6 +57,7 @@ class TestPublishingTab : public QObject
 {
     Q_OBJECT
 
+    ModalWatchdog watchdog;
     QTemporaryDir home;
     QString queue = cupstest::uniqueQueueName(QStringLiteral("Publishing"));
     QString noBackQueue = cupstest::uniqueQueueName(QStringLiteral("PublishingNoBack"));

@@ -96,14 +96,6 @@ bool isIncompleteLastItem(const QString &item)
     return !item.contains(containsDigit()) || matchesWhole(openRange(), item);
 }
 
-void removeHeaderMark(QLabel *label)
-{
-    QString text = label->text();
-    text.remove(Tab::errorMark);
-    text.remove(Tab::errorMarkTrimmed);
-    label->setText(text);
-}
-
 } // namespace
 
 PublishingTab::PublishingTab(VelDialog *dialog)
@@ -404,7 +396,7 @@ void PublishingTab::clearConstraintMarks()
 {
     Tab::clearConstraintMarks();
     for (QLabel *label : {coverModeLabel, pageInsertLabel, interleaveLabel})
-        removeHeaderMark(label);
+        label->setText(withoutErrorMark(label->text()));
 }
 
 void PublishingTab::prepareConstraintMarks()
