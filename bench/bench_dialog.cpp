@@ -21,7 +21,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QSignalBlocker>
 #include <QProcess>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -114,9 +113,10 @@ void measurePublishing(VelDialog *dialog, PublishingFigures &f)
     PublishingTab *tab = dialog->publishingTab;
     if (!tab->hasOptions())
         return;
-    // The section is switched on without a constraint pass: on this
-    // description the missing sorter (Option18) blocks page insert.
-    const QSignalBlocker quiet(tab->pageInsertButton);
+    // The section is switched on without a constraint pass (the tab's
+    // controls are quiet meanwhile): on this description the missing sorter
+    // (Option18) blocks page insert.
+    tab->BlockAllSignals(true);
     tab->pageInsertButton->setChecked(true);
     QLineEdit *edit = tab->insertPagesEdit;
     auto check = [&](Figure &figure, const QString &piece, bool repeat) {
@@ -131,6 +131,7 @@ void measurePublishing(VelDialog *dialog, PublishingFigures &f)
     check(f.hugeRange, QStringLiteral("2-2147483647"), false);
     edit->clear();
     tab->pageInsertButton->setChecked(false);
+    tab->BlockAllSignals(false);
     f.pass.add(timeMs([&] { dialog->setConstraints(); }));
 }
 
