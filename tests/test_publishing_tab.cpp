@@ -78,10 +78,10 @@ class TestPublishingTab : public QObject
         return nullptr;
     }
 
-    void writeSettings(const QByteArray &lines)
+    void writeSettings(const QByteArray &lines, const QString &name = QString())
     {
         QDir().mkpath(userDir);
-        QFile file(userDir + queue + QStringLiteral(".cfg"));
+        QFile file(userDir + (name.isEmpty() ? queue : name) + QStringLiteral(".cfg"));
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(lines) == lines.size());
     }
 
@@ -198,13 +198,16 @@ private slots:
             BoxCloser boxes;
             QCOMPARE(tab->backCoverSourceCombo->isHidden(), !hasBack);
 
-            // Covers (and page insert) and interleaving exclude each other.
+            // Covers (and page insert) and interleaving exclude each other;
+            // the second printer has no backing source, so no interleaving.
             setOn(tab->coverModeButton, true);
             QVERIFY(!tab->interleaveButton->isEnabled());
             setOn(tab->coverModeButton, false);
+            QCOMPARE(tab->interleaveButton->isEnabled(), hasBack);
             setOn(tab->interleaveButton, true);
-            QVERIFY(tab->interleaveButton->isChecked());
-            QVERIFY(!tab->coverModeButton->isEnabled() && !tab->pageInsertButton->isEnabled());
+            QCOMPARE(tab->interleaveButton->isChecked(), hasBack);
+            QCOMPARE(tab->coverModeButton->isEnabled(), !hasBack);
+            QCOMPARE(tab->pageInsertButton->isEnabled(), !hasBack);
             setOn(tab->interleaveButton, false);
 
             // An inserter tray is not printed on: "Front" and its boxes go.
@@ -337,6 +340,11 @@ private slots:
         QVERIFY(!tab->coverModeButton->isChecked() && !tab->insertFrontBox->isChecked());
         QCOMPARE(tab->pageInsertLabel->toolTip(), QStringLiteral("Please enter your specified pages."));
         QVERIFY(!okEnabled(d.data()) && boxes.texts.isEmpty());
+
+        // A stored section the printer cannot offer stays off.
+        writeSettings("VqIntLvEnabled=True\nVqIntLvValue=2\n", noBackQueue);
+        QVERIFY(selectQueue(*d, noBackQueue));
+        QVERIFY(!tab->interleaveButton->isChecked() && !tab->interleaveButton->isEnabled());
         d.reset();
 
         // Interleaving beside covers (a hand-edited file) loads off, whichever

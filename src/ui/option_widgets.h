@@ -131,6 +131,8 @@ public:
     // of whose combos has no items is switched off and disabled until a
     // later load fills them again.
     void syncDependentCombos();
+    // True while syncDependentCombos keeps the section off for an empty combo.
+    bool offForEmptyCombo() const { return disabledForEmptyCombo; }
 
     QPushButton *iconButton() const { return button; }
     QCheckBox *checkBoxWidget() const { return checkBox; }

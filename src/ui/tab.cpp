@@ -740,7 +740,8 @@ bool Tab::enableOptionsForCheckBoxButton(VelCheckBoxButton *checkbox_button, vOp
         return wasChecked;
     }
     if (!off->hasConstraints()) {
-        checkbox_button->setEnabled(!inSwitchedOffSection(checkbox_button));
+        // Free choices do not bring back a section that has nothing to offer.
+        checkbox_button->setEnabled(!inSwitchedOffSection(checkbox_button) && !checkbox_button->offForEmptyCombo());
         return false;
     }
     const bool wasUnchecked = !checkbox_button->isChecked();
