@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -40,6 +41,7 @@
 #include "app/resources_init.h"
 #include "app/vel_dialog.h"
 #include "profiles/tab_list_ref.h"
+#include "tabs/job_tab.h"
 #include "tabs/publishing_tab.h"
 #include "tabs/watermark_tab.h"
 #include "ui/option_widgets.h"
@@ -178,6 +180,31 @@ void benchWatermarks(const QString &lpadmin, const QString &data, const QString 
     report("  of which collecting the tabs' settings", collect);
 }
 
+// One constraint pass with the Job tab enabled: the queue of the realistic
+// Wexa description is chosen and the tab's storage section switched on (no
+// pass of its own), so the pass runs the tab's storage, e-mail, login,
+// accounting and job-name checks besides every other tab's work; the tab's
+// own steps of a pass are timed apart too.
+void measureJobPass(VelDialog *dialog, QTableWidget *table, const QString &queue, Figure &pass, Figure &steps)
+{
+    table->setCurrentCell(rowOf(table, queue), 0);
+    JobTab *tab = dialog->jobTab;
+    if (!tab->hasOptions())
+        return;
+    {
+        const QSignalBlocker quiet(tab->storageButton);
+        tab->storageButton->setChecked(true);
+    }
+    pass.add(timeMs([&] { dialog->setConstraints(); }));
+    steps.add(timeMs([&] {
+        tab->prepareConstraintMarks();
+        tab->clearConstraintMarks();
+        tab->markCustomConstraints();
+        tab->isConstrained();
+        tab->markAllOptions();
+    }));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -250,6 +277,7 @@ int main(int argc, char **argv)
     Figure start, firstSwitch, switchAgain, loop;
     Figure dests, ppd, status, statusColumn;
     PublishingFigures publishing;
+    Figure jobPass, jobSteps;
     int listed = 0;
     for (int r = 0; r < rounds; ++r) {
         currentOptionSet = nullptr;
@@ -282,6 +310,7 @@ int main(int argc, char **argv)
             loop.add(timeMs([&] { box->toggle(); }));
         else
             loop.add(timeMs([&] { dialog->setConstraints(); }));
+        measureJobPass(dialog, table, otherQueue, jobPass, jobSteps);
         delete dialog;
 
         dests.add(timeMs([] {
@@ -311,12 +340,13 @@ int main(int argc, char **argv)
     report("  cupsGetPPD + ppdOpenFile, large queue", ppd);
     report("  one lpstat status command", status);
     report("  Printer tab retranslate (status column)", statusColumn);
+    report("constraint pass, Job tab enabled (Wexa C45)", jobPass);
+    report("  of which the Job tab's own steps", jobSteps);
     std::printf("Publishing tab, large queue:\n");
     report("  page-list check, 8191 ranges 2-3", publishing.repeatedRanges);
     report("  page-list check, 16383 single pages", publishing.singlePages);
     report("  page-list check, 2-2147483647", publishing.hugeRange);
     report("  constraint pass, tab enabled", publishing.pass);
-
     benchWatermarks(lpadmin, data, settingsDir, rounds);
 
     stopServer();
