@@ -426,6 +426,21 @@ void PublishingTab::markCustomConstraints()
     checkPageInsertInputText();
 }
 
+bool PublishingTab::enableOptions()
+{
+    const bool changed = Tab::enableOptions();
+    // A section whose paper-source list is empty has nothing to offer: free
+    // choices in the store do not bring it back.
+    const QList<QPair<VelCheckBoxButton *, QString>> sections = {{coverModeButton, QStringLiteral("cCovBut")},
+                                                                 {pageInsertButton, QStringLiteral("cInsBut")},
+                                                                 {interleaveButton, QStringLiteral("cIntBut")}};
+    for (const auto &section : sections) {
+        if (!sectionAvailable(section.first, section.second))
+            section.first->setEnabled(false);
+    }
+    return changed;
+}
+
 bool PublishingTab::isConstrained()
 {
     if (!hasOptions())

@@ -38,6 +38,7 @@ public:
     bool isConstrained() override;
     void retranslate() override;
     void markCustomConstraints() override;
+    bool enableOptions() override;
 
     // The "Front" and "Back" print-onto labels follow the cover paper
     // sources: an inserter tray cannot be printed on.

@@ -134,8 +134,6 @@ public:
     // of whose combos has no items is switched off and disabled until a
     // later load fills them again.
     void syncDependentCombos();
-    // True while syncDependentCombos keeps the section off for an empty combo.
-    bool offForEmptyCombo() const { return disabledForEmptyCombo; }
 
     QPushButton *iconButton() const { return button; }
     QCheckBox *checkBoxWidget() const { return checkBox; }

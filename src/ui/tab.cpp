@@ -740,8 +740,7 @@ bool Tab::enableOptionsForCheckBoxButton(VelCheckBoxButton *checkbox_button, vOp
         return wasChecked;
     }
     if (!off->hasConstraints()) {
-        // Free choices do not bring back a section that has nothing to offer.
-        checkbox_button->setEnabled(!inSwitchedOffSection(checkbox_button) && !checkbox_button->offForEmptyCombo());
+        checkbox_button->setEnabled(!inSwitchedOffSection(checkbox_button));
         return false;
     }
     const bool wasUnchecked = !checkbox_button->isChecked();
