@@ -312,6 +312,101 @@ Par exemple : user@example.com</translation>
     </message>
 </context>
 <context>
+    <name>PublishingTab</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Publication</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Mode couverture :</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Avant et arrière</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Imprimer sur :</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Extérieur</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Intérieur</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Arrière</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Source papier de la couverture avant :</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Source papier de la couverture arrière :</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Insertion de pages :</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Imprimer au recto</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Imprimer au verso</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Insérer avant les pages :</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Source papier de la page :</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Intercalaires de transparents :</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Imprimer sur l'intercalaire</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Source papier de l'intercalaire :</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Veuillez saisir une plage de pages.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Veuillez saisir les pages souhaitées.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Vous pouvez insérer 50 pages au maximum.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Vous ne pouvez saisir que des numéros de page entre 3 et 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Vous ne pouvez saisir que des numéros de page entre 2 et 511</translation>
+    </message>
+</context>
+<context>
     <name>GeneralTab</name>
     <message>
         <source>Basic</source>

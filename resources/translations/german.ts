@@ -312,6 +312,101 @@ Beispiel: user@example.com</translation>
     </message>
 </context>
 <context>
+    <name>PublishingTab</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Publikation</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Deckblattmodus:</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Vorderseite</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Vorder- und Rückseite</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Bedrucken:</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Außen</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Innen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Rückseite</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Papierquelle für vorderes Deckblatt:</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Papierquelle für hinteres Deckblatt:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Seiten einfügen:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Vorderseite bedrucken</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Rückseite bedrucken</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Vor Seiten einfügen:</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Papierquelle für Seite:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Folien-Zwischenblätter:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Zwischenblatt bedrucken</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Papierquelle für Zwischenblatt:</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Bitte geben Sie einen Seitenbereich ein.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Bitte geben Sie die gewünschten Seiten ein.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Sie können höchstens 50 Seiten einfügen.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Sie können nur Seitenzahlen zwischen 3 und 511 eingeben</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Sie können nur Seitenzahlen zwischen 2 und 511 eingeben</translation>
+    </message>
+</context>
+<context>
     <name>GeneralTab</name>
     <message>
         <source>Basic</source>

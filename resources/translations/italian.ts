@@ -312,6 +312,101 @@ Ad esempio: user@example.com</translation>
     </message>
 </context>
 <context>
+    <name>PublishingTab</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Pubblicazione</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Modalità copertina:</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Anteriore</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Anteriore e posteriore</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Stampa su:</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Esterno</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Interno</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Posteriore</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Origine carta per copertina anteriore:</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Origine carta per copertina posteriore:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Inserimento pagine:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Stampa sul fronte</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Stampa sul retro</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Inserisci prima delle pagine:</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Origine carta per pagina:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Interfoglio lucidi:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Stampa sull'interfoglio</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Origine carta per interfoglio:</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Digitare un intervallo di pagine.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Inserire le pagine desiderate.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>È possibile inserire al massimo 50 pagine.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>È possibile inserire solo numeri di pagina tra 3 e 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>È possibile inserire solo numeri di pagina tra 2 e 511</translation>
+    </message>
+</context>
+<context>
     <name>GeneralTab</name>
     <message>
         <source>Basic</source>

@@ -312,6 +312,101 @@ Por exemplo: user@example.com</translation>
     </message>
 </context>
 <context>
+    <name>PublishingTab</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Publicação</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Modo de capa:</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Frente</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Frente e verso</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Imprimir em:</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Externo</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Interno</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Verso</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Fonte de papel da capa frontal:</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Fonte de papel da contracapa:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Inserção de páginas:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Imprimir na frente</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Imprimir no verso</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Inserir antes das páginas:</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Fonte de papel da página:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Intercalação de transparências:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Imprimir na folha intercalada</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Fonte de papel da folha intercalada:</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Digite um intervalo de páginas.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Digite as páginas desejadas.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Você só pode inserir até 50 páginas.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Você só pode digitar números de página entre 3 e 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Você só pode digitar números de página entre 2 e 511</translation>
+    </message>
+</context>
+<context>
     <name>GeneralTab</name>
     <message>
         <source>Basic</source>

@@ -312,6 +312,101 @@ Por ejemplo: user@example.com</translation>
     </message>
 </context>
 <context>
+    <name>PublishingTab</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Publicación</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Modo de portada:</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Delantera</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Delantera y trasera</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Imprimir en:</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Exterior</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Interior</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Trasera</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Origen del papel para la portada delantera:</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Origen del papel para la portada trasera:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Inserción de páginas:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Imprimir en el anverso</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Imprimir en el reverso</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Insertar antes de las páginas:</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Origen del papel para la página:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Intercalado de transparencias:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Imprimir en la hoja intercalada</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Origen del papel para la hoja intercalada:</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Escriba un intervalo de páginas.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Introduzca las páginas que desee.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Solo puede insertar hasta 50 páginas.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Solo puede introducir números de página entre 3 y 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Solo puede introducir números de página entre 2 y 511</translation>
+    </message>
+</context>
+<context>
     <name>GeneralTab</name>
     <message>
         <source>Basic</source>
