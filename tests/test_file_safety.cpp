@@ -122,12 +122,17 @@ void TestFileSafety::squattedDirectory()
     VelDialog dialog(nullptr);
     userDir = dir + '/';
     dialogtest::BoxCloser boxes;
+    QFile::remove(home + "/.cups/lpoptions");
     QVERIFY(dialogtest::selectQueue(dialog, queue));
-    // A planted file is not read as the user's own settings.
+    // Selecting writes nothing, and a planted file is not read as the user's
+    // own settings.
+    QVERIFY(!QFile::exists(home + "/.cups/lpoptions"));
     QCOMPARE(settingsSource, userDir + file);
     QVERIFY(readSettingValue(QStringLiteral("PageSize")).isNull());
     QTRY_COMPARE(boxes.texts.size(), 1);
+    // Apply goes on with the queue's defaults.
     dialog.slotButtonApply();
+    QVERIFY(QFile::exists(home + "/.cups/lpoptions"));
     QTRY_COMPARE(boxes.texts.size(), 2);
     QTest::qWait(200);
     // One box for the selection and one for Apply, each naming the directory
