@@ -121,18 +121,24 @@ void TestFileSafety::squattedDirectory()
     dialogtest::resetProgramState();
     VelDialog dialog(nullptr);
     userDir = dir + '/';
+    // An lpoptions that records its runs.
+    QTemporaryDir bin;
+    const QString ran = bin.path() + "/ran";
+    QVERIFY(writeFile(bin.path() + "/lpoptions", "#!/bin/sh\necho \"$@\" >> '" + ran.toUtf8() + "'\n",
+                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    qputenv("PATH", bin.path().toUtf8() + ':' + savedPath);
     dialogtest::BoxCloser boxes;
-    QFile::remove(home + "/.cups/lpoptions");
     QVERIFY(dialogtest::selectQueue(dialog, queue));
     // Selecting writes nothing, and a planted file is not read as the user's
     // own settings.
-    QVERIFY(!QFile::exists(home + "/.cups/lpoptions"));
+    QVERIFY(!QFile::exists(ran));
     QCOMPARE(settingsSource, userDir + file);
     QVERIFY(readSettingValue(QStringLiteral("PageSize")).isNull());
     QTRY_COMPARE(boxes.texts.size(), 1);
     // Apply goes on with the queue's defaults.
     dialog.slotButtonApply();
-    QVERIFY(QFile::exists(home + "/.cups/lpoptions"));
+    qputenv("PATH", savedPath);
+    QVERIFY(QFile::exists(ran));
     QTRY_COMPARE(boxes.texts.size(), 2);
     QTest::qWait(200);
     // One box for the selection and one for Apply, each naming the directory
