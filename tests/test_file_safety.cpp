@@ -176,6 +176,15 @@ void TestFileSafety::privateModes()
     QCOMPARE(files, QStringList() << longName << "Q.cfg");
     for (const QString &name : files)
         QCOMPARE(modeOf(userDir + name), 0600);
+    // Only regular files are read: a FIFO or a link reads as nothing, at once.
+    QVERIFY(::mkfifo(QFile::encodeName(userDir + "fifo.cfg").constData(), 0600) == 0);
+    QVERIFY(QFile::link(userDir + "Q.cfg", userDir + "link.cfg"));
+    ::alarm(60);
+    for (const char *name : {"fifo.cfg", "link.cfg"}) {
+        settingsSource = userDir + name;
+        QVERIFY(readSettingValue(QStringLiteral("A")).isNull());
+    }
+    ::alarm(0);
 }
 
 void TestFileSafety::otherApplicationsFiles()
