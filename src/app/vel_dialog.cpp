@@ -48,11 +48,6 @@ const char kTabWidgetStyle[] =
     "QTabWidget::tab-bar {   left: -7px;   border: 0px;   padding: 0px;   margin: 0px;}QTabWidget::pane{   "
     "position: absolute;   left: -7px; ;}";
 
-bool isInserterTray(const QString &text)
-{
-    return text == QLatin1String("Inserter tray 1") || text == QLatin1String("Inserter tray 2");
-}
-
 } // namespace
 
 VelDialog::VelDialog(QWidget *parent)
@@ -210,7 +205,9 @@ void VelDialog::setAcceptButtonsEnabled(bool enabled)
 
 void VelDialog::setConstraints()
 {
-    if (!currentOptionSet)
+    // While the tabs reload, a pass would judge half-loaded tabs; whoever
+    // reloads them runs one pass when they are all loaded.
+    if (!currentOptionSet || reloadingTabs)
         return;
 
     for (Tab *tab : qAsConst(tabs))
@@ -337,6 +334,8 @@ void VelDialog::profileChanged()
     if (!currentOptionSet)
         return;
     currentOptionSet->resetConstraintState();
+    const bool wasReloading = reloadingTabs;
+    reloadingTabs = true;
     for (int i = 0; i < tabs.size(); ++i) {
         Tab *tab = tabs.at(i);
         const bool enabled = tabWidget->isTabEnabled(i);
@@ -351,6 +350,7 @@ void VelDialog::profileChanged()
             tab->resetCheckButtons();
         }
     }
+    reloadingTabs = wasReloading;
 }
 
 void VelDialog::unselectPrinters()
@@ -375,28 +375,29 @@ void VelDialog::tabSelected()
 
 void VelDialog::toggleColorMode()
 {
+    // Either tab may lack its colour group for the current queue.
     auto *group = qobject_cast<VelButtonGroup *>(sender());
-    if (group && group == generalTab->colorModeGroup) {
-        const int index = generalTab->colorModeGroup->checkedIndex();
-        imagingTab->colorModeGroup->setButton(index);
-        imagingTab->clearDialogSettings();
-    } else if (group && group == imagingTab->colorModeGroup) {
-        generalTab->colorModeGroup->setButton(imagingTab->colorModeGroup->checkedIndex());
-    } else {
+    VelButtonGroup *basic = generalTab ? generalTab->colorModeGroup : nullptr;
+    VelButtonGroup *imaging = imagingTab ? imagingTab->colorModeGroup : nullptr;
+    if (group && group == basic) {
+        const int index = basic->checkedIndex();
+        if (imaging)
+            imaging->setButton(index);
+        if (imagingTab)
+            imagingTab->clearDialogSettings(index);
+    } else if (group && group == imaging) {
+        if (basic)
+            basic->setButton(imaging->checkedIndex());
+    } else if (imagingTab) {
         imagingTab->clearDialogSettings(1);
     }
 }
 
 void VelDialog::togglePublishingFronAndBackLabel()
 {
-    if (!currentOptionSet || !currentOptionSet->findOption(QStringLiteral("BackCvrM")))
-        return;
-    if (!publishingTab->coverModeButton || !publishingTab->coverModeButton->isChecked())
-        return;
-    if (publishingTab->frontCoverSourceCombo->isEnabled())
-        publishingTab->frontPrintOntoLabel->setEnabled(!isInserterTray(publishingTab->frontCoverSourceCombo->currentText()));
-    if (publishingTab->backCoverSourceCombo->isEnabled())
-        publishingTab->backPrintOntoLabel->setEnabled(!isInserterTray(publishingTab->backCoverSourceCombo->currentText()));
+    // The tab keeps the rule; a change of either cover source applies it.
+    if (publishingTab)
+        publishingTab->updateCoverPrintOnto();
 }
 
 void VelDialog::snapshotPrinterOptions()

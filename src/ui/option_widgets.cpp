@@ -17,8 +17,7 @@ void markLabelText(QLabel *label, bool on)
 {
     if (!label)
         return;
-    QString text = label->text();
-    text.remove(errorMarkTrimmedText());
+    QString text = withoutErrorMark(label->text());
     if (on) {
         label->setTextFormat(Qt::RichText);
         text.append(errorMarkText());
@@ -208,8 +207,7 @@ void VelButtonGroup::emit_buttonClicked(QAbstractButton *button)
 
 void VelButtonGroup::showErrorTooltip(const QString &tooltip)
 {
-    QString text = label->text();
-    text.remove(errorMarkText());
+    QString text = withoutErrorMark(label->text());
     label->setTextFormat(Qt::RichText);
     text.append(errorMarkText());
     label->setText(text);
@@ -276,12 +274,29 @@ void VelCheckBoxButton::addDependent(QWidget *widget, const QString &offValue)
     m_dependentValues->append(offValue);
 }
 
+void VelCheckBoxButton::removeDependent(QWidget *widget)
+{
+    const int index = m_dependents->indexOf(widget);
+    if (index < 0)
+        return;
+    m_dependents->removeAt(index);
+    if (index < m_dependentValues->size())
+        m_dependentValues->removeAt(index);
+}
+
 QString VelCheckBoxButton::dependentValue(QWidget *widget) const
 {
     const int index = m_dependents->indexOf(widget);
     if (index < 0 || index >= m_dependentValues->size())
         return QString();
     return m_dependentValues->at(index);
+}
+
+void VelCheckBoxButton::setDependentValue(QWidget *widget, const QString &offValue)
+{
+    const int index = m_dependents->indexOf(widget);
+    if (index >= 0 && index < m_dependentValues->size())
+        (*m_dependentValues)[index] = offValue;
 }
 
 void VelCheckBoxButton::setChecked(bool checked)
@@ -309,9 +324,12 @@ void VelCheckBoxButton::emit_toggled()
 
 void VelCheckBoxButton::fire_signals()
 {
+    // Setting the index a combo already shows emits nothing, so the index is
+    // announced directly: whatever hangs on a dependent combo's index sees
+    // the section's switch too. A combo whose signals are blocked stays quiet.
     for (QWidget *widget : qAsConst(*m_dependents)) {
         if (auto *combo = qobject_cast<ComboBoxEx *>(widget))
-            combo->setCurrentIndex(combo->currentIndex());
+            emit combo->currentIndexChanged(combo->currentIndex());
     }
 }
 
@@ -332,8 +350,12 @@ void VelCheckBoxButton::syncDependentCombos()
     }
     if (emptyCombo) {
         setEnabled(false);
+        disabledForEmptyCombo = true;
         checkBox->setChecked(false);
     } else {
+        if (disabledForEmptyCombo)
+            setEnabled(true);
+        disabledForEmptyCombo = false;
         checkBox->setChecked(wasChecked);
     }
     if (!isChecked()) {
