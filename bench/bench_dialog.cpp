@@ -14,6 +14,8 @@
 //   basic:   choosing the next media type on the Basic tab (its choice
 //            recorded, one constraint loop), and reloading the Basic and
 //            Layout tabs alone (part of every switch);
+//   imaging: the Imaging tab's reload, its dialogs' reads and its part of
+//            a constraint pass on the large queue;
 // and, to show where the time goes, the pieces the listing repeats per
 // queue: cupsGetDests, fetching and opening one PPD, one status command.
 // Each figure is the best and the mean of the rounds. The panel refuses
@@ -46,6 +48,9 @@
 #include "profiles/tab_list_ref.h"
 #include "tabs/booklet_tab.h"
 #include "tabs/general_tab.h"
+#include "tabs/imaging_tab.h"
+#include "tabs/adjustment_dialog.h"
+#include "tabs/mono_dialog.h"
 #include "tabs/job_tab.h"
 #include "tabs/publishing_tab.h"
 #include "tabs/watermark_tab.h"
@@ -151,6 +156,40 @@ void measurePublishing(VelDialog *dialog, PublishingFigures &f)
     tab->pageInsertButton->setChecked(false);
     tab->BlockAllSignals(false);
     f.pass.add(timeMs([&] { dialog->setConstraints(); }));
+}
+
+// The Imaging tab's share of a switch to the large queue: its reload (which
+// has both adjustment dialogs read their stored values), the dialogs' reads
+// alone, and the tab's part of a constraint pass.
+struct ImagingFigures
+{
+    Figure reload;
+    Figure dialogs;
+    Figure pass;
+};
+
+void measureImaging(VelDialog *dialog, ImagingFigures &f)
+{
+    ImagingTab *tab = dialog->imagingTab;
+    if (!tab->hasOptions())
+        return;
+    f.reload.add(timeMs([tab] { tab->reload(); }));
+    f.dialogs.add(timeMs([tab] {
+        tab->colorAdjustmentDialog->loadSettings();
+        tab->monoAdjustmentDialog->loadSettings();
+    }));
+    f.pass.add(timeMs([tab] {
+        tab->enableOptions();
+        tab->markAllOptions();
+    }));
+}
+
+void reportImaging(const ImagingFigures &f)
+{
+    std::printf("Imaging tab, large queue:\n");
+    report("  reload (part of every switch)", f.reload);
+    report("  of which the adjustment dialogs' reads", f.dialogs);
+    report("  its part of a constraint pass", f.pass);
 }
 
 // The Watermark tab with 200 stored custom watermarks: one reload of the
@@ -291,6 +330,7 @@ int main(int argc, char **argv)
     Figure start, firstSwitch, switchAgain, loop, basicChange, pageReload;
     Figure dests, ppd, status, statusColumn;
     PublishingFigures publishing;
+    ImagingFigures imaging;
     Figure jobPass, jobSteps;
     int listed = 0;
     for (int r = 0; r < rounds; ++r) {
@@ -311,6 +351,7 @@ int main(int argc, char **argv)
         table->setCurrentCell(rowOf(table, otherQueue), 0);
         switchAgain.add(timeMs([&] { table->setCurrentCell(rowOf(table, largeQueue), 0); }));
         measurePublishing(dialog, publishing);
+        measureImaging(dialog, imaging);
 
         QCheckBox *box = nullptr;
         const QHash<QString, QWidget *> controls = dialog->printerTab->getControls();
@@ -368,6 +409,7 @@ int main(int argc, char **argv)
     report("  page-list check, 16383 single pages", publishing.singlePages);
     report("  page-list check, 2-2147483647", publishing.hugeRange);
     report("  constraint pass, tab enabled", publishing.pass);
+    reportImaging(imaging);
     benchWatermarks(lpadmin, data, settingsDir, rounds);
 
     stopServer();
