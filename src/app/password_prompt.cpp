@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include "app/busy_cursor.h"
 #include "app/program_state.h"
 #include "app/quiet_command.h"
 #include "app/vel_dialog.h"
@@ -99,8 +100,13 @@ void PasswordPrompt::okButtonSlot()
     else if (method == QLatin1String("su"))
         prefix = QString::fromLatin1(suMethodPrefix);
 
-    dropSudoCredentials();
-    const int status = runInstalledOptionsWriter(password, prefix, args);
+    int status = 1;
+    {
+        // sudo and su take seconds to turn a wrong password down.
+        BusyCursor busy(this);
+        dropSudoCredentials();
+        status = runInstalledOptionsWriter(password, prefix, args);
+    }
     if (status != 0) {
         QMessageBox box;
         box.setText(tr("Could not authorize."));

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "app/app_settings_sync.h"
+#include "app/busy_cursor.h"
 #include "app/apply_commands.h"
 #include "app/password_prompt.h"
 #include "app/program_state.h"
@@ -26,6 +27,18 @@ void showApplyError(const QString &text)
     box.setText(text);
     box.exec();
 }
+
+// A message box fits itself to its text whatever minimum size it is given;
+// this one grows to its minimum once it has done so.
+class MinimumSizeBox : public QMessageBox
+{
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event);
+        setFixedSize(size().expandedTo(minimumSize()));
+    }
+};
 
 } // namespace
 
@@ -57,16 +70,19 @@ bool VelDialog::writeTolpoptions()
     const char *ppdPath = cupsGetPPD(queueName.constData());
     ppd_file_t *ppd = ppdPath ? ppdOpenFile(ppdPath) : nullptr;
     bool applied = false;
-    if (ppd) {
-        applied = runLpoptions(lpoptionsArguments(ppd, queue, options));
-        ppdClose(ppd);
+    {
+        BusyCursor busy(this);
+        if (ppd) {
+            applied = runLpoptions(lpoptionsArguments(ppd, queue, options));
+            ppdClose(ppd);
+        }
+        if (ppdPath)
+            unlink(ppdPath);
+        if (applied)
+            syncOtherApplications(options.value(QStringLiteral("PageSize")));
     }
-    if (ppdPath)
-        unlink(ppdPath);
-
     if (!applied)
         return printerFailed();
-    syncOtherApplications(options.value(QStringLiteral("PageSize")));
     return true;
 }
 
@@ -74,6 +90,14 @@ void VelDialog::slotButtonApply()
 {
     applyOk = true;
     printerTab->refreshPrinterList();
+    if (currentOptionSet && !printerSet.contains(currentOptionSet->printerName())) {
+        // The selected queue is gone: Apply fails as for any queue CUPS no
+        // longer has, then the selection is dropped as the queue check does.
+        writeTolpoptions();
+        if (currentOptionSet)
+            dropVanishedSelection();
+        return;
+    }
     if (!currentOptionSet) {
         QMessageBox box;
         box.setText(tr("Select a printer."));
@@ -119,7 +143,7 @@ void VelDialog::runPasswordPrompt(const QString &args)
 
 void VelDialog::showSettingsApplied()
 {
-    QMessageBox box;
+    MinimumSizeBox box;
     box.setWindowTitle(tr("Success"));
     box.setText(tr("Settings applied."));
     box.setMinimumWidth(100);
