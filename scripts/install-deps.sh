@@ -5,7 +5,7 @@ set -e
 PACKAGES="
   build-essential cmake pkg-config
   qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5 libqt5svg5-dev
-  libcups2-dev libssl-dev
+  libcups2-dev libssl-dev openssl ca-certificates
   cups-daemon cups-client cups-bsd
   sudo passwd util-linux
   xvfb xauth x11-apps imagemagick

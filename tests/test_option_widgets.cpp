@@ -186,8 +186,9 @@ private slots:
         QCOMPARE(label->toolTip(), QStringLiteral("Conflicts with the tray"));
         QVERIFY(label->styleSheet().contains(QStringLiteral("QToolTip")));
 
+        // Taking the mark off gives back exactly the text without it.
         group->clearError();
-        QCOMPARE(label->text(), QStringLiteral("Colour: Colour "));
+        QCOMPARE(label->text(), QStringLiteral("Colour: Colour"));
         QVERIFY(label->toolTip().isEmpty());
     }
 
@@ -253,7 +254,7 @@ private slots:
         off.syncDependentCombos();
         QVERIFY(!punch->isEnabled());
 
-        // A dependent combo without items switches the section off for good.
+        // A dependent combo without items switches the section off.
         VelCheckBoxButton empty(&parent, QString(), QIcon());
         auto *none = new ComboBoxEx;
         none->setParent(&parent);

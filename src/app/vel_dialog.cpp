@@ -213,7 +213,9 @@ void VelDialog::setAcceptButtonsEnabled(bool enabled)
 
 void VelDialog::setConstraints()
 {
-    if (!currentOptionSet)
+    // While the tabs reload, a pass would judge half-loaded tabs; whoever
+    // reloads them runs one pass when they are all loaded.
+    if (!currentOptionSet || reloadingTabs)
         return;
     // The passes that one change starts run nested in this first one.
     const bool outermost = constraintPasses == 0;
@@ -361,6 +363,8 @@ void VelDialog::profileChanged()
     if (!currentOptionSet)
         return;
     currentOptionSet->resetConstraintState();
+    const bool wasReloading = reloadingTabs;
+    reloadingTabs = true;
     for (int i = 0; i < tabs.size(); ++i) {
         Tab *tab = tabs.at(i);
         const bool enabled = tabWidget->isTabEnabled(i);
@@ -375,6 +379,7 @@ void VelDialog::profileChanged()
             tab->resetCheckButtons();
         }
     }
+    reloadingTabs = wasReloading;
 }
 
 void VelDialog::unselectPrinters()
@@ -413,14 +418,20 @@ void VelDialog::tabSelected()
 
 void VelDialog::toggleColorMode()
 {
+    // Either tab may lack its colour group for the current queue.
     auto *group = qobject_cast<VelButtonGroup *>(sender());
-    if (group && group == generalTab->colorModeGroup) {
-        const int index = generalTab->colorModeGroup->checkedIndex();
-        imagingTab->colorModeGroup->setButton(index);
-        imagingTab->clearDialogSettings();
-    } else if (group && group == imagingTab->colorModeGroup) {
-        generalTab->colorModeGroup->setButton(imagingTab->colorModeGroup->checkedIndex());
-    } else {
+    VelButtonGroup *basic = generalTab ? generalTab->colorModeGroup : nullptr;
+    VelButtonGroup *imaging = imagingTab ? imagingTab->colorModeGroup : nullptr;
+    if (group && group == basic) {
+        const int index = basic->checkedIndex();
+        if (imaging)
+            imaging->setButton(index);
+        if (imagingTab)
+            imagingTab->clearDialogSettings(index);
+    } else if (group && group == imaging) {
+        if (basic)
+            basic->setButton(imaging->checkedIndex());
+    } else if (imagingTab) {
         imagingTab->clearDialogSettings(1);
     }
 }

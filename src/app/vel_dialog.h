@@ -80,6 +80,8 @@ public:
     TabListRef *tabListRef = nullptr;
     // True only while printerChanged() runs profileChanged().
     bool switchingPrinter = false;
+    // True while profileChanged() reloads the tabs: no constraint pass runs.
+    bool reloadingTabs = false;
 
 public slots:
     bool writeTolpoptions();

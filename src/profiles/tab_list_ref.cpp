@@ -5,9 +5,12 @@
 #include "ui/tab.h"
 
 namespace {
-bool isPrinterTab(const Tab *tab)
+// The Printer tab's installable options reach the printer only through the
+// privileged writer; a tab without options for this queue holds whatever the
+// previous queue left on its page.
+bool isCollected(Tab *tab)
 {
-    return QLatin1String(tab->metaObject()->className()) == QLatin1String("PrinterTab");
+    return QLatin1String(tab->metaObject()->className()) != QLatin1String("PrinterTab") && tab->hasOptions();
 }
 } // namespace
 
@@ -17,14 +20,14 @@ QHash<QString, QString> collectTabOptions(const TabListRef &ref)
     if (!ref.tabs)
         return result;
     for (Tab *tab : *ref.tabs) {
-        if (isPrinterTab(tab))
+        if (!isCollected(tab))
             continue;
         const QHash<QString, QString> options = tab->collectOptions();
         for (auto it = options.constBegin(); it != options.constEnd(); ++it)
             result.insert(it.key(), it.value());
     }
     for (Tab *tab : *ref.tabs) {
-        if (isPrinterTab(tab))
+        if (!isCollected(tab))
             continue;
         const QHash<QString, QString> extra = tab->extraOptions();
         for (auto it = extra.constBegin(); it != extra.constEnd(); ++it)

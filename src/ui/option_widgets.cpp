@@ -17,8 +17,7 @@ void markLabelText(QLabel *label, bool on)
 {
     if (!label)
         return;
-    QString text = label->text();
-    text.remove(errorMarkTrimmedText());
+    QString text = withoutErrorMark(label->text());
     if (on) {
         label->setTextFormat(Qt::RichText);
         text.append(errorMarkText());
@@ -208,8 +207,7 @@ void VelButtonGroup::emit_buttonClicked(QAbstractButton *button)
 
 void VelButtonGroup::showErrorTooltip(const QString &tooltip)
 {
-    QString text = label->text();
-    text.remove(errorMarkText());
+    QString text = withoutErrorMark(label->text());
     label->setTextFormat(Qt::RichText);
     text.append(errorMarkText());
     label->setText(text);
@@ -309,9 +307,12 @@ void VelCheckBoxButton::emit_toggled()
 
 void VelCheckBoxButton::fire_signals()
 {
+    // Setting the index a combo already shows emits nothing, so the index is
+    // announced directly: whatever hangs on a dependent combo's index sees
+    // the section's switch too. A combo whose signals are blocked stays quiet.
     for (QWidget *widget : qAsConst(*m_dependents)) {
         if (auto *combo = qobject_cast<ComboBoxEx *>(widget))
-            combo->setCurrentIndex(combo->currentIndex());
+            emit combo->currentIndexChanged(combo->currentIndex());
     }
 }
 
@@ -332,8 +333,12 @@ void VelCheckBoxButton::syncDependentCombos()
     }
     if (emptyCombo) {
         setEnabled(false);
+        disabledForEmptyCombo = true;
         checkBox->setChecked(false);
     } else {
+        if (disabledForEmptyCombo)
+            setEnabled(true);
+        disabledForEmptyCombo = false;
         checkBox->setChecked(wasChecked);
     }
     if (!isChecked()) {

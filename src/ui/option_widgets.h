@@ -26,8 +26,18 @@ inline QString errorTooltipStyleText()
     return QStringLiteral("QToolTip { color: #ffffff; background-color: #2a82da; border: 1px solid white; }");
 }
 
+// The text without any constraint mark: the whole mark with its leading
+// blank first, then a bare image fragment, so that putting a mark on and
+// taking it off again gives back exactly the text that stood before.
+inline QString withoutErrorMark(QString text)
+{
+    text.remove(errorMarkText());
+    text.remove(errorMarkTrimmedText());
+    return text;
+}
+
 // Puts the constraint mark on a label (on) or takes it off, keeping the
-// label's text otherwise.
+// label's text otherwise; a label carries at most one mark.
 void markLabelText(QLabel *label, bool on);
 
 // A titled row of exclusive, checkable icon buttons. Each button stands for
@@ -114,6 +124,9 @@ public:
     void setChecked(bool checked);
     bool isChecked() const;
 
+    // After loading: drops each dependent combo's "off" item; a section one
+    // of whose combos has no items is switched off and disabled until a
+    // later load fills them again.
     void syncDependentCombos();
 
     QPushButton *iconButton() const { return button; }
@@ -134,6 +147,8 @@ private:
     QGridLayout *layout = nullptr;
     QList<QWidget *> *m_dependents = nullptr;
     QList<QString> *m_dependentValues = nullptr;
+    // Disabled by syncDependentCombos because a dependent combo was empty.
+    bool disabledForEmptyCombo = false;
 };
 
 // A combo box whose drop-down list is as wide as its widest item.

@@ -1,5 +1,7 @@
 #include "ui/tab.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -51,6 +53,24 @@ vChoice *storedOrDefaultChoice(vOption *option, const QString &stored)
 {
     vChoice *choice = stored.isEmpty() ? nullptr : option->findChoice(stored);
     return choice ? choice : option->defaultChoice();
+}
+
+// Unchecks a check box or radio button, also the checked one of an
+// exclusive set, which refuses to be unchecked by itself.
+void uncheck(QAbstractButton *button)
+{
+    if (!button->isChecked())
+        return;
+    QButtonGroup *group = button->group();
+    const bool groupExclusive = group && group->exclusive();
+    const bool autoExclusive = button->autoExclusive();
+    if (groupExclusive)
+        group->setExclusive(false);
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(autoExclusive);
+    if (groupExclusive)
+        group->setExclusive(true);
 }
 
 int findItemByText(QComboBox *combo, const QString &text)
@@ -287,10 +307,31 @@ void Tab::loadValues()
             loadButtonGroup(group, option);
         else if (auto *button = qobject_cast<VelCheckBoxButton *>(control))
             loadCheckBoxButton(button, option);
+        else if (qobject_cast<QSlider *>(control) || qobject_cast<QRadioButton *>(control))
+            control->setEnabled(option != nullptr);
     }
     for (VelCheckBoxButton *section : qAsConst(sectionButtons))
         if (section)
             section->syncDependentCombos();
+    disableControlsWithoutOption();
+}
+
+void Tab::disableControlsWithoutOption()
+{
+    for (auto it = controls.constBegin(); it != controls.constEnd(); ++it) {
+        QWidget *control = it.value();
+        if (!control || (currentOptionSet && currentOptionSet->findOption(it.key())))
+            continue;
+        if (auto *group = qobject_cast<VelButtonGroup *>(control)) {
+            group->setEnabled(false);
+            continue;
+        }
+        if (auto *box = qobject_cast<QAbstractButton *>(control))
+            uncheck(box);
+        else if (auto *button = qobject_cast<VelCheckBoxButton *>(control))
+            button->setChecked(false);
+        control->setEnabled(false);
+    }
 }
 
 void Tab::loadComboBox(ComboBoxEx *combo, vOption *option)
@@ -329,6 +370,7 @@ void Tab::loadCheckBox(QCheckBox *check_box, vOption *option)
 {
     if (!option)
         return;
+    check_box->setEnabled(true);
     vChoice *choice = storedOrDefaultChoice(option, storedValue(option->keyword()));
     check_box->setChecked(choice && choice == twoStateChoice(option, true));
 }
@@ -352,6 +394,7 @@ void Tab::loadCheckBoxButton(VelCheckBoxButton *checkbox_button, vOption *option
 {
     if (!option)
         return;
+    checkbox_button->setEnabled(true);
     vChoice *choice = storedOrDefaultChoice(option, storedValue(option->keyword()));
     checkbox_button->setChecked(choice && choice->keyword() == kTrue);
 }
@@ -387,9 +430,20 @@ void Tab::updateLabels()
     }
 }
 
+void Tab::blockSectionSignals(bool block)
+{
+    for (VelCheckBoxButton *section : qAsConst(sectionButtons))
+        if (section)
+            section->blockSignals(block);
+}
+
 void Tab::reload()
 {
+    // Loading records nothing through the controls' signals and starts no
+    // constraint pass: neither the bound controls nor the section buttons
+    // (which loading may switch off) speak until the tab is loaded.
     blockAllSignals(true);
+    blockSectionSignals(true);
     setTabName();
     constraintMarks->clear();
     addCustomConstraints();
@@ -399,6 +453,7 @@ void Tab::reload()
     markAllOptions();
     postReloadHook();
     enableOptions();
+    blockSectionSignals(false);
     blockAllSignals(false);
 }
 
@@ -434,7 +489,10 @@ void Tab::markOptionForWidget(int value, QWidget *sender)
     } else if (className == "QCheckBox" || className == "QRadioButton") {
         choice = twoStateChoice(option, value != 0);
     } else if (className == "ComboBoxEx") {
-        choice = option->findChoiceByText(static_cast<ComboBoxEx *>(sender)->currentText());
+        // Inside a switched-off section the combo stands for its off choice.
+        choice = offChoiceInSection(sender, option);
+        if (!choice)
+            choice = option->findChoiceByText(static_cast<ComboBoxEx *>(sender)->currentText());
     } else if (className == "QSlider") {
         choice = option->findChoiceByText(sliderText(keyword, value));
     } else if (className == "VelButtonGroup") {
@@ -545,6 +603,17 @@ QHash<QString, QString> Tab::collectOptions()
 
 // ---------------------------------------------------------------------------
 // Enabling by constraints
+
+vChoice *Tab::offChoiceInSection(QWidget *control, vOption *option) const
+{
+    for (VelCheckBoxButton *section : sectionButtons) {
+        if (!section || section->isChecked() || !section->dependents().contains(control))
+            continue;
+        if (vChoice *off = option->findChoiceByText(section->dependentValue(control)))
+            return off;
+    }
+    return nullptr;
+}
 
 bool Tab::inSwitchedOffSection(QWidget *control) const
 {
@@ -740,8 +809,7 @@ void Tab::clearConstraintMarks()
             markLabelText(label, false);
         } else if (auto *box = qobject_cast<QCheckBox *>(widget)) {
             box->setIcon(QIcon());
-            QString text = box->text();
-            box->setText(text.remove(errorMarkTrimmed));
+            box->setText(withoutErrorMark(box->text()));
         } else if (auto *group = qobject_cast<VelButtonGroup *>(widget)) {
             group->markLabel(false);
         }
@@ -766,8 +834,7 @@ void Tab::markCustomConstraints()
 void Tab::setErrorMark(QWidget *widget, const QString &tooltip, bool on)
 {
     if (auto *label = qobject_cast<QLabel *>(widget)) {
-        QString text = label->text();
-        text.remove(errorMark);
+        const QString text = withoutErrorMark(label->text());
         if (on) {
             label->setTextFormat(Qt::RichText);
             label->setText(text + errorMark);

@@ -107,6 +107,17 @@ protected:
     // Connects signal of sender to the dialog's "setConstraints()" (unique).
     void connectToDialog(QObject *sender, const char *signal);
 
+    // Every bound control whose option the store lacks is disabled, and a
+    // two-state one unchecked; run last in loading, whatever the loaders did.
+    void disableControlsWithoutOption();
+
+    // Blocks or unblocks the signals of the section buttons.
+    void blockSectionSignals(bool block);
+
+    // The off choice of the option of a control inside a switched-off
+    // section; null when it is in none or the off value names no choice.
+    vChoice *offChoiceInSection(QWidget *control, vOption *option) const;
+
     // True while the control belongs to a section button of this tab that
     // is switched off: freeing its choices does not enable it then.
     bool inSwitchedOffSection(QWidget *control) const;

@@ -1,0 +1,124 @@
+// What the settings tabs rely on from the main dialog: reloading without
+// constraint passes, and the colour groups of tabs that may lack them.
+#include <QtTest>
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+#include "app/resources_init.h"
+#include "dialog_test_util.h"
+#include "profiles/profile_dialog.h"
+#include "support/cups_test_util.h"
+#include "tabs/general_tab.h"
+#include "tabs/imaging_tab.h"
+#include "ui/option_widgets.h"
+#include "ui/vel_tab_widget.h"
+
+using namespace dialogtest;
+
+// A tab that logs its reloads and the dialog's passes. Loading switches its
+// section off (the section's combo stays empty) and refills a list of its
+// own that speaks to the dialog, as a tab's own lists do.
+class ReloadTab : public Tab
+{
+    Q_OBJECT
+public:
+    explicit ReloadTab(QWidget *dialog)
+        : Tab(dialog)
+    {
+        buildWidgets();
+        connectSignals();
+        connect(ownList, SIGNAL(currentIndexChanged(int)), dialog, SLOT(setConstraints()));
+    }
+    void setTabName() override { tabName = QStringLiteral("Reload"); }
+    bool hasOptions() override { return currentOptionSet != nullptr; }
+    void buildWidgets() override
+    {
+        tabName = QStringLiteral("Reload");
+        section = new VelCheckBoxButton(this, QString(), QIcon());
+        auto *emptyCombo = new ComboBoxEx;
+        emptyCombo->setParent(this);
+        ownList = new ComboBoxEx;
+        ownList->setParent(this);
+        section->addDependent(emptyCombo, QStringLiteral("Off"));
+        controls.insert(QStringLiteral("NoSuchOption"), emptyCombo);
+        sectionButtons << section;
+    }
+    void reload() override
+    {
+        section->setChecked(true);
+        Tab::reload();
+        log << QStringLiteral("reload");
+    }
+    void postReloadHook() override { ownList->addItem(QStringLiteral("one more")); }
+    void prepareConstraintMarks() override { log << QStringLiteral("pass"); }
+    VelCheckBoxButton *section = nullptr;
+    ComboBoxEx *ownList = nullptr;
+    QStringList log;
+};
+
+class TestTabContract : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir userBase;
+    QString queue;
+
+    // The dialog's constructor sets the real per-user directory.
+    void pointUserDirAtTemp() { userDir = userBase.path() + QStringLiteral("/"); }
+
+private slots:
+    void initTestCase()
+    {
+        initOrdovanResources();
+        QVERIFY(userBase.isValid());
+        QVERIFY(cupstest::usingPrivateServer());
+        queue = cupstest::uniqueQueueName(QStringLiteral("ZContract"));
+        QVERIFY(cupstest::addQueue(queue, QStringLiteral(ORDOVAN_TEST_DATA "/printer-velmora.ppd")));
+    }
+
+    void cleanupTestCase() { cupstest::removeQueue(queue); }
+
+    void init() { resetProgramState(); }
+
+    // Choosing a queue and loading a profile reload every tab with no pass
+    // in between, then run exactly one.
+    void reloadRunsNoPassUntilAllTabsAreLoaded()
+    {
+        BoxCloser closer;
+        VelDialog d(nullptr);
+        pointUserDirAtTemp();
+        auto *tab = new ReloadTab(&d);
+        d.tabs.append(tab);
+        d.tabWidget->addTab(tab, tab->tabIcon(), tab->getTabName());
+        QVERIFY(selectQueue(d, queue));
+        QCOMPARE(tab->log, QStringList({"reload", "pass"}));
+        QVERIFY(!tab->section->isChecked());
+        QVERIFY(!tab->section->isEnabled());
+
+        tab->log.clear();
+        emit d.profileDialog->buttonBox->accepted();
+        QCOMPARE(tab->log, QStringList({"reload", "pass"}));
+        QVERIFY(closer.titles.isEmpty());
+    }
+
+    // The colour groups are kept in step only where both tabs have one.
+    void colourModeWithoutTheOtherGroup()
+    {
+        VelDialog d(nullptr);
+        pointUserDirAtTemp();
+        VelButtonGroup *basic = d.generalTab->colorModeGroup;
+        d.generalTab->setEnabled(true);
+        connect(basic, SIGNAL(buttonClicked(int)), &d, SLOT(toggleColorMode()));
+        d.imagingTab->colorModeGroup = nullptr;
+        basic->buttonList().at(1)->click();
+        QCOMPARE(d.imagingTab->colorResets, 1);
+        d.generalTab->colorModeGroup = nullptr;
+        QMetaObject::invokeMethod(&d, "toggleColorMode");
+        QCOMPARE(d.imagingTab->colorResets, 2);
+    }
+};
+
+QTEST_MAIN(TestTabContract)
+#include "test_tab_contract.moc"
