@@ -1,7 +1,9 @@
 // Applying the settings: Apply, OK, Cancel and the first write of a queue.
 #include "app/vel_dialog.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 #include <cups/cups.h>
 #include <cups/ppd.h>
@@ -28,17 +30,15 @@ void showApplyError(const QString &text)
     box.exec();
 }
 
-// A message box fits itself to its text whatever minimum size it is given;
-// this one grows to its minimum once it has done so.
-class MinimumSizeBox : public QMessageBox
+// A message box sizes itself to its contents and ignores a minimum size set
+// on it; an empty item laid over all its cells holds it at that size.
+void holdMinimumSize(QMessageBox &box, const QSize &minimum)
 {
-protected:
-    void showEvent(QShowEvent *event) override
-    {
-        QMessageBox::showEvent(event);
-        setFixedSize(size().expandedTo(minimumSize()));
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        grid->addItem(new QSpacerItem(minimum.width(), minimum.height(), QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      0, 0, grid->rowCount(), grid->columnCount());
     }
-};
+}
 
 } // namespace
 
@@ -143,11 +143,12 @@ void VelDialog::runPasswordPrompt(const QString &args)
 
 void VelDialog::showSettingsApplied()
 {
-    MinimumSizeBox box;
+    QMessageBox box;
     box.setWindowTitle(tr("Success"));
     box.setText(tr("Settings applied."));
     box.setMinimumWidth(100);
     box.setMinimumHeight(100);
+    holdMinimumSize(box, QSize(100, 100));
     box.exec();
 }
 
