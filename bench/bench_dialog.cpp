@@ -46,6 +46,8 @@
 #include "app/program_state.h"
 #include "app/resources_init.h"
 #include "app/vel_dialog.h"
+#include "profiles/tab_list_ref.h"
+#include "tabs/watermark_tab.h"
 #include "ui/printer_tab.h"
 
 namespace {
@@ -218,6 +220,47 @@ void reportMemory(const char *name, const MemoryFigure &m)
     std::printf("  %-8s %8ld KiB -> %8ld KiB  growth %6.2f%%\n", name, m.beforeKiB, m.afterKiB, m.growth());
 }
 
+// The Watermark tab with 200 stored custom watermarks: one reload of the
+// tab and one Apply (the settings collected, the file written, lpoptions
+// run), on a queue of its own added to the running server.
+void benchWatermarks(const QString &lpadmin, const QString &data, const QString &settingsDir, int rounds)
+{
+    const QString queue = QStringLiteral("BenchWatermark");
+    if (!run(lpadmin, {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
+                       QStringLiteral("file:///dev/null"), QStringLiteral("-P"),
+                       data + QStringLiteral("/watermark-tab.ppd")})) {
+        std::fprintf(stderr, "bench_dialog: lpadmin failed for %s\n", qPrintable(queue));
+        return;
+    }
+    QStringList lines{QStringLiteral("Wren=True;False"), QStringLiteral("CustomWatermarkSet=Watermark 100")};
+    for (int i = 0; i < 200; ++i)
+        lines << QStringLiteral("CustomWatermarkStore=Watermark %1=%2 2 1 3 0 1 %3").arg(i, 3, 10, QLatin1Char('0')).arg(i % 3).arg(i % 2);
+    Figure reload, collect, apply;
+    int loaded = 0;
+    for (int r = 0; r < rounds; ++r) {
+        currentOptionSet = nullptr;
+        settingsSource.clear();
+        QFile file(settingsDir + queue + QStringLiteral(".cfg"));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return;
+        file.write(lines.join(QLatin1Char('\n')).toUtf8() + '\n');
+        file.close();
+        auto *dialog = new VelDialog(nullptr);
+        userDir = settingsDir;
+        QTableWidget *table = dialog->printerTab->printerTable;
+        table->setCurrentCell(rowOf(table, queue), 0);
+        reload.add(timeMs([&] { dialog->watermarkTab->reload(); }));
+        collect.add(timeMs([&] { collectTabOptions(*dialog->tabListRef); }));
+        apply.add(timeMs([&] { dialog->writeTolpoptions(); }));
+        loaded = dialog->watermarkTab->customWatermarks.size();
+        delete dialog;
+    }
+    std::printf("custom watermarks in the tab after Apply: %d\n", loaded);
+    report("watermark tab reload, 200 stored watermarks", reload);
+    report("Apply with 200 stored watermarks", apply);
+    report("  of which collecting the tabs' settings", collect);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -350,6 +393,7 @@ int main(int argc, char **argv)
     report("  cupsGetPPD + ppdOpenFile, large queue", ppd);
     report("  one lpstat -p for one queue (before: per row)", status);
     report("  one lpstat -p for all queues (after)", statusAll);
+    benchWatermarks(lpadmin, data, settingsDir, rounds);
 
     stopServer();
     return 0;

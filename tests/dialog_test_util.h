@@ -6,17 +6,27 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QMessageBox>
 #include <QTableWidget>
 #include <QTimer>
 #include <QWidget>
+#include <QtTest>
 
 #include "app/program_state.h"
 #include "app/vel_dialog.h"
 #include "ui/printer_tab.h"
 
 namespace dialogtest {
+
+// The number of BoxCloser objects alive: while one lives, boxes are
+// expected.
+inline int &expectedBoxes()
+{
+    static int count = 0;
+    return count;
+}
 
 // Closes every modal box that opens while it lives and records the boxes'
 // titles and texts.
@@ -25,6 +35,7 @@ class BoxCloser : public QObject
 public:
     BoxCloser()
     {
+        ++expectedBoxes();
         connect(&timer, &QTimer::timeout, this, [this] {
             QWidget *modal = QApplication::activeModalWidget();
             if (!modal)
@@ -40,11 +51,46 @@ public:
         });
         timer.start(20);
     }
+    ~BoxCloser() override { --expectedBoxes(); }
     QStringList titles;
     QStringList texts;
 
 private:
     QTimer timer;
+};
+
+// Closes a modal box that no BoxCloser waits for and fails the running test
+// at once, instead of leaving it blocked until the test's time limit. A box
+// is given a moment for a closer of the test's own. One member of the test
+// class puts every test function under watch:
+//     dialogtest::ModalWatchdog watchdog;
+class ModalWatchdog : public QObject
+{
+public:
+    ModalWatchdog()
+    {
+        connect(&timer, &QTimer::timeout, this, [this] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal || expectedBoxes() > 0 || modal != seen) {
+                seen = modal;
+                return;
+            }
+            seen = nullptr;
+            const auto *box = qobject_cast<QMessageBox *>(modal);
+            const QString what = QStringLiteral("Unexpected modal box \"%1\": %2")
+                                     .arg(modal->windowTitle(), box ? box->text() : QString());
+            if (auto *dialog = qobject_cast<QDialog *>(modal))
+                dialog->reject();
+            else
+                modal->close();
+            QTest::qFail(qPrintable(what), __FILE__, __LINE__);
+        });
+        timer.start(250);
+    }
+
+private:
+    QTimer timer;
+    QWidget *seen = nullptr;
 };
 
 // The first row of the Printer tab's table that names queue, or -1.

@@ -25,6 +25,7 @@ class TestDialogStates : public QObject
     Q_OBJECT
 
 private:
+    dialogtest::ModalWatchdog watchdog; // a box no test expects fails the test at once
     QTemporaryDir userBase;
     QString idleQueue, rawQueue;
     const QString errorBox = QStringLiteral("Error: Printer does not exist or lpoptions failed.");

@@ -40,6 +40,7 @@ class TestPrinterTab : public QObject
     Q_OBJECT
 
 private:
+    dialogtest::ModalWatchdog watchdog; // a box no test expects fails the test at once
     QHash<QString, QString> queues; // role -> queue name
     QTemporaryDir userBase;
 

@@ -4,6 +4,7 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QTabBar>
 
 #include "app/resources_init.h"
 #include "dialog_test_util.h"
@@ -62,6 +63,7 @@ class TestTabContract : public QObject
     Q_OBJECT
 
 private:
+    ModalWatchdog watchdog; // a box no test expects fails the test at once
     QTemporaryDir userBase;
     QString queue;
 
@@ -83,24 +85,48 @@ private slots:
     void init() { resetProgramState(); }
 
     // Choosing a queue and loading a profile reload every tab with no pass
-    // in between, then run exactly one.
-    void reloadRunsNoPassUntilAllTabsAreLoaded()
+    // in between, then run exactly one. The tab the queue enables takes its
+    // room in the bar, and every tab's icon keeps to the icon area left of
+    // the title, whatever the tab's state.
+    void reloadAndTabBar()
     {
-        BoxCloser closer;
         VelDialog d(nullptr);
         pointUserDirAtTemp();
         auto *tab = new ReloadTab(&d);
         d.tabs.append(tab);
-        d.tabWidget->addTab(tab, tab->tabIcon(), tab->getTabName());
+        const int index = d.tabWidget->addTab(tab, tab->tabIcon(), tab->getTabName());
+        d.updateTabEnabled(tab);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QTabBar *bar = d.tabWidget->tabBar();
+        QVERIFY(bar->tabRect(index).isEmpty());
         QVERIFY(selectQueue(d, queue));
         QCOMPARE(tab->log, QStringList({"reload", "pass"}));
-        QVERIFY(!tab->section->isChecked());
-        QVERIFY(!tab->section->isEnabled());
-
+        QVERIFY(!tab->section->isChecked() && !tab->section->isEnabled());
         tab->log.clear();
         emit d.profileDialog->buttonBox->accepted();
         QCOMPARE(tab->log, QStringList({"reload", "pass"}));
-        QVERIFY(closer.titles.isEmpty());
+
+        QApplication::processEvents();
+        QVERIFY(!bar->tabRect(index).isEmpty());
+        QVERIFY(bar->tabRect(index).bottom() <= bar->rect().bottom());
+        auto iconStaysInItsArea = [&](int i) {
+            const QImage image = bar->grab().toImage();
+            const QRect rect = bar->tabRect(i);
+            const QSize size = bar->iconSize();
+            QRect drawn; // the icons are drawn in white
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                for (int x = rect.left(); x < rect.left() + size.width() + 17; ++x)
+                    if (qGray(image.pixel(x, y)) > 200)
+                        drawn |= QRect(x, y, 1, 1);
+            const QRect area(QPoint(rect.left() + 7, rect.top() + (rect.height() - size.height()) / 2), size);
+            return !drawn.isEmpty() && area.contains(drawn);
+        };
+        QCOMPARE(d.tabWidget->currentIndex(), 0);
+        QVERIFY(iconStaysInItsArea(0));     // selected
+        QVERIFY(iconStaysInItsArea(index)); // normal
+        d.tabWidget->setTabIcon(index, tab->tabConstraintIcon());
+        QVERIFY(iconStaysInItsArea(index));
     }
 
     // The colour groups are kept in step only where both tabs have one.

@@ -86,6 +86,7 @@ class TestVelDialog : public QObject
     Q_OBJECT
 
 private:
+    dialogtest::ModalWatchdog watchdog; // a box no test expects fails the test at once
     QString makerQueue;   // Velmora, maker filter, MFG:Wexa
     QString conflictQueue;
     QTemporaryDir userBase;

@@ -69,4 +69,79 @@
         <translation>La description d'imprimante (PPD) de la file %1 n'a pas pu être lue.</translation>
     </message>
 </context>
+<context>
+    <name>WatermarkTab</name>
+    <message>
+        <source>Watermark</source>
+        <translation>Filigrane</translation>
+    </message>
+    <message>
+        <source>Watermark/Stamp</source>
+        <translation>Filigrane/Tampon</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Remplissage</translation>
+    </message>
+    <message>
+        <source>Custom watermark:</source>
+        <translation>Filigrane personnalisé :</translation>
+    </message>
+    <message>
+        <source>Repeat watermark</source>
+        <translation>Répéter le filigrane</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Super watermark</source>
+        <translation>Super filigrane</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+</context>
 </TS>

@@ -69,4 +69,79 @@
         <translation>Die Druckerbeschreibung (PPD) der Warteschlange %1 konnte nicht gelesen werden.</translation>
     </message>
 </context>
+<context>
+    <name>WatermarkTab</name>
+    <message>
+        <source>Watermark</source>
+        <translation>Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>Watermark/Stamp</source>
+        <translation>Wasserzeichen/Stempel</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Füllung</translation>
+    </message>
+    <message>
+        <source>Custom watermark:</source>
+        <translation>Eigenes Wasserzeichen:</translation>
+    </message>
+    <message>
+        <source>Repeat watermark</source>
+        <translation>Wasserzeichen wiederholen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Super watermark</source>
+        <translation>Super-Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+</context>
 </TS>

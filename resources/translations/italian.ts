@@ -69,4 +69,79 @@
         <translation>Non è stato possibile leggere la descrizione della stampante (PPD) della coda %1.</translation>
     </message>
 </context>
+<context>
+    <name>WatermarkTab</name>
+    <message>
+        <source>Watermark</source>
+        <translation>Filigrana</translation>
+    </message>
+    <message>
+        <source>Watermark/Stamp</source>
+        <translation>Filigrana/Timbro</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Carattere</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angolo</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stile</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Riempimento</translation>
+    </message>
+    <message>
+        <source>Custom watermark:</source>
+        <translation>Filigrana personalizzata:</translation>
+    </message>
+    <message>
+        <source>Repeat watermark</source>
+        <translation>Ripeti filigrana</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuova</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Super watermark</source>
+        <translation>Super filigrana</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Nero</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzato</translation>
+    </message>
+</context>
 </TS>

@@ -17,6 +17,8 @@ void VelTabBar::paintEvent(QPaintEvent *)
         const QIcon icon = option.icon;
         const QString text = option.text;
         const QRect rect = tabRect(i);
+        if (rect.isEmpty())
+            continue; // a tab the style shrinks to nothing shows nothing
         option.icon = QIcon();
         option.text = QString();
         style()->drawControl(QStyle::CE_TabBarTab, &option, &painter, this);
@@ -35,10 +37,10 @@ void VelTabBar::paintEvent(QPaintEvent *)
         textRect.setBottom(rect.bottom() - 3);
         painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, text);
 
-        QRect iconRect = rect;
-        iconRect.setLeft(rect.left() + 7);
-        iconRect.setTop(rect.top() + 3);
-        iconRect.setBottom(rect.bottom() - 3);
+        // The icon keeps the bar's icon size, vertically centred: a scalable
+        // icon given the whole tab height would grow into the text.
+        const QSize iconSize = option.iconSize;
+        const QRect iconRect(QPoint(rect.left() + 7, rect.top() + (rect.height() - iconSize.height()) / 2), iconSize);
         icon.paint(&painter, iconRect, Qt::AlignLeft | Qt::AlignVCenter, QIcon::Normal, QIcon::Off);
     }
 }
@@ -47,6 +49,16 @@ VelTabWidget::VelTabWidget(QWidget *parent)
     : QTabWidget(parent)
 {
     setTabBar(new VelTabBar);
+}
+
+void VelTabWidget::setTabEnabled(int index, bool enabled)
+{
+    const bool wasEnabled = isTabEnabled(index);
+    QTabWidget::setTabEnabled(index, enabled);
+    // The bar's style gives disabled tabs no size, but enabling a tab does
+    // not lay the bar out again; setting its text does.
+    if (wasEnabled != enabled)
+        setTabText(index, tabText(index));
 }
 
 QTabBar *VelTabWidget::tabBar() const

@@ -23,6 +23,11 @@ public:
 
     QTabBar *tabBar() const;
 
+    // Enables or disables the tab and lays the bar out again, so that a tab
+    // that appears or vanishes by its enabled state takes or gives up its
+    // room at once.
+    void setTabEnabled(int index, bool enabled);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 };
