@@ -106,8 +106,10 @@ private slots:
         QVERIFY(cupstest::runTool(QStringLiteral("lpadmin"), {QStringLiteral("-p"), q, QStringLiteral("-m"), QStringLiteral("raw")}));
         BoxCloser closer;
         QVERIFY(selectQueue(d, q));
-        QTRY_COMPARE(closer.titles, QStringList{QStringLiteral("Error")});
-        QVERIFY(closer.texts.value(0).contains(q));
+        // (Other test programs changing the server's queues meanwhile may add
+        // the box of a changed queue list.)
+        QTRY_COMPARE(closer.texts.filter(q).size(), 1);
+        QCOMPARE(closer.titles.at(closer.texts.indexOf(closer.texts.filter(q).first())), QStringLiteral("Error"));
         QVERIFY(!currentOptionSet);
         QVERIFY(selectedQueue(d).isEmpty());
 
