@@ -27,7 +27,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QProcess>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -47,7 +49,10 @@
 #include "app/resources_init.h"
 #include "app/vel_dialog.h"
 #include "profiles/tab_list_ref.h"
+#include "tabs/job_tab.h"
+#include "tabs/publishing_tab.h"
 #include "tabs/watermark_tab.h"
+#include "ui/option_widgets.h"
 #include "ui/printer_tab.h"
 
 namespace {
@@ -220,6 +225,47 @@ void reportMemory(const char *name, const MemoryFigure &m)
     std::printf("  %-8s %8ld KiB -> %8ld KiB  growth %6.2f%%\n", name, m.beforeKiB, m.afterKiB, m.growth());
 }
 
+// The Publishing tab on the large queue, whose description has the cover,
+// insert and interleave sources: one page-list check on the inputs that cost
+// it the most of what the edit admits (up to its 32767 characters of digits,
+// blanks, commas and hyphens), and one constraint pass with the tab enabled.
+// A list ending in a comma runs every step of the check; the cost grows with
+// the number of items.
+struct PublishingFigures
+{
+    Figure repeatedRanges; // "2-3,2-3,...,": 8191 ranges
+    Figure singlePages;    // "2,2,...,": 16383 pages
+    Figure hugeRange;      // "2-2147483647"
+    Figure pass;
+};
+
+void measurePublishing(VelDialog *dialog, PublishingFigures &f)
+{
+    PublishingTab *tab = dialog->publishingTab;
+    if (!tab->hasOptions())
+        return;
+    // The section is switched on without a constraint pass (the tab's
+    // controls are quiet meanwhile): on this description the missing sorter
+    // (Option18) blocks page insert.
+    tab->BlockAllSignals(true);
+    tab->pageInsertButton->setChecked(true);
+    QLineEdit *edit = tab->insertPagesEdit;
+    auto check = [&](Figure &figure, const QString &piece, bool repeat) {
+        QString text = piece;
+        while (repeat && text.size() + piece.size() <= edit->maxLength())
+            text += piece;
+        edit->setText(text);
+        figure.add(timeMs([&] { tab->checkPageInsertInputText(); }));
+    };
+    check(f.repeatedRanges, QStringLiteral("2-3,"), true);
+    check(f.singlePages, QStringLiteral("2,"), true);
+    check(f.hugeRange, QStringLiteral("2-2147483647"), false);
+    edit->clear();
+    tab->pageInsertButton->setChecked(false);
+    tab->BlockAllSignals(false);
+    f.pass.add(timeMs([&] { dialog->setConstraints(); }));
+}
+
 // The Watermark tab with 200 stored custom watermarks: one reload of the
 // tab and one Apply (the settings collected, the file written, lpoptions
 // run), on a queue of its own added to the running server.
@@ -259,6 +305,31 @@ void benchWatermarks(const QString &lpadmin, const QString &data, const QString 
     report("watermark tab reload, 200 stored watermarks", reload);
     report("Apply with 200 stored watermarks", apply);
     report("  of which collecting the tabs' settings", collect);
+}
+
+// One constraint pass with the Job tab enabled: the queue of the realistic
+// Wexa description is chosen and the tab's storage section switched on (no
+// pass of its own), so the pass runs the tab's storage, e-mail, login,
+// accounting and job-name checks besides every other tab's work; the tab's
+// own steps of a pass are timed apart too.
+void measureJobPass(VelDialog *dialog, QTableWidget *table, const QString &queue, Figure &pass, Figure &steps)
+{
+    table->setCurrentCell(rowOf(table, queue), 0);
+    JobTab *tab = dialog->jobTab;
+    if (!tab->hasOptions())
+        return;
+    {
+        const QSignalBlocker quiet(tab->storageButton);
+        tab->storageButton->setChecked(true);
+    }
+    pass.add(timeMs([&] { dialog->setConstraints(); }));
+    steps.add(timeMs([&] {
+        tab->prepareConstraintMarks();
+        tab->clearConstraintMarks();
+        tab->markCustomConstraints();
+        tab->isConstrained();
+        tab->markAllOptions();
+    }));
 }
 
 } // namespace
@@ -351,6 +422,22 @@ int main(int argc, char **argv)
     const MemoryFigure perQueueMemory = measureMemory(settingsDir, largeQueue, otherQueue, switches);
     cupsQueryWay = CupsQueryWay::Batched;
 
+    // The tabs' own figures, with the panel asking CUPS as it does now.
+    PublishingFigures publishing;
+    Figure jobPass, jobSteps;
+    for (int r = 0; r < rounds; ++r) {
+        currentOptionSet = nullptr;
+        settingsSource.clear();
+        auto *dialog = new VelDialog(nullptr);
+        userDir = settingsDir;
+        QTableWidget *table = dialog->printerTab->printerTable;
+        table->setCurrentCell(rowOf(table, largeQueue), 0);
+        measurePublishing(dialog, publishing);
+        measureJobPass(dialog, table, otherQueue, jobPass, jobSteps);
+        delete dialog;
+        settle();
+    }
+
     Figure dests, names, ppd, status, statusAll;
     for (int r = 0; r < rounds; ++r) {
         dests.add(timeMs([] {
@@ -393,6 +480,13 @@ int main(int argc, char **argv)
     report("  cupsGetPPD + ppdOpenFile, large queue", ppd);
     report("  one lpstat -p for one queue (before: per row)", status);
     report("  one lpstat -p for all queues (after)", statusAll);
+    report("constraint pass, Job tab enabled (Wexa C45)", jobPass);
+    report("  of which the Job tab's own steps", jobSteps);
+    std::printf("Publishing tab, large queue:\n");
+    report("  page-list check, 8191 ranges 2-3", publishing.repeatedRanges);
+    report("  page-list check, 16383 single pages", publishing.singlePages);
+    report("  page-list check, 2-2147483647", publishing.hugeRange);
+    report("  constraint pass, tab enabled", publishing.pass);
     benchWatermarks(lpadmin, data, settingsDir, rounds);
 
     stopServer();

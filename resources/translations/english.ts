@@ -144,4 +144,280 @@
         <translation>Custom</translation>
     </message>
 </context>
+<context>
+    <name>JobTab</name>
+    <message>
+        <source>Job</source>
+        <translation>Job</translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation>Job settings</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Access code</source>
+        <translation>Access code</translation>
+    </message>
+    <message>
+        <source>Access code:</source>
+        <translation>Access code:</translation>
+    </message>
+    <message>
+        <source>Box number</source>
+        <translation>Box number</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation>Job accounting</translation>
+    </message>
+    <message>
+        <source>Use specific account ID</source>
+        <translation>Use specific account ID</translation>
+    </message>
+    <message>
+        <source>Select account ID</source>
+        <translation>Select account ID</translation>
+    </message>
+    <message>
+        <source>Account ID List</source>
+        <translation>Account ID List</translation>
+    </message>
+    <message>
+        <source>User Login</source>
+        <translation>User Login</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation>Job name</translation>
+    </message>
+    <message>
+        <source>Job name:</source>
+        <translation>Job name:</translation>
+    </message>
+    <message>
+        <source>Application defined</source>
+        <translation>Application defined</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>Overwrite job name:</source>
+        <translation>Overwrite job name:</translation>
+    </message>
+    <message>
+        <source>Use job name + date and time</source>
+        <translation>Use job name + date and time</translation>
+    </message>
+    <message>
+        <source>Replace existing file</source>
+        <translation>Replace existing file</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation>Job e-mail notification</translation>
+    </message>
+    <message>
+        <source>Account ID</source>
+        <translation>Account ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Account ID:</source>
+        <translation>Account ID:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description:</translation>
+    </message>
+    <message>
+        <source>New Account ID</source>
+        <translation>New Account ID</translation>
+    </message>
+    <message>
+        <source>Edit Account ID</source>
+        <translation>Edit Account ID</translation>
+    </message>
+    <message>
+        <source>Account ID Error</source>
+        <translation>Account ID Error</translation>
+    </message>
+    <message>
+        <source>Account ID must be 1 to 8 numbers in length</source>
+        <translation>Account ID must be 1 to 8 numbers in length</translation>
+    </message>
+    <message>
+        <source>This Account ID already exists.</source>
+        <translation>This Account ID already exists.</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Private print</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Custom box</translation>
+    </message>
+    <message>
+        <source>Proof and hold</source>
+        <translation>Proof and hold</translation>
+    </message>
+    <message>
+        <source>Access code must be 4 numbers in length.</source>
+        <translation>Access code must be 4 numbers in length.</translation>
+    </message>
+    <message>
+        <source>Enter a custom box number between 1 and 1000.</source>
+        <translation>Enter a custom box number between 1 and 1000.</translation>
+    </message>
+    <message>
+        <source>The custom job name field requires a name within a 128 character limit.</source>
+        <translation>The custom job name field requires a name within a 128 character limit.</translation>
+    </message>
+    <message>
+        <source>You must add an account ID to the list.</source>
+        <translation>You must add an account ID to the list.</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (") character.</source>
+        <translation>Value cannot contain the double quote (") character.</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>User name must be at least one character long.</translation>
+    </message>
+    <message>
+        <source>Enter the e-mail address in a valid format.
+For example: user@example.com</source>
+        <translation>Enter the e-mail address in a valid format.
+For example: user@example.com</translation>
+    </message>
+</context>
+<context>
+    <name>PublishingTab</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Publishing</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Cover mode:</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Front</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Front and back</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Print onto:</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Outside</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Inside</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Paper source for front cover:</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Paper source for back cover:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Page insert:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Print onto front</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Print onto back</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Insert before pages:</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Paper source for page:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Transparency interleaving:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Print onto backing</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Paper source for backing:</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Please type a page range.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Please enter your specified pages.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>You can only insert up to 50 pages.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>You can only enter page numbers between 3 and 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>You can only enter page numbers between 2 and 511</translation>
+    </message>
+</context>
 </TS>

@@ -144,4 +144,280 @@
         <translation>Personnalisé</translation>
     </message>
 </context>
+<context>
+    <name>JobTab</name>
+    <message>
+        <source>Job</source>
+        <translation>Tâche</translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation>Paramètres de la tâche</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Access code</source>
+        <translation>Code d'accès</translation>
+    </message>
+    <message>
+        <source>Access code:</source>
+        <translation>Code d'accès :</translation>
+    </message>
+    <message>
+        <source>Box number</source>
+        <translation>Numéro de boîte</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation>Comptabilité des tâches</translation>
+    </message>
+    <message>
+        <source>Use specific account ID</source>
+        <translation>Utiliser un ID de compte précis</translation>
+    </message>
+    <message>
+        <source>Select account ID</source>
+        <translation>Sélectionner un ID de compte</translation>
+    </message>
+    <message>
+        <source>Account ID List</source>
+        <translation>Liste des ID de compte</translation>
+    </message>
+    <message>
+        <source>User Login</source>
+        <translation>Connexion utilisateur</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation>Nom de la tâche</translation>
+    </message>
+    <message>
+        <source>Job name:</source>
+        <translation>Nom de la tâche :</translation>
+    </message>
+    <message>
+        <source>Application defined</source>
+        <translation>Défini par l'application</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Overwrite job name:</source>
+        <translation>Écraser le nom de la tâche :</translation>
+    </message>
+    <message>
+        <source>Use job name + date and time</source>
+        <translation>Utiliser le nom de la tâche + date et heure</translation>
+    </message>
+    <message>
+        <source>Replace existing file</source>
+        <translation>Remplacer le fichier existant</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation>Notification de la tâche par e-mail</translation>
+    </message>
+    <message>
+        <source>Account ID</source>
+        <translation>ID de compte</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Account ID:</source>
+        <translation>ID de compte :</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description :</translation>
+    </message>
+    <message>
+        <source>New Account ID</source>
+        <translation>Nouvel ID de compte</translation>
+    </message>
+    <message>
+        <source>Edit Account ID</source>
+        <translation>Modifier l'ID de compte</translation>
+    </message>
+    <message>
+        <source>Account ID Error</source>
+        <translation>Erreur d'ID de compte</translation>
+    </message>
+    <message>
+        <source>Account ID must be 1 to 8 numbers in length</source>
+        <translation>L'ID de compte doit comporter de 1 à 8 chiffres</translation>
+    </message>
+    <message>
+        <source>This Account ID already exists.</source>
+        <translation>Cet ID de compte existe déjà.</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Impression privée</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Boîte personnalisée</translation>
+    </message>
+    <message>
+        <source>Proof and hold</source>
+        <translation>Épreuve et mise en attente</translation>
+    </message>
+    <message>
+        <source>Access code must be 4 numbers in length.</source>
+        <translation>Le code d'accès doit comporter 4 chiffres.</translation>
+    </message>
+    <message>
+        <source>Enter a custom box number between 1 and 1000.</source>
+        <translation>Saisissez un numéro de boîte personnalisée entre 1 et 1000.</translation>
+    </message>
+    <message>
+        <source>The custom job name field requires a name within a 128 character limit.</source>
+        <translation>Le champ du nom de tâche personnalisé exige un nom de 128 caractères au maximum.</translation>
+    </message>
+    <message>
+        <source>You must add an account ID to the list.</source>
+        <translation>Vous devez ajouter un ID de compte à la liste.</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (") character.</source>
+        <translation>La valeur ne peut pas contenir le caractère guillemet droit (").</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>Le nom d'utilisateur doit comporter au moins un caractère.</translation>
+    </message>
+    <message>
+        <source>Enter the e-mail address in a valid format.
+For example: user@example.com</source>
+        <translation>Saisissez l'adresse e-mail dans un format valide.
+Par exemple : user@example.com</translation>
+    </message>
+</context>
+<context>
+    <name>PublishingTab</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Publication</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Mode couverture :</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Avant et arrière</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Imprimer sur :</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Extérieur</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Intérieur</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Arrière</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Source papier de la couverture avant :</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Source papier de la couverture arrière :</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Insertion de pages :</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Imprimer au recto</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Imprimer au verso</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Insérer avant les pages :</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Source papier de la page :</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Intercalaires de transparents :</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Imprimer sur l'intercalaire</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Source papier de l'intercalaire :</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Veuillez saisir une plage de pages.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Veuillez saisir les pages souhaitées.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Vous pouvez insérer 50 pages au maximum.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Vous ne pouvez saisir que des numéros de page entre 3 et 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Vous ne pouvez saisir que des numéros de page entre 2 et 511</translation>
+    </message>
+</context>
 </TS>

@@ -144,4 +144,280 @@
         <translation>Benutzerdefiniert</translation>
     </message>
 </context>
+<context>
+    <name>JobTab</name>
+    <message>
+        <source>Job</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation>Auftragseinstellungen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Access code</source>
+        <translation>Zugangscode</translation>
+    </message>
+    <message>
+        <source>Access code:</source>
+        <translation>Zugangscode:</translation>
+    </message>
+    <message>
+        <source>Box number</source>
+        <translation>Boxnummer</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kennwort</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Kennwort:</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation>Auftragsabrechnung</translation>
+    </message>
+    <message>
+        <source>Use specific account ID</source>
+        <translation>Bestimmte Konto-ID verwenden</translation>
+    </message>
+    <message>
+        <source>Select account ID</source>
+        <translation>Konto-ID auswählen</translation>
+    </message>
+    <message>
+        <source>Account ID List</source>
+        <translation>Konto-ID-Liste</translation>
+    </message>
+    <message>
+        <source>User Login</source>
+        <translation>Benutzeranmeldung</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation>Auftragsname</translation>
+    </message>
+    <message>
+        <source>Job name:</source>
+        <translation>Auftragsname:</translation>
+    </message>
+    <message>
+        <source>Application defined</source>
+        <translation>Von der Anwendung festgelegt</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>Overwrite job name:</source>
+        <translation>Auftragsnamen überschreiben:</translation>
+    </message>
+    <message>
+        <source>Use job name + date and time</source>
+        <translation>Auftragsname + Datum und Uhrzeit verwenden</translation>
+    </message>
+    <message>
+        <source>Replace existing file</source>
+        <translation>Vorhandene Datei ersetzen</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation>Auftragsbenachrichtigung per E-Mail</translation>
+    </message>
+    <message>
+        <source>Account ID</source>
+        <translation>Konto-ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Account ID:</source>
+        <translation>Konto-ID:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>New Account ID</source>
+        <translation>Neue Konto-ID</translation>
+    </message>
+    <message>
+        <source>Edit Account ID</source>
+        <translation>Konto-ID bearbeiten</translation>
+    </message>
+    <message>
+        <source>Account ID Error</source>
+        <translation>Konto-ID-Fehler</translation>
+    </message>
+    <message>
+        <source>Account ID must be 1 to 8 numbers in length</source>
+        <translation>Die Konto-ID muss 1 bis 8 Ziffern lang sein</translation>
+    </message>
+    <message>
+        <source>This Account ID already exists.</source>
+        <translation>Diese Konto-ID ist bereits vorhanden.</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Vertraulicher Druck</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Benutzerdefinierte Box</translation>
+    </message>
+    <message>
+        <source>Proof and hold</source>
+        <translation>Probedruck und Anhalten</translation>
+    </message>
+    <message>
+        <source>Access code must be 4 numbers in length.</source>
+        <translation>Der Zugangscode muss 4 Ziffern lang sein.</translation>
+    </message>
+    <message>
+        <source>Enter a custom box number between 1 and 1000.</source>
+        <translation>Geben Sie eine Nummer der benutzerdefinierten Box zwischen 1 und 1000 ein.</translation>
+    </message>
+    <message>
+        <source>The custom job name field requires a name within a 128 character limit.</source>
+        <translation>Das Feld für den benutzerdefinierten Auftragsnamen erfordert einen Namen mit höchstens 128 Zeichen.</translation>
+    </message>
+    <message>
+        <source>You must add an account ID to the list.</source>
+        <translation>Sie müssen der Liste eine Konto-ID hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (") character.</source>
+        <translation>Der Wert darf kein doppeltes Anführungszeichen (") enthalten.</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>Der Benutzername muss mindestens ein Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>Enter the e-mail address in a valid format.
+For example: user@example.com</source>
+        <translation>Geben Sie die E-Mail-Adresse in einem gültigen Format ein.
+Beispiel: user@example.com</translation>
+    </message>
+</context>
+<context>
+    <name>PublishingTab</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Publikation</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Deckblattmodus:</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Vorderseite</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Vorder- und Rückseite</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Bedrucken:</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Außen</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Innen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Rückseite</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Papierquelle für vorderes Deckblatt:</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Papierquelle für hinteres Deckblatt:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Seiten einfügen:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Vorderseite bedrucken</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Rückseite bedrucken</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Vor Seiten einfügen:</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Papierquelle für Seite:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Folien-Zwischenblätter:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Zwischenblatt bedrucken</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Papierquelle für Zwischenblatt:</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Bitte geben Sie einen Seitenbereich ein.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Bitte geben Sie die gewünschten Seiten ein.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Sie können höchstens 50 Seiten einfügen.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Sie können nur Seitenzahlen zwischen 3 und 511 eingeben</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Sie können nur Seitenzahlen zwischen 2 und 511 eingeben</translation>
+    </message>
+</context>
 </TS>

@@ -144,4 +144,280 @@
         <translation>Personalizado</translation>
     </message>
 </context>
+<context>
+    <name>JobTab</name>
+    <message>
+        <source>Job</source>
+        <translation>Trabajo</translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation>Configuración del trabajo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Access code</source>
+        <translation>Código de acceso</translation>
+    </message>
+    <message>
+        <source>Access code:</source>
+        <translation>Código de acceso:</translation>
+    </message>
+    <message>
+        <source>Box number</source>
+        <translation>Número de buzón</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation>Contabilidad de trabajos</translation>
+    </message>
+    <message>
+        <source>Use specific account ID</source>
+        <translation>Usar un ID de cuenta específico</translation>
+    </message>
+    <message>
+        <source>Select account ID</source>
+        <translation>Seleccionar ID de cuenta</translation>
+    </message>
+    <message>
+        <source>Account ID List</source>
+        <translation>Lista de ID de cuenta</translation>
+    </message>
+    <message>
+        <source>User Login</source>
+        <translation>Inicio de sesión de usuario</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation>Nombre del trabajo</translation>
+    </message>
+    <message>
+        <source>Job name:</source>
+        <translation>Nombre del trabajo:</translation>
+    </message>
+    <message>
+        <source>Application defined</source>
+        <translation>Definido por la aplicación</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Overwrite job name:</source>
+        <translation>Sobrescribir nombre del trabajo:</translation>
+    </message>
+    <message>
+        <source>Use job name + date and time</source>
+        <translation>Usar nombre del trabajo + fecha y hora</translation>
+    </message>
+    <message>
+        <source>Replace existing file</source>
+        <translation>Reemplazar archivo existente</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation>Notificación del trabajo por correo electrónico</translation>
+    </message>
+    <message>
+        <source>Account ID</source>
+        <translation>ID de cuenta</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Account ID:</source>
+        <translation>ID de cuenta:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descripción:</translation>
+    </message>
+    <message>
+        <source>New Account ID</source>
+        <translation>Nuevo ID de cuenta</translation>
+    </message>
+    <message>
+        <source>Edit Account ID</source>
+        <translation>Editar ID de cuenta</translation>
+    </message>
+    <message>
+        <source>Account ID Error</source>
+        <translation>Error de ID de cuenta</translation>
+    </message>
+    <message>
+        <source>Account ID must be 1 to 8 numbers in length</source>
+        <translation>El ID de cuenta debe tener entre 1 y 8 dígitos</translation>
+    </message>
+    <message>
+        <source>This Account ID already exists.</source>
+        <translation>Este ID de cuenta ya existe.</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Impresión privada</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Buzón personalizado</translation>
+    </message>
+    <message>
+        <source>Proof and hold</source>
+        <translation>Prueba y retención</translation>
+    </message>
+    <message>
+        <source>Access code must be 4 numbers in length.</source>
+        <translation>El código de acceso debe tener 4 dígitos.</translation>
+    </message>
+    <message>
+        <source>Enter a custom box number between 1 and 1000.</source>
+        <translation>Introduzca un número de buzón personalizado entre 1 y 1000.</translation>
+    </message>
+    <message>
+        <source>The custom job name field requires a name within a 128 character limit.</source>
+        <translation>El campo del nombre de trabajo personalizado requiere un nombre de 128 caracteres como máximo.</translation>
+    </message>
+    <message>
+        <source>You must add an account ID to the list.</source>
+        <translation>Debe añadir un ID de cuenta a la lista.</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (") character.</source>
+        <translation>El valor no puede contener el carácter de comillas dobles (").</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>El nombre de usuario debe tener al menos un carácter.</translation>
+    </message>
+    <message>
+        <source>Enter the e-mail address in a valid format.
+For example: user@example.com</source>
+        <translation>Introduzca la dirección de correo electrónico en un formato válido.
+Por ejemplo: user@example.com</translation>
+    </message>
+</context>
+<context>
+    <name>PublishingTab</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Publicación</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Modo de portada:</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Delantera</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Delantera y trasera</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Imprimir en:</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Exterior</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Interior</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Trasera</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Origen del papel para la portada delantera:</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Origen del papel para la portada trasera:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Inserción de páginas:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Imprimir en el anverso</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Imprimir en el reverso</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Insertar antes de las páginas:</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Origen del papel para la página:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Intercalado de transparencias:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Imprimir en la hoja intercalada</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Origen del papel para la hoja intercalada:</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Escriba un intervalo de páginas.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Introduzca las páginas que desee.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Solo puede insertar hasta 50 páginas.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Solo puede introducir números de página entre 3 y 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Solo puede introducir números de página entre 2 y 511</translation>
+    </message>
+</context>
 </TS>
