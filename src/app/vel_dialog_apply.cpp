@@ -59,10 +59,11 @@ bool VelDialog::writeTolpoptions()
         return printerFailed();
 
     const QHash<QString, QString> options = collectTabOptions(*tabListRef);
-    if (!writeSettingsFile(userDir + queue + QLatin1String(".cfg"), options, true)) {
+    // A settings file that cannot be written is reported; the queue's
+    // defaults and the other applications are still brought in line.
+    const bool saved = writeSettingsFile(userDir + queue + QLatin1String(".cfg"), options, true);
+    if (!saved && !settingsDirectoryRefused())
         showApplyError(tr("Error: The settings file could not be written."));
-        return false;
-    }
 
     // The queue's description as CUPS has it now; without it nothing can be
     // passed to lpoptions.
@@ -70,6 +71,7 @@ bool VelDialog::writeTolpoptions()
     const char *ppdPath = cupsGetPPD(queueName.constData());
     ppd_file_t *ppd = ppdPath ? ppdOpenFile(ppdPath) : nullptr;
     bool applied = false;
+    bool synced = false;
     {
         BusyCursor busy(this);
         if (ppd) {
@@ -79,11 +81,11 @@ bool VelDialog::writeTolpoptions()
         if (ppdPath)
             unlink(ppdPath);
         if (applied)
-            syncOtherApplications(options.value(QStringLiteral("PageSize")));
+            synced = syncOtherApplications(options.value(QStringLiteral("PageSize")));
     }
     if (!applied)
         return printerFailed();
-    return true;
+    return saved && synced;
 }
 
 void VelDialog::slotButtonApply()
@@ -152,9 +154,14 @@ void VelDialog::showSettingsApplied()
     box.exec();
 }
 
-void VelDialog::syncOtherApplications(const QString &pageSize)
+bool VelDialog::syncOtherApplications(const QString &pageSize)
 {
     PrintSettingsSync sync;
     sync.findSyncTargets();
     sync.syncPrintSettings(pageSize);
+    if (sync.failures().isEmpty())
+        return true;
+    showApplyError(tr("The print settings of other applications could not all be updated:") + QLatin1Char('\n')
+                   + sync.failures().join(QLatin1Char('\n')));
+    return false;
 }
