@@ -11,7 +11,10 @@
 //   switch:  choosing the large queue in the table (store built from its PPD,
 //            every tab reloaded, one constraint loop), first time and again;
 //   loop:    one constraint loop triggered by toggling an installed option;
-//   memory:  resident size before and after N printer switches (default 100).
+//   memory:  resident size before and after N printer switches (default 100);
+//   basic:   choosing the next media type on the Basic tab (its choice
+//            recorded, one constraint loop), and reloading the Basic and
+//            Layout tabs alone (part of every switch).
 // Each is measured both ways the dialog can ask CUPS (see CupsQueryWay):
 // "before", the way of earlier versions (one lpstat per row, a destination
 // enumeration per loop pass, replaced stores kept), and "after", the way the
@@ -49,6 +52,8 @@
 #include "app/resources_init.h"
 #include "app/vel_dialog.h"
 #include "profiles/tab_list_ref.h"
+#include "tabs/booklet_tab.h"
+#include "tabs/general_tab.h"
 #include "tabs/job_tab.h"
 #include "tabs/publishing_tab.h"
 #include "tabs/watermark_tab.h"
@@ -223,6 +228,15 @@ void compare(const char *name, const Figure &before, const Figure &after, double
 void reportMemory(const char *name, const MemoryFigure &m)
 {
     std::printf("  %-8s %8ld KiB -> %8ld KiB  growth %6.2f%%\n", name, m.beforeKiB, m.afterKiB, m.growth());
+}
+
+// One control change on the Basic tab: the next media type of the list.
+double changeMediaType(VelDialog *dialog)
+{
+    ComboBoxEx *media = dialog->generalTab->mediaTypeCombo;
+    if (media->count() < 2)
+        return timeMs([dialog] { dialog->setConstraints(); });
+    return timeMs([media] { media->setCurrentIndex((media->currentIndex() + 1) % media->count()); });
 }
 
 // The Publishing tab on the large queue, whose description has the cover,
@@ -424,7 +438,7 @@ int main(int argc, char **argv)
 
     // The tabs' own figures, with the panel asking CUPS as it does now.
     PublishingFigures publishing;
-    Figure jobPass, jobSteps;
+    Figure jobPass, jobSteps, basicChange, pageReload;
     for (int r = 0; r < rounds; ++r) {
         currentOptionSet = nullptr;
         settingsSource.clear();
@@ -433,6 +447,11 @@ int main(int argc, char **argv)
         QTableWidget *table = dialog->printerTab->printerTable;
         table->setCurrentCell(rowOf(table, largeQueue), 0);
         measurePublishing(dialog, publishing);
+        basicChange.add(changeMediaType(dialog));
+        pageReload.add(timeMs([dialog] {
+            dialog->generalTab->reload();
+            dialog->bookletTab->reload();
+        }));
         measureJobPass(dialog, table, otherQueue, jobPass, jobSteps);
         delete dialog;
         settle();
@@ -480,6 +499,8 @@ int main(int argc, char **argv)
     report("  cupsGetPPD + ppdOpenFile, large queue", ppd);
     report("  one lpstat -p for one queue (before: per row)", status);
     report("  one lpstat -p for all queues (after)", statusAll);
+    report("Basic tab: next media type", basicChange);
+    report("  Basic and Layout tabs' reload", pageReload);
     report("constraint pass, Job tab enabled (Wexa C45)", jobPass);
     report("  of which the Job tab's own steps", jobSteps);
     std::printf("Publishing tab, large queue:\n");

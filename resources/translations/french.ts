@@ -526,4 +526,94 @@ Aucun réglage n&apos;y est lu ni enregistré.</translation>
         <translation>Les réglages d&apos;impression des autres applications n&apos;ont pas tous pu être mis à jour :</translation>
     </message>
 </context>
+<context>
+    <name>GeneralTab</name>
+    <message>
+        <source>Basic</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Media size</source>
+        <translation>Format du support</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Type de support</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Assembler</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Recto verso</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Inactif</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Bord long</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Bord court</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Quadrichromie</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Noir et blanc</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Format d&apos;impression</translation>
+    </message>
+</context>
+<context>
+    <name>BookletTab</name>
+    <message>
+        <source>Layout</source>
+        <translation>Mise en page</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Livret</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Pliage du livret</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Inactif</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Reliure bord gauche</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Reliure bord droit</translation>
+    </message>
+</context>
 </TS>

@@ -526,4 +526,94 @@ Es werden keine Einstellungen daraus gelesen oder darin gespeichert.</translatio
         <translation>Die Druckeinstellungen anderer Anwendungen konnten nicht alle aktualisiert werden:</translation>
     </message>
 </context>
+<context>
+    <name>GeneralTab</name>
+    <message>
+        <source>Basic</source>
+        <translation>Basis</translation>
+    </message>
+    <message>
+        <source>Media size</source>
+        <translation>Mediengröße</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Medientyp</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Lange Kante</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Kurze Kante</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Vollfarbe</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Schwarzweiß</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Druckformat</translation>
+    </message>
+</context>
+<context>
+    <name>BookletTab</name>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Broschüre</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Broschürenfalz</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Bindung links</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Bindung rechts</translation>
+    </message>
+</context>
 </TS>

@@ -48,11 +48,11 @@
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivato</translation>
     </message>
 </context>
 <context>
@@ -524,6 +524,96 @@ Nessuna impostazione viene letta da essa o salvata in essa.</translation>
     <message>
         <source>The print settings of other applications could not all be updated:</source>
         <translation>Non è stato possibile aggiornare tutte le impostazioni di stampa delle altre applicazioni:</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralTab</name>
+    <message>
+        <source>Basic</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Media size</source>
+        <translation>Formato supporto</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Tipo di supporto</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origine</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destinazione</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Fascicola</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Fronte-retro</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Lato lungo</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Lato corto</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>A colori</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Bianco e nero</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Formato di stampa</translation>
+    </message>
+</context>
+<context>
+    <name>BookletTab</name>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Opuscolo</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Piegatura opuscolo</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Rilegatura a sinistra</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Rilegatura a destra</translation>
     </message>
 </context>
 </TS>

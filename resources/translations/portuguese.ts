@@ -48,11 +48,11 @@
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativado</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativado</translation>
     </message>
 </context>
 <context>
@@ -524,6 +524,96 @@ Nenhuma configuração é lida dela nem guardada nela.</translation>
     <message>
         <source>The print settings of other applications could not all be updated:</source>
         <translation>Não foi possível atualizar todas as configurações de impressão de outras aplicações:</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralTab</name>
+    <message>
+        <source>Basic</source>
+        <translation>Básico</translation>
+    </message>
+    <message>
+        <source>Media size</source>
+        <translation>Tamanho da mídia</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Tipo de mídia</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origem</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Agrupar</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Frente e verso</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ativado</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Borda longa</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Borda curta</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Colorido</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Preto e branco</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Tamanho de impressão</translation>
+    </message>
+</context>
+<context>
+    <name>BookletTab</name>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Livreto</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Dobra de livreto</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Encadernação à esquerda</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Encadernação à direita</translation>
     </message>
 </context>
 </TS>

@@ -48,11 +48,11 @@
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
     </message>
 </context>
 <context>
@@ -524,6 +524,96 @@ No se lee ni se guarda en ella ningún ajuste.</translation>
     <message>
         <source>The print settings of other applications could not all be updated:</source>
         <translation>No se pudieron actualizar todos los ajustes de impresión de otras aplicaciones:</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralTab</name>
+    <message>
+        <source>Basic</source>
+        <translation>Básico</translation>
+    </message>
+    <message>
+        <source>Media size</source>
+        <translation>Tamaño del soporte</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Tipo de soporte</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origen</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Intercalar</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Dúplex</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Borde largo</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Borde corto</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Todo color</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Blanco y negro</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Tamaño de impresión</translation>
+    </message>
+</context>
+<context>
+    <name>BookletTab</name>
+    <message>
+        <source>Layout</source>
+        <translation>Diseño</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Folleto</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Plegado de folleto</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Encuadernación izquierda</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Encuadernación derecha</translation>
     </message>
 </context>
 </TS>
