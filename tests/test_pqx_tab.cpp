@@ -237,10 +237,10 @@ void TestPqxTab::verify_data()
     QTest::addColumn<QString>("expectedPolicies"); // colour, toner saving, duplex
 
     QTest::newRow("policies") << int(Trusted) << colourAndToner << authenticated << "" << "On On Off";
-    QTest::newRow("tag in a value") << int(Trusted)
-                                    << QByteArray(R"({"Policies":{"JE.FullColorPrint":"<b>x</b>",)"
-                                                  R"("DR.TonsaveRestriction":"PV.On"}})")
-                                    << authenticated << "" << "Off On Off";
+    QTest::newRow("angle brackets in values")
+        << int(Trusted)
+        << QByteArray(R"({"Policies":{"Note":"<b>1 < 2","DR.TonsaveRestriction":"PV.On","Other":"3 > 2</b>"}})")
+        << authenticated << "" << "Off On Off";
     QTest::newRow("refused") << int(Trusted) << QByteArray("INVALID_USER_NAME_OR_PASSWORD") << refused << refused
                              << "Off Off Off";
     QTest::newRow("refused with policies")
