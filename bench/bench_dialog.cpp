@@ -21,6 +21,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -38,6 +39,10 @@
 #include "app/program_state.h"
 #include "app/resources_init.h"
 #include "app/vel_dialog.h"
+#include "profiles/tab_list_ref.h"
+#include "tabs/job_tab.h"
+#include "tabs/watermark_tab.h"
+#include "ui/option_widgets.h"
 #include "ui/printer_tab.h"
 
 namespace {
@@ -89,6 +94,72 @@ int rowOf(QTableWidget *table, const QString &name)
             return row;
     }
     return -1;
+}
+
+// The Watermark tab with 200 stored custom watermarks: one reload of the
+// tab and one Apply (the settings collected, the file written, lpoptions
+// run), on a queue of its own added to the running server.
+void benchWatermarks(const QString &lpadmin, const QString &data, const QString &settingsDir, int rounds)
+{
+    const QString queue = QStringLiteral("BenchWatermark");
+    if (!run(lpadmin, {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
+                       QStringLiteral("file:///dev/null"), QStringLiteral("-P"),
+                       data + QStringLiteral("/watermark-tab.ppd")})) {
+        std::fprintf(stderr, "bench_dialog: lpadmin failed for %s\n", qPrintable(queue));
+        return;
+    }
+    QStringList lines{QStringLiteral("Wren=True;False"), QStringLiteral("CustomWatermarkSet=Watermark 100")};
+    for (int i = 0; i < 200; ++i)
+        lines << QStringLiteral("CustomWatermarkStore=Watermark %1=%2 2 1 3 0 1 %3").arg(i, 3, 10, QLatin1Char('0')).arg(i % 3).arg(i % 2);
+    Figure reload, collect, apply;
+    int loaded = 0;
+    for (int r = 0; r < rounds; ++r) {
+        currentOptionSet = nullptr;
+        settingsSource.clear();
+        QFile file(settingsDir + queue + QStringLiteral(".cfg"));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return;
+        file.write(lines.join(QLatin1Char('\n')).toUtf8() + '\n');
+        file.close();
+        auto *dialog = new VelDialog(nullptr);
+        userDir = settingsDir;
+        QTableWidget *table = dialog->printerTab->printerTable;
+        table->setCurrentCell(rowOf(table, queue), 0);
+        reload.add(timeMs([&] { dialog->watermarkTab->reload(); }));
+        collect.add(timeMs([&] { collectTabOptions(*dialog->tabListRef); }));
+        apply.add(timeMs([&] { dialog->writeTolpoptions(); }));
+        loaded = dialog->watermarkTab->customWatermarks.size();
+        delete dialog;
+    }
+    std::printf("custom watermarks in the tab after Apply: %d\n", loaded);
+    report("watermark tab reload, 200 stored watermarks", reload);
+    report("Apply with 200 stored watermarks", apply);
+    report("  of which collecting the tabs' settings", collect);
+}
+
+// One constraint pass with the Job tab enabled: the queue of the realistic
+// Wexa description is chosen and the tab's storage section switched on (no
+// pass of its own), so the pass runs the tab's storage, e-mail, login,
+// accounting and job-name checks besides every other tab's work; the tab's
+// own steps of a pass are timed apart too.
+void measureJobPass(VelDialog *dialog, QTableWidget *table, const QString &queue, Figure &pass, Figure &steps)
+{
+    table->setCurrentCell(rowOf(table, queue), 0);
+    JobTab *tab = dialog->jobTab;
+    if (!tab->hasOptions())
+        return;
+    {
+        const QSignalBlocker quiet(tab->storageButton);
+        tab->storageButton->setChecked(true);
+    }
+    pass.add(timeMs([&] { dialog->setConstraints(); }));
+    steps.add(timeMs([&] {
+        tab->prepareConstraintMarks();
+        tab->clearConstraintMarks();
+        tab->markCustomConstraints();
+        tab->isConstrained();
+        tab->markAllOptions();
+    }));
 }
 
 } // namespace
@@ -162,6 +233,7 @@ int main(int argc, char **argv)
 
     Figure start, firstSwitch, switchAgain, loop;
     Figure dests, ppd, status, statusColumn;
+    Figure jobPass, jobSteps;
     int listed = 0;
     for (int r = 0; r < rounds; ++r) {
         currentOptionSet = nullptr;
@@ -193,6 +265,7 @@ int main(int argc, char **argv)
             loop.add(timeMs([&] { box->toggle(); }));
         else
             loop.add(timeMs([&] { dialog->setConstraints(); }));
+        measureJobPass(dialog, table, otherQueue, jobPass, jobSteps);
         delete dialog;
 
         dests.add(timeMs([] {
@@ -222,6 +295,9 @@ int main(int argc, char **argv)
     report("  cupsGetPPD + ppdOpenFile, large queue", ppd);
     report("  one lpstat status command", status);
     report("  Printer tab retranslate (status column)", statusColumn);
+    report("constraint pass, Job tab enabled (Wexa C45)", jobPass);
+    report("  of which the Job tab's own steps", jobSteps);
+    benchWatermarks(lpadmin, data, settingsDir, rounds);
 
     stopServer();
     return 0;

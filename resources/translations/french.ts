@@ -56,6 +56,262 @@
     </message>
 </context>
 <context>
+    <name>WatermarkTab</name>
+    <message>
+        <source>Watermark</source>
+        <translation>Filigrane</translation>
+    </message>
+    <message>
+        <source>Watermark/Stamp</source>
+        <translation>Filigrane/Tampon</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Remplissage</translation>
+    </message>
+    <message>
+        <source>Custom watermark:</source>
+        <translation>Filigrane personnalisé :</translation>
+    </message>
+    <message>
+        <source>Repeat watermark</source>
+        <translation>Répéter le filigrane</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Super watermark</source>
+        <translation>Super filigrane</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+</context>
+<context>
+    <name>JobTab</name>
+    <message>
+        <source>Job</source>
+        <translation>Tâche</translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation>Paramètres de la tâche</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Access code</source>
+        <translation>Code d'accès</translation>
+    </message>
+    <message>
+        <source>Access code:</source>
+        <translation>Code d'accès :</translation>
+    </message>
+    <message>
+        <source>Box number</source>
+        <translation>Numéro de boîte</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation>Comptabilité des tâches</translation>
+    </message>
+    <message>
+        <source>Use specific account ID</source>
+        <translation>Utiliser un ID de compte précis</translation>
+    </message>
+    <message>
+        <source>Select account ID</source>
+        <translation>Sélectionner un ID de compte</translation>
+    </message>
+    <message>
+        <source>Account ID List</source>
+        <translation>Liste des ID de compte</translation>
+    </message>
+    <message>
+        <source>User Login</source>
+        <translation>Connexion utilisateur</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation>Nom de la tâche</translation>
+    </message>
+    <message>
+        <source>Job name:</source>
+        <translation>Nom de la tâche :</translation>
+    </message>
+    <message>
+        <source>Application defined</source>
+        <translation>Défini par l'application</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Overwrite job name:</source>
+        <translation>Écraser le nom de la tâche :</translation>
+    </message>
+    <message>
+        <source>Use job name + date and time</source>
+        <translation>Utiliser le nom de la tâche + date et heure</translation>
+    </message>
+    <message>
+        <source>Replace existing file</source>
+        <translation>Remplacer le fichier existant</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation>Notification de la tâche par e-mail</translation>
+    </message>
+    <message>
+        <source>Account ID</source>
+        <translation>ID de compte</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Account ID:</source>
+        <translation>ID de compte :</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description :</translation>
+    </message>
+    <message>
+        <source>New Account ID</source>
+        <translation>Nouvel ID de compte</translation>
+    </message>
+    <message>
+        <source>Edit Account ID</source>
+        <translation>Modifier l'ID de compte</translation>
+    </message>
+    <message>
+        <source>Account ID Error</source>
+        <translation>Erreur d'ID de compte</translation>
+    </message>
+    <message>
+        <source>Account ID must be 1 to 8 numbers in length</source>
+        <translation>L'ID de compte doit comporter de 1 à 8 chiffres</translation>
+    </message>
+    <message>
+        <source>This Account ID already exists.</source>
+        <translation>Cet ID de compte existe déjà.</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Impression privée</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Boîte personnalisée</translation>
+    </message>
+    <message>
+        <source>Proof and hold</source>
+        <translation>Épreuve et mise en attente</translation>
+    </message>
+    <message>
+        <source>Access code must be 4 numbers in length.</source>
+        <translation>Le code d'accès doit comporter 4 chiffres.</translation>
+    </message>
+    <message>
+        <source>Enter a custom box number between 1 and 1000.</source>
+        <translation>Saisissez un numéro de boîte personnalisée entre 1 et 1000.</translation>
+    </message>
+    <message>
+        <source>The custom job name field requires a name within a 128 character limit.</source>
+        <translation>Le champ du nom de tâche personnalisé exige un nom de 128 caractères au maximum.</translation>
+    </message>
+    <message>
+        <source>You must add an account ID to the list.</source>
+        <translation>Vous devez ajouter un ID de compte à la liste.</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (") character.</source>
+        <translation>La valeur ne peut pas contenir le caractère guillemet droit (").</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>Le nom d'utilisateur doit comporter au moins un caractère.</translation>
+    </message>
+    <message>
+        <source>Enter the e-mail address in a valid format.
+For example: user@example.com</source>
+        <translation>Saisissez l'adresse e-mail dans un format valide.
+Par exemple : user@example.com</translation>
+    </message>
+</context>
+<context>
     <name>PQXTab</name>
     <message>
         <source>Server</source>

@@ -56,6 +56,262 @@
     </message>
 </context>
 <context>
+    <name>WatermarkTab</name>
+    <message>
+        <source>Watermark</source>
+        <translation>Marca d'água</translation>
+    </message>
+    <message>
+        <source>Watermark/Stamp</source>
+        <translation>Marca d'água/Carimbo</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fonte</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Ângulo</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Preenchimento</translation>
+    </message>
+    <message>
+        <source>Custom watermark:</source>
+        <translation>Marca d'água personalizada:</translation>
+    </message>
+    <message>
+        <source>Repeat watermark</source>
+        <translation>Repetir marca d'água</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nova</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Super watermark</source>
+        <translation>Super marca d'água</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Preto</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+</context>
+<context>
+    <name>JobTab</name>
+    <message>
+        <source>Job</source>
+        <translation>Trabalho</translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation>Configurações do trabalho</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Access code</source>
+        <translation>Código de acesso</translation>
+    </message>
+    <message>
+        <source>Access code:</source>
+        <translation>Código de acesso:</translation>
+    </message>
+    <message>
+        <source>Box number</source>
+        <translation>Número da caixa</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Senha</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Senha:</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation>Contabilidade de trabalhos</translation>
+    </message>
+    <message>
+        <source>Use specific account ID</source>
+        <translation>Usar um ID de conta específico</translation>
+    </message>
+    <message>
+        <source>Select account ID</source>
+        <translation>Selecionar ID de conta</translation>
+    </message>
+    <message>
+        <source>Account ID List</source>
+        <translation>Lista de IDs de conta</translation>
+    </message>
+    <message>
+        <source>User Login</source>
+        <translation>Login do usuário</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation>Nome do trabalho</translation>
+    </message>
+    <message>
+        <source>Job name:</source>
+        <translation>Nome do trabalho:</translation>
+    </message>
+    <message>
+        <source>Application defined</source>
+        <translation>Definido pelo aplicativo</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Overwrite job name:</source>
+        <translation>Substituir nome do trabalho:</translation>
+    </message>
+    <message>
+        <source>Use job name + date and time</source>
+        <translation>Usar nome do trabalho + data e hora</translation>
+    </message>
+    <message>
+        <source>Replace existing file</source>
+        <translation>Substituir arquivo existente</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation>Notificação do trabalho por e-mail</translation>
+    </message>
+    <message>
+        <source>Account ID</source>
+        <translation>ID de conta</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrição</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Account ID:</source>
+        <translation>ID de conta:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descrição:</translation>
+    </message>
+    <message>
+        <source>New Account ID</source>
+        <translation>Novo ID de conta</translation>
+    </message>
+    <message>
+        <source>Edit Account ID</source>
+        <translation>Editar ID de conta</translation>
+    </message>
+    <message>
+        <source>Account ID Error</source>
+        <translation>Erro de ID de conta</translation>
+    </message>
+    <message>
+        <source>Account ID must be 1 to 8 numbers in length</source>
+        <translation>O ID de conta deve ter de 1 a 8 dígitos</translation>
+    </message>
+    <message>
+        <source>This Account ID already exists.</source>
+        <translation>Este ID de conta já existe.</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Impressão privada</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Caixa personalizada</translation>
+    </message>
+    <message>
+        <source>Proof and hold</source>
+        <translation>Prova e retenção</translation>
+    </message>
+    <message>
+        <source>Access code must be 4 numbers in length.</source>
+        <translation>O código de acesso deve ter 4 dígitos.</translation>
+    </message>
+    <message>
+        <source>Enter a custom box number between 1 and 1000.</source>
+        <translation>Digite um número de caixa personalizada entre 1 e 1000.</translation>
+    </message>
+    <message>
+        <source>The custom job name field requires a name within a 128 character limit.</source>
+        <translation>O campo de nome de trabalho personalizado requer um nome com no máximo 128 caracteres.</translation>
+    </message>
+    <message>
+        <source>You must add an account ID to the list.</source>
+        <translation>Você deve adicionar um ID de conta à lista.</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (") character.</source>
+        <translation>O valor não pode conter o caractere aspas duplas (").</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>O nome de usuário deve ter pelo menos um caractere.</translation>
+    </message>
+    <message>
+        <source>Enter the e-mail address in a valid format.
+For example: user@example.com</source>
+        <translation>Digite o endereço de e-mail em um formato válido.
+Por exemplo: user@example.com</translation>
+    </message>
+</context>
+<context>
     <name>PQXTab</name>
     <message>
         <source>Server</source>

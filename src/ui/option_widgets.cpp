@@ -282,6 +282,13 @@ QString VelCheckBoxButton::dependentValue(QWidget *widget) const
     return m_dependentValues->at(index);
 }
 
+void VelCheckBoxButton::setDependentValue(QWidget *widget, const QString &offValue)
+{
+    const int index = m_dependents->indexOf(widget);
+    if (index >= 0 && index < m_dependentValues->size())
+        (*m_dependentValues)[index] = offValue;
+}
+
 void VelCheckBoxButton::setChecked(bool checked)
 {
     checkBox->setChecked(checked);

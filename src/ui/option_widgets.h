@@ -120,6 +120,9 @@ public:
     QList<QWidget *> &dependents() { return *m_dependents; }
     QList<QString> dependentValues() const { return *m_dependentValues; }
     QString dependentValue(QWidget *widget) const;
+    // Replaces the off value of a dependent added before; nothing for a
+    // widget that is not one.
+    void setDependentValue(QWidget *widget, const QString &offValue);
 
     void setChecked(bool checked);
     bool isChecked() const;
