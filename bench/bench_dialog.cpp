@@ -11,6 +11,9 @@
 //   switch:  choosing the large queue in the table (store built from its PPD,
 //            every tab reloaded, one constraint loop), first time and again;
 //   loop:    one constraint loop triggered by toggling an installed option;
+//   basic:   choosing the next media type on the Basic tab (its choice
+//            recorded, one constraint loop), and reloading the Basic and
+//            Layout tabs alone (part of every switch);
 // and, to show where the time goes, the pieces the listing repeats per
 // queue: cupsGetDests, fetching and opening one PPD, one status command.
 // Each figure is the best and the mean of the rounds. The panel refuses
@@ -20,6 +23,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QProcess>
@@ -37,15 +41,18 @@
 #include <functional>
 #include <vector>
 
+#include "app/credential_cipher.h"
 #include "app/printer_status.h"
 #include "app/program_state.h"
 #include "app/resources_init.h"
+#include "app/vcurl.h"
 #include "app/vel_dialog.h"
 #include "profiles/tab_list_ref.h"
-#include "app/credential_cipher.h"
-#include "app/vcurl.h"
+#include "tabs/booklet_tab.h"
+#include "tabs/general_tab.h"
 #include "tabs/job_tab.h"
 #include "tabs/pqx_tab.h"
+#include "tabs/publishing_tab.h"
 #include "tabs/watermark_tab.h"
 #include "ui/option_widgets.h"
 #include "ui/printer_tab.h"
@@ -101,6 +108,56 @@ int rowOf(QTableWidget *table, const QString &name)
             return row;
     }
     return -1;
+}
+
+// One control change on the Basic tab: the next media type of the list.
+double changeMediaType(VelDialog *dialog)
+{
+    ComboBoxEx *media = dialog->generalTab->mediaTypeCombo;
+    if (media->count() < 2)
+        return timeMs([dialog] { dialog->setConstraints(); });
+    return timeMs([media] { media->setCurrentIndex((media->currentIndex() + 1) % media->count()); });
+}
+
+// The Publishing tab on the large queue, whose description has the cover,
+// insert and interleave sources: one page-list check on the inputs that cost
+// it the most of what the edit admits (up to its 32767 characters of digits,
+// blanks, commas and hyphens), and one constraint pass with the tab enabled.
+// A list ending in a comma runs every step of the check; the cost grows with
+// the number of items.
+struct PublishingFigures
+{
+    Figure repeatedRanges; // "2-3,2-3,...,": 8191 ranges
+    Figure singlePages;    // "2,2,...,": 16383 pages
+    Figure hugeRange;      // "2-2147483647"
+    Figure pass;
+};
+
+void measurePublishing(VelDialog *dialog, PublishingFigures &f)
+{
+    PublishingTab *tab = dialog->publishingTab;
+    if (!tab->hasOptions())
+        return;
+    // The section is switched on without a constraint pass (the tab's
+    // controls are quiet meanwhile): on this description the missing sorter
+    // (Option18) blocks page insert.
+    tab->BlockAllSignals(true);
+    tab->pageInsertButton->setChecked(true);
+    QLineEdit *edit = tab->insertPagesEdit;
+    auto check = [&](Figure &figure, const QString &piece, bool repeat) {
+        QString text = piece;
+        while (repeat && text.size() + piece.size() <= edit->maxLength())
+            text += piece;
+        edit->setText(text);
+        figure.add(timeMs([&] { tab->checkPageInsertInputText(); }));
+    };
+    check(f.repeatedRanges, QStringLiteral("2-3,"), true);
+    check(f.singlePages, QStringLiteral("2,"), true);
+    check(f.hugeRange, QStringLiteral("2-2147483647"), false);
+    edit->clear();
+    tab->pageInsertButton->setChecked(false);
+    tab->BlockAllSignals(false);
+    f.pass.add(timeMs([&] { dialog->setConstraints(); }));
 }
 
 // The Watermark tab with 200 stored custom watermarks: one reload of the
@@ -302,8 +359,9 @@ int main(int argc, char **argv)
     const QString settingsDir = work.path() + QStringLiteral("/user/");
     QDir().mkpath(settingsDir);
 
-    Figure start, firstSwitch, switchAgain, loop;
+    Figure start, firstSwitch, switchAgain, loop, basicChange, pageReload;
     Figure dests, ppd, status, statusColumn;
+    PublishingFigures publishing;
     Figure jobPass, jobSteps;
     int listed = 0;
     for (int r = 0; r < rounds; ++r) {
@@ -323,6 +381,7 @@ int main(int argc, char **argv)
         firstSwitch.add(timeMs([&] { table->setCurrentCell(rowOf(table, largeQueue), 0); }));
         table->setCurrentCell(rowOf(table, otherQueue), 0);
         switchAgain.add(timeMs([&] { table->setCurrentCell(rowOf(table, largeQueue), 0); }));
+        measurePublishing(dialog, publishing);
 
         QCheckBox *box = nullptr;
         const QHash<QString, QWidget *> controls = dialog->printerTab->getControls();
@@ -336,6 +395,11 @@ int main(int argc, char **argv)
             loop.add(timeMs([&] { box->toggle(); }));
         else
             loop.add(timeMs([&] { dialog->setConstraints(); }));
+        basicChange.add(changeMediaType(dialog));
+        pageReload.add(timeMs([dialog] {
+            dialog->generalTab->reload();
+            dialog->bookletTab->reload();
+        }));
         measureJobPass(dialog, table, otherQueue, jobPass, jobSteps);
         delete dialog;
 
@@ -361,6 +425,8 @@ int main(int argc, char **argv)
     report("switch to the large queue (first time)", firstSwitch);
     report("switch to the large queue (again)", switchAgain);
     report("constraint loop after one control change", loop);
+    report("Basic tab: next media type", basicChange);
+    report("  Basic and Layout tabs' reload", pageReload);
     std::printf("pieces:\n");
     report("  cupsGetDests (once per loop pass)", dests);
     report("  cupsGetPPD + ppdOpenFile, large queue", ppd);
@@ -368,6 +434,11 @@ int main(int argc, char **argv)
     report("  Printer tab retranslate (status column)", statusColumn);
     report("constraint pass, Job tab enabled (Wexa C45)", jobPass);
     report("  of which the Job tab's own steps", jobSteps);
+    std::printf("Publishing tab, large queue:\n");
+    report("  page-list check, 8191 ranges 2-3", publishing.repeatedRanges);
+    report("  page-list check, 16383 single pages", publishing.singlePages);
+    report("  page-list check, 2-2147483647", publishing.hugeRange);
+    report("  constraint pass, tab enabled", publishing.pass);
     benchWatermarks(lpadmin, data, settingsDir, rounds);
     benchQuorix(otherQueue, settingsDir, rounds);
 

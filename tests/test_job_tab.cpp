@@ -395,6 +395,12 @@ private slots:
         apply();
         QCOMPARE(valuesOf(lines(), "CustomAccountID"), QStringList() << "12345");
         QVERIFY(lpoptionsArgs().contains(QStringLiteral("VqManagment=12345")));
+
+        // A queue without job accounting does not store the list shown before.
+        QFile::remove(settingsPath(optionalQueue));
+        QVERIFY(selectQueue(*d, optionalQueue));
+        QVERIFY(!job->accountingButton->isEnabled());
+        QVERIFY(valuesOf(lines(), "CustomAccountIDStore").isEmpty());
     }
 
     void storedAccountIds_data()
@@ -410,7 +416,8 @@ private slots:
         row("not listed", "VqManagment=777\nCustomAccountID=777\n", 0, "777", false);
         row("letters", "VqManagment=12a\nCustomAccountID=12a\n", 0, "12a", true);
         row("too long", "VqManagment=123456789\nCustomAccountID=123456789\n", 0, "", true);
-        row("letters listed", "VqManagment=1b\nCustomAccountID=1b\nCustomAccountIDStore=1b=\n", 1, "1b", true);
+        row("letters listed", "VqManagment=1b\nCustomAccountID=1b\nCustomAccountIDStore=1b=\nCustomAccountIDStore=5=\n",
+            1, "1b", true);
     }
     void storedAccountIds()
     {
@@ -424,6 +431,10 @@ private slots:
         QCOMPARE(mode == 0 ? job->accountIdLineEdit->text() : job->accountIdCombo->currentText(), shown);
         QCOMPARE(job->accountingLabel->toolTip().isEmpty(), !marked);
         QCOMPARE(constrained(), marked);
+        if (mode == 1 && marked) {
+            choose(job->accountIdCombo, QStringLiteral("5"));
+            QVERIFY(job->accountingLabel->toolTip().isEmpty() && !constrained());
+        }
     }
 
     void printManagementBlocksSections()

@@ -19,6 +19,7 @@
 #include "dialog_test_util.h"
 #include "model/option_model.h"
 #include "support/cups_test_util.h"
+#include "tabs/general_tab.h"
 #include "tabs/watermark_tab.h"
 #include "ui/option_widgets.h"
 #include "ui/vel_tab_widget.h"
@@ -269,7 +270,7 @@ void TestWatermarkTab::editorAndSections()
 
     // A grey colour model blocks every colour but black.
     tab->cmbBxClr->setCurrentIndex(0);
-    currentOptionSet->markOptionChoice(QStringLiteral("ColorModel"), QStringLiteral("Gray"));
+    d->generalTab->colorModeGroup->buttonList().at(1)->click(); // the Basic tab's "Black & white"
     d->setConstraints();
     QCOMPARE(tab->cmbBxClr->currentText(), QStringLiteral("Black"));
     auto *colours = qobject_cast<QStandardItemModel *>(tab->cmbBxClr->model());

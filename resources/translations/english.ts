@@ -312,6 +312,297 @@ For example: user@example.com</translation>
     </message>
 </context>
 <context>
+    <name>PublishingTab</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Publishing</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Cover mode:</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Front</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Front and back</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Print onto:</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Outside</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Inside</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Paper source for front cover:</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Paper source for back cover:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Page insert:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Print onto front</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Print onto back</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Insert before pages:</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Paper source for page:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Transparency interleaving:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Print onto backing</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Paper source for backing:</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Please type a page range.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Please enter your specified pages.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>You can only insert up to 50 pages.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>You can only enter page numbers between 3 and 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>You can only enter page numbers between 2 and 511</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+No settings are read from it or saved in it.</source>
+        <translation>The settings directory %1 cannot be used: %2.
+No settings are read from it or saved in it.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>it does not exist</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>it is a symbolic link</translation>
+    </message>
+    <message>
+        <source>it is not a directory</source>
+        <translation>it is not a directory</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>it belongs to another user</translation>
+    </message>
+    <message>
+        <source>other users may write to it</source>
+        <translation>other users may write to it</translation>
+    </message>
+    <message>
+        <source>no directory is set</source>
+        <translation>no directory is set</translation>
+    </message>
+    <message>
+        <source>it cannot be created (%1)</source>
+        <translation>it cannot be created (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Password Prompt</translation>
+    </message>
+    <message>
+        <source>Please enter the root password.</source>
+        <translation>Please enter the root password.</translation>
+    </message>
+    <message>
+        <source>Could not authorize.</source>
+        <translation>Could not authorize.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The installable options were not written: %1</source>
+        <translation>The installable options were not written: %1</translation>
+    </message>
+    <message>
+        <source>the queue name or an option is not valid.</source>
+        <translation>the queue name or an option is not valid.</translation>
+    </message>
+    <message>
+        <source>the queue, an option or a choice is unknown to CUPS.</source>
+        <translation>the queue, an option or a choice is unknown to CUPS.</translation>
+    </message>
+    <message>
+        <source>an option is not one of the printer&apos;s installable options.</source>
+        <translation>an option is not one of the printer&apos;s installable options.</translation>
+    </message>
+    <message>
+        <source>the queue is not one of this maker&apos;s printers.</source>
+        <translation>the queue is not one of this maker&apos;s printers.</translation>
+    </message>
+    <message>
+        <source>lpadmin failed.</source>
+        <translation>lpadmin failed.</translation>
+    </message>
+    <message>
+        <source>the writer&apos;s configuration file is not safe.</source>
+        <translation>the writer&apos;s configuration file is not safe.</translation>
+    </message>
+    <message>
+        <source>the writer %1 could not be run.</source>
+        <translation>the writer %1 could not be run.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>not updated; its new text is kept in %1</source>
+        <translation>not updated; its new text is kept in %1</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>The print settings of other applications could not all be updated:</source>
+        <translation>The print settings of other applications could not all be updated:</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralTab</name>
+    <message>
+        <source>Basic</source>
+        <translation>Basic</translation>
+    </message>
+    <message>
+        <source>Media size</source>
+        <translation>Media size</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Media type</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Collate</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Long edge</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Short edge</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Full color</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Black &amp; white</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Print size</translation>
+    </message>
+</context>
+<context>
+    <name>BookletTab</name>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Booklet</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Booklet fold</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Left edge binding</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Right edge binding</translation>
+    </message>
+</context>
+<context>
     <name>PQXTab</name>
     <message>
         <source>Server</source>

@@ -312,6 +312,297 @@ Par exemple : user@example.com</translation>
     </message>
 </context>
 <context>
+    <name>PublishingTab</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Publication</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Mode couverture :</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Avant et arrière</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Imprimer sur :</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Extérieur</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Intérieur</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Arrière</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Source papier de la couverture avant :</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Source papier de la couverture arrière :</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Insertion de pages :</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Imprimer au recto</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Imprimer au verso</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Insérer avant les pages :</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Source papier de la page :</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Intercalaires de transparents :</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Imprimer sur l'intercalaire</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Source papier de l'intercalaire :</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Veuillez saisir une plage de pages.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Veuillez saisir les pages souhaitées.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Vous pouvez insérer 50 pages au maximum.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Vous ne pouvez saisir que des numéros de page entre 3 et 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Vous ne pouvez saisir que des numéros de page entre 2 et 511</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+No settings are read from it or saved in it.</source>
+        <translation>Le dossier de réglages %1 est inutilisable : %2.
+Aucun réglage n&apos;y est lu ni enregistré.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>il n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>c&apos;est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>it is not a directory</source>
+        <translation>ce n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>il appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>other users may write to it</source>
+        <translation>d&apos;autres utilisateurs peuvent y écrire</translation>
+    </message>
+    <message>
+        <source>no directory is set</source>
+        <translation>aucun dossier n&apos;est défini</translation>
+    </message>
+    <message>
+        <source>it cannot be created (%1)</source>
+        <translation>il ne peut pas être créé (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Demande de mot de passe</translation>
+    </message>
+    <message>
+        <source>Please enter the root password.</source>
+        <translation>Veuillez saisir le mot de passe root.</translation>
+    </message>
+    <message>
+        <source>Could not authorize.</source>
+        <translation>Autorisation impossible.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The installable options were not written: %1</source>
+        <translation>Les options installables n&apos;ont pas été enregistrées : %1</translation>
+    </message>
+    <message>
+        <source>the queue name or an option is not valid.</source>
+        <translation>le nom de la file ou une option n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>the queue, an option or a choice is unknown to CUPS.</source>
+        <translation>la file, une option ou un choix est inconnu de CUPS.</translation>
+    </message>
+    <message>
+        <source>an option is not one of the printer&apos;s installable options.</source>
+        <translation>une option ne fait pas partie des options installables de l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>the queue is not one of this maker&apos;s printers.</source>
+        <translation>la file n&apos;est pas une imprimante de ce fabricant.</translation>
+    </message>
+    <message>
+        <source>lpadmin failed.</source>
+        <translation>lpadmin a échoué.</translation>
+    </message>
+    <message>
+        <source>the writer&apos;s configuration file is not safe.</source>
+        <translation>le fichier de configuration du programme d&apos;écriture n&apos;est pas sûr.</translation>
+    </message>
+    <message>
+        <source>the writer %1 could not be run.</source>
+        <translation>le programme d&apos;écriture %1 n&apos;a pas pu être lancé.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>not updated; its new text is kept in %1</source>
+        <translation>non mis à jour ; son nouveau texte est conservé dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>The print settings of other applications could not all be updated:</source>
+        <translation>Les réglages d&apos;impression des autres applications n&apos;ont pas tous pu être mis à jour :</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralTab</name>
+    <message>
+        <source>Basic</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Media size</source>
+        <translation>Format du support</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Type de support</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Assembler</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Recto verso</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Inactif</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Bord long</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Bord court</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Quadrichromie</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Noir et blanc</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Format d&apos;impression</translation>
+    </message>
+</context>
+<context>
+    <name>BookletTab</name>
+    <message>
+        <source>Layout</source>
+        <translation>Mise en page</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Livret</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Pliage du livret</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Inactif</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Reliure bord gauche</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Reliure bord droit</translation>
+    </message>
+</context>
+<context>
     <name>PQXTab</name>
     <message>
         <source>Server</source>

@@ -312,6 +312,297 @@ Beispiel: user@example.com</translation>
     </message>
 </context>
 <context>
+    <name>PublishingTab</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Publikation</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Deckblattmodus:</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Vorderseite</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Vorder- und Rückseite</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Bedrucken:</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Außen</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Innen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Rückseite</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Papierquelle für vorderes Deckblatt:</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Papierquelle für hinteres Deckblatt:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Seiten einfügen:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Vorderseite bedrucken</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Rückseite bedrucken</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Vor Seiten einfügen:</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Papierquelle für Seite:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Folien-Zwischenblätter:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Zwischenblatt bedrucken</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Papierquelle für Zwischenblatt:</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Bitte geben Sie einen Seitenbereich ein.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Bitte geben Sie die gewünschten Seiten ein.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Sie können höchstens 50 Seiten einfügen.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Sie können nur Seitenzahlen zwischen 3 und 511 eingeben</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Sie können nur Seitenzahlen zwischen 2 und 511 eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+No settings are read from it or saved in it.</source>
+        <translation>Der Einstellungsordner %1 kann nicht verwendet werden: %2.
+Es werden keine Einstellungen daraus gelesen oder darin gespeichert.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>er existiert nicht</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>er ist ein symbolischer Link</translation>
+    </message>
+    <message>
+        <source>it is not a directory</source>
+        <translation>er ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>er gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>other users may write to it</source>
+        <translation>andere Benutzer dürfen darin schreiben</translation>
+    </message>
+    <message>
+        <source>no directory is set</source>
+        <translation>es ist kein Ordner festgelegt</translation>
+    </message>
+    <message>
+        <source>it cannot be created (%1)</source>
+        <translation>er kann nicht angelegt werden (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Passwortabfrage</translation>
+    </message>
+    <message>
+        <source>Please enter the root password.</source>
+        <translation>Bitte geben Sie das Root-Passwort ein.</translation>
+    </message>
+    <message>
+        <source>Could not authorize.</source>
+        <translation>Autorisierung fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The installable options were not written: %1</source>
+        <translation>Die installierbaren Optionen wurden nicht geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>the queue name or an option is not valid.</source>
+        <translation>der Name der Warteschlange oder eine Option ist ungültig.</translation>
+    </message>
+    <message>
+        <source>the queue, an option or a choice is unknown to CUPS.</source>
+        <translation>die Warteschlange, eine Option oder eine Auswahl ist CUPS unbekannt.</translation>
+    </message>
+    <message>
+        <source>an option is not one of the printer&apos;s installable options.</source>
+        <translation>eine Option gehört nicht zu den installierbaren Optionen des Druckers.</translation>
+    </message>
+    <message>
+        <source>the queue is not one of this maker&apos;s printers.</source>
+        <translation>die Warteschlange ist kein Drucker dieses Herstellers.</translation>
+    </message>
+    <message>
+        <source>lpadmin failed.</source>
+        <translation>lpadmin ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>the writer&apos;s configuration file is not safe.</source>
+        <translation>die Konfigurationsdatei des Schreibprogramms ist nicht sicher.</translation>
+    </message>
+    <message>
+        <source>the writer %1 could not be run.</source>
+        <translation>das Schreibprogramm %1 konnte nicht gestartet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>not updated; its new text is kept in %1</source>
+        <translation>nicht aktualisiert; der neue Text ist in %1 aufbewahrt</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>The print settings of other applications could not all be updated:</source>
+        <translation>Die Druckeinstellungen anderer Anwendungen konnten nicht alle aktualisiert werden:</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralTab</name>
+    <message>
+        <source>Basic</source>
+        <translation>Basis</translation>
+    </message>
+    <message>
+        <source>Media size</source>
+        <translation>Mediengröße</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Medientyp</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Lange Kante</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Kurze Kante</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Vollfarbe</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Schwarzweiß</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Druckformat</translation>
+    </message>
+</context>
+<context>
+    <name>BookletTab</name>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Broschüre</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Broschürenfalz</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Bindung links</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Bindung rechts</translation>
+    </message>
+</context>
+<context>
     <name>PQXTab</name>
     <message>
         <source>Server</source>

@@ -48,11 +48,11 @@
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivato</translation>
     </message>
 </context>
 <context>
@@ -309,6 +309,297 @@
 For example: user@example.com</source>
         <translation>Immettere l'indirizzo e-mail in un formato valido.
 Ad esempio: user@example.com</translation>
+    </message>
+</context>
+<context>
+    <name>PublishingTab</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Pubblicazione</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Modalità copertina:</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Anteriore</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Anteriore e posteriore</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Stampa su:</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Esterno</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Interno</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Posteriore</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Origine carta per copertina anteriore:</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Origine carta per copertina posteriore:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Inserimento pagine:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Stampa sul fronte</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Stampa sul retro</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Inserisci prima delle pagine:</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Origine carta per pagina:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Interfoglio lucidi:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Stampa sull'interfoglio</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Origine carta per interfoglio:</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Digitare un intervallo di pagine.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Inserire le pagine desiderate.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>È possibile inserire al massimo 50 pagine.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>È possibile inserire solo numeri di pagina tra 3 e 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>È possibile inserire solo numeri di pagina tra 2 e 511</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+No settings are read from it or saved in it.</source>
+        <translation>La cartella delle impostazioni %1 non può essere usata: %2.
+Nessuna impostazione viene letta da essa o salvata in essa.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>non esiste</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>è un collegamento simbolico</translation>
+    </message>
+    <message>
+        <source>it is not a directory</source>
+        <translation>non è una cartella</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>appartiene a un altro utente</translation>
+    </message>
+    <message>
+        <source>other users may write to it</source>
+        <translation>altri utenti possono scriverci</translation>
+    </message>
+    <message>
+        <source>no directory is set</source>
+        <translation>nessuna cartella è impostata</translation>
+    </message>
+    <message>
+        <source>it cannot be created (%1)</source>
+        <translation>non può essere creata (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Richiesta password</translation>
+    </message>
+    <message>
+        <source>Please enter the root password.</source>
+        <translation>Inserire la password di root.</translation>
+    </message>
+    <message>
+        <source>Could not authorize.</source>
+        <translation>Autorizzazione non riuscita.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>The installable options were not written: %1</source>
+        <translation>Le opzioni installabili non sono state scritte: %1</translation>
+    </message>
+    <message>
+        <source>the queue name or an option is not valid.</source>
+        <translation>il nome della coda o un&apos;opzione non è valido.</translation>
+    </message>
+    <message>
+        <source>the queue, an option or a choice is unknown to CUPS.</source>
+        <translation>la coda, un&apos;opzione o una scelta è sconosciuta a CUPS.</translation>
+    </message>
+    <message>
+        <source>an option is not one of the printer&apos;s installable options.</source>
+        <translation>un&apos;opzione non è tra le opzioni installabili della stampante.</translation>
+    </message>
+    <message>
+        <source>the queue is not one of this maker&apos;s printers.</source>
+        <translation>la coda non è una stampante di questo produttore.</translation>
+    </message>
+    <message>
+        <source>lpadmin failed.</source>
+        <translation>lpadmin non è riuscito.</translation>
+    </message>
+    <message>
+        <source>the writer&apos;s configuration file is not safe.</source>
+        <translation>il file di configurazione del programma di scrittura non è sicuro.</translation>
+    </message>
+    <message>
+        <source>the writer %1 could not be run.</source>
+        <translation>non è stato possibile eseguire il programma di scrittura %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>not updated; its new text is kept in %1</source>
+        <translation>non aggiornato; il nuovo testo è conservato in %1</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>The print settings of other applications could not all be updated:</source>
+        <translation>Non è stato possibile aggiornare tutte le impostazioni di stampa delle altre applicazioni:</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralTab</name>
+    <message>
+        <source>Basic</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Media size</source>
+        <translation>Formato supporto</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Tipo di supporto</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origine</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destinazione</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Fascicola</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Fronte-retro</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Lato lungo</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Lato corto</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>A colori</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Bianco e nero</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Formato di stampa</translation>
+    </message>
+</context>
+<context>
+    <name>BookletTab</name>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Opuscolo</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Piegatura opuscolo</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Rilegatura a sinistra</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Rilegatura a destra</translation>
     </message>
 </context>
 <context>

@@ -48,11 +48,11 @@
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativado</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativado</translation>
     </message>
 </context>
 <context>
@@ -309,6 +309,297 @@
 For example: user@example.com</source>
         <translation>Digite o endereço de e-mail em um formato válido.
 Por exemplo: user@example.com</translation>
+    </message>
+</context>
+<context>
+    <name>PublishingTab</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Publicação</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Modo de capa:</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Frente</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Frente e verso</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Imprimir em:</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Externo</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Interno</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Verso</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Fonte de papel da capa frontal:</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Fonte de papel da contracapa:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Inserção de páginas:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Imprimir na frente</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Imprimir no verso</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Inserir antes das páginas:</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Fonte de papel da página:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Intercalação de transparências:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Imprimir na folha intercalada</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Fonte de papel da folha intercalada:</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Digite um intervalo de páginas.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Digite as páginas desejadas.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Você só pode inserir até 50 páginas.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Você só pode digitar números de página entre 3 e 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Você só pode digitar números de página entre 2 e 511</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+No settings are read from it or saved in it.</source>
+        <translation>A pasta de configurações %1 não pode ser usada: %2.
+Nenhuma configuração é lida dela nem guardada nela.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>ela não existe</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>é uma ligação simbólica</translation>
+    </message>
+    <message>
+        <source>it is not a directory</source>
+        <translation>não é uma pasta</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>pertence a outro utilizador</translation>
+    </message>
+    <message>
+        <source>other users may write to it</source>
+        <translation>outros utilizadores podem escrever nela</translation>
+    </message>
+    <message>
+        <source>no directory is set</source>
+        <translation>nenhuma pasta está definida</translation>
+    </message>
+    <message>
+        <source>it cannot be created (%1)</source>
+        <translation>ela não pode ser criada (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Pedido de palavra-passe</translation>
+    </message>
+    <message>
+        <source>Please enter the root password.</source>
+        <translation>Introduza a palavra-passe de root.</translation>
+    </message>
+    <message>
+        <source>Could not authorize.</source>
+        <translation>Não foi possível autorizar.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>The installable options were not written: %1</source>
+        <translation>As opções instaláveis não foram gravadas: %1</translation>
+    </message>
+    <message>
+        <source>the queue name or an option is not valid.</source>
+        <translation>o nome da fila ou uma opção não é válido.</translation>
+    </message>
+    <message>
+        <source>the queue, an option or a choice is unknown to CUPS.</source>
+        <translation>a fila, uma opção ou uma escolha é desconhecida do CUPS.</translation>
+    </message>
+    <message>
+        <source>an option is not one of the printer&apos;s installable options.</source>
+        <translation>uma opção não é uma das opções instaláveis da impressora.</translation>
+    </message>
+    <message>
+        <source>the queue is not one of this maker&apos;s printers.</source>
+        <translation>a fila não é uma impressora deste fabricante.</translation>
+    </message>
+    <message>
+        <source>lpadmin failed.</source>
+        <translation>o lpadmin falhou.</translation>
+    </message>
+    <message>
+        <source>the writer&apos;s configuration file is not safe.</source>
+        <translation>o ficheiro de configuração do programa de escrita não é seguro.</translation>
+    </message>
+    <message>
+        <source>the writer %1 could not be run.</source>
+        <translation>não foi possível executar o programa de escrita %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>not updated; its new text is kept in %1</source>
+        <translation>não atualizado; o novo texto fica guardado em %1</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>The print settings of other applications could not all be updated:</source>
+        <translation>Não foi possível atualizar todas as configurações de impressão de outras aplicações:</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralTab</name>
+    <message>
+        <source>Basic</source>
+        <translation>Básico</translation>
+    </message>
+    <message>
+        <source>Media size</source>
+        <translation>Tamanho da mídia</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Tipo de mídia</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origem</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Agrupar</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Frente e verso</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ativado</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Borda longa</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Borda curta</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Colorido</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Preto e branco</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Tamanho de impressão</translation>
+    </message>
+</context>
+<context>
+    <name>BookletTab</name>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Livreto</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Dobra de livreto</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Encadernação à esquerda</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Encadernação à direita</translation>
     </message>
 </context>
 <context>

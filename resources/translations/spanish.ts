@@ -48,11 +48,11 @@
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
     </message>
 </context>
 <context>
@@ -309,6 +309,297 @@
 For example: user@example.com</source>
         <translation>Introduzca la dirección de correo electrónico en un formato válido.
 Por ejemplo: user@example.com</translation>
+    </message>
+</context>
+<context>
+    <name>PublishingTab</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Publicación</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Modo de portada:</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Delantera</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Delantera y trasera</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Imprimir en:</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Exterior</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Interior</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Trasera</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Origen del papel para la portada delantera:</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Origen del papel para la portada trasera:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Inserción de páginas:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Imprimir en el anverso</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Imprimir en el reverso</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Insertar antes de las páginas:</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Origen del papel para la página:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Intercalado de transparencias:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Imprimir en la hoja intercalada</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Origen del papel para la hoja intercalada:</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Escriba un intervalo de páginas.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Introduzca las páginas que desee.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Solo puede insertar hasta 50 páginas.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Solo puede introducir números de página entre 3 y 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Solo puede introducir números de página entre 2 y 511</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+No settings are read from it or saved in it.</source>
+        <translation>La carpeta de ajustes %1 no se puede usar: %2.
+No se lee ni se guarda en ella ningún ajuste.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>no existe</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>es un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>it is not a directory</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>other users may write to it</source>
+        <translation>otros usuarios pueden escribir en ella</translation>
+    </message>
+    <message>
+        <source>no directory is set</source>
+        <translation>no hay ninguna carpeta definida</translation>
+    </message>
+    <message>
+        <source>it cannot be created (%1)</source>
+        <translation>no se puede crear (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Solicitud de contraseña</translation>
+    </message>
+    <message>
+        <source>Please enter the root password.</source>
+        <translation>Introduzca la contraseña de root.</translation>
+    </message>
+    <message>
+        <source>Could not authorize.</source>
+        <translation>No se pudo autorizar.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The installable options were not written: %1</source>
+        <translation>Las opciones instalables no se han escrito: %1</translation>
+    </message>
+    <message>
+        <source>the queue name or an option is not valid.</source>
+        <translation>el nombre de la cola o una opción no es válido.</translation>
+    </message>
+    <message>
+        <source>the queue, an option or a choice is unknown to CUPS.</source>
+        <translation>CUPS no conoce la cola, una opción o una elección.</translation>
+    </message>
+    <message>
+        <source>an option is not one of the printer&apos;s installable options.</source>
+        <translation>una opción no es una de las opciones instalables de la impresora.</translation>
+    </message>
+    <message>
+        <source>the queue is not one of this maker&apos;s printers.</source>
+        <translation>la cola no es una impresora de este fabricante.</translation>
+    </message>
+    <message>
+        <source>lpadmin failed.</source>
+        <translation>lpadmin ha fallado.</translation>
+    </message>
+    <message>
+        <source>the writer&apos;s configuration file is not safe.</source>
+        <translation>el archivo de configuración del programa de escritura no es seguro.</translation>
+    </message>
+    <message>
+        <source>the writer %1 could not be run.</source>
+        <translation>no se pudo ejecutar el programa de escritura %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>not updated; its new text is kept in %1</source>
+        <translation>no actualizado; su nuevo texto se conserva en %1</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>The print settings of other applications could not all be updated:</source>
+        <translation>No se pudieron actualizar todos los ajustes de impresión de otras aplicaciones:</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralTab</name>
+    <message>
+        <source>Basic</source>
+        <translation>Básico</translation>
+    </message>
+    <message>
+        <source>Media size</source>
+        <translation>Tamaño del soporte</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Tipo de soporte</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origen</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Intercalar</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Dúplex</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Borde largo</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Borde corto</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Todo color</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Blanco y negro</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Tamaño de impresión</translation>
+    </message>
+</context>
+<context>
+    <name>BookletTab</name>
+    <message>
+        <source>Layout</source>
+        <translation>Diseño</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Folleto</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Plegado de folleto</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Encuadernación izquierda</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Encuadernación derecha</translation>
     </message>
 </context>
 <context>

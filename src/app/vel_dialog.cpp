@@ -48,11 +48,6 @@ const char kTabWidgetStyle[] =
     "QTabWidget::tab-bar {   left: -7px;   border: 0px;   padding: 0px;   margin: 0px;}QTabWidget::pane{   "
     "position: absolute;   left: -7px; ;}";
 
-bool isInserterTray(const QString &text)
-{
-    return text == QLatin1String("Inserter tray 1") || text == QLatin1String("Inserter tray 2");
-}
-
 } // namespace
 
 VelDialog::VelDialog(QWidget *parent)
@@ -400,14 +395,9 @@ void VelDialog::toggleColorMode()
 
 void VelDialog::togglePublishingFronAndBackLabel()
 {
-    if (!currentOptionSet || !currentOptionSet->findOption(QStringLiteral("BackCvrM")))
-        return;
-    if (!publishingTab->coverModeButton || !publishingTab->coverModeButton->isChecked())
-        return;
-    if (publishingTab->frontCoverSourceCombo->isEnabled())
-        publishingTab->frontPrintOntoLabel->setEnabled(!isInserterTray(publishingTab->frontCoverSourceCombo->currentText()));
-    if (publishingTab->backCoverSourceCombo->isEnabled())
-        publishingTab->backPrintOntoLabel->setEnabled(!isInserterTray(publishingTab->backCoverSourceCombo->currentText()));
+    // The tab keeps the rule; a change of either cover source applies it.
+    if (publishingTab)
+        publishingTab->updateCoverPrintOnto();
 }
 
 void VelDialog::snapshotPrinterOptions()

@@ -48,7 +48,8 @@ public:
     void applyInstalledOptionsAsRoot();
     void runPasswordPrompt(const QString &args);
     void showSettingsApplied();
-    void syncOtherApplications(const QString &pageSize);
+    // False, after its box, when a file could not be updated.
+    bool syncOtherApplications(const QString &pageSize);
     // The Printer tab's current installed options become its baseline.
     void snapshotPrinterOptions();
 

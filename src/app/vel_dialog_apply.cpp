@@ -46,10 +46,11 @@ bool VelDialog::writeTolpoptions()
         return printerFailed();
 
     const QHash<QString, QString> options = collectTabOptions(*tabListRef);
-    if (!writeSettingsFile(userDir + queue + QLatin1String(".cfg"), options, true)) {
+    // A settings file that cannot be written is reported; the queue's
+    // defaults and the other applications are still brought in line.
+    const bool saved = writeSettingsFile(userDir + queue + QLatin1String(".cfg"), options, true);
+    if (!saved && !settingsDirectoryRefused())
         showApplyError(tr("Error: The settings file could not be written."));
-        return false;
-    }
 
     // The queue's description as CUPS has it now; without it nothing can be
     // passed to lpoptions.
@@ -66,8 +67,8 @@ bool VelDialog::writeTolpoptions()
 
     if (!applied)
         return printerFailed();
-    syncOtherApplications(options.value(QStringLiteral("PageSize")));
-    return true;
+    const bool synced = syncOtherApplications(options.value(QStringLiteral("PageSize")));
+    return saved && synced;
 }
 
 void VelDialog::slotButtonApply()
@@ -127,9 +128,14 @@ void VelDialog::showSettingsApplied()
     box.exec();
 }
 
-void VelDialog::syncOtherApplications(const QString &pageSize)
+bool VelDialog::syncOtherApplications(const QString &pageSize)
 {
     PrintSettingsSync sync;
     sync.findSyncTargets();
     sync.syncPrintSettings(pageSize);
+    if (sync.failures().isEmpty())
+        return true;
+    showApplyError(tr("The print settings of other applications could not all be updated:") + QLatin1Char('\n')
+                   + sync.failures().join(QLatin1Char('\n')));
+    return false;
 }

@@ -117,6 +117,9 @@ public:
     // offValue: the display text of the dependent's "off" choice, or
     // "no_default" when the section writes nothing for it.
     void addDependent(QWidget *widget, const QString &offValue);
+    // Takes a dependent out again together with its off value; nothing
+    // when the widget is not a dependent.
+    void removeDependent(QWidget *widget);
     QList<QWidget *> &dependents() { return *m_dependents; }
     QList<QString> dependentValues() const { return *m_dependentValues; }
     QString dependentValue(QWidget *widget) const;

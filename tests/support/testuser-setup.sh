@@ -6,8 +6,9 @@ set -u
 user=ordovantest
 PATH=$PATH:/usr/sbin:/sbin
 export PATH
-build=$1
-tests=$2
+# Absolute paths: the walk up to "/" below never ends on a relative one.
+build=$(cd "$1" && pwd) || exit 1
+tests=$(cd "$2" && pwd) || exit 1
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "testuser-setup: not root; tests run as $(id -un)"
@@ -37,11 +38,13 @@ for top in "$build" "$tests"; do
     d=$(dirname "$d")
   done
 done
-# The private CUPS server's own directories keep the modes it gives them.
+# The private CUPS server's own directories and the root-writer setup (its
+# password copy is the test user's alone) keep the modes they are given.
 cups=$build/tests/cups
+rootwriter=$build/tests/rootwriter
 for top in "$build" "$tests"; do
-  if [ -n "$(find "$top" -path "$cups" -prune -o ! -perm -o+r -print -quit 2>/dev/null)" ]; then
-    find "$top" -path "$cups" -prune -o -exec chmod o+rX {} +
+  if [ -n "$(find "$top" \( -path "$cups" -o -path "$rootwriter" \) -prune -o ! -perm -o+r -print -quit 2>/dev/null)" ]; then
+    find "$top" \( -path "$cups" -o -path "$rootwriter" \) -prune -o -exec chmod o+rX {} +
     echo "testuser-setup: made $top readable for $user"
   fi
 done
