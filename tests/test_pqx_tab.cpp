@@ -20,6 +20,7 @@
 #include "dialog_test_util.h"
 #include "support/cups_test_util.h"
 #include "support/tls_test_server.h"
+#include "tabs/general_tab.h"
 #include "tabs/pqx_tab.h"
 #include "ui/option_widgets.h"
 #include "ui/vel_tab_widget.h"
@@ -67,13 +68,14 @@ class TestPqxTab : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase() { d.reset(); for (const QString &q : {pqxQueue, longQueue, vpslQueue}) cupstest::removeQueue(q); }
+    void cleanupTestCase() { d.reset(); for (const QString &q : {pqxQueue, longQueue, vpslQueue, pageQueue}) cupstest::removeQueue(q); }
     void queues_data();
     void queues();
     void verify_data();
     void verify();
     void pendingReplies();
     void storedSettings();
+    void basicTabFollowsPolicies();
     void germanCatalogue();
     void cipherUnavailable();
 
@@ -94,6 +96,16 @@ private:
         tab = d->pqxTab;
         return selectQueue(*d, queue) && currentOptionSet && currentOptionSet->printerName() == queue;
     }
+    // Settings with the service on and a login of alice to port.
+    static QByteArray storedLogin(quint16 port)
+    {
+        int length = 0;
+        unsigned char *cipher = encipherCredential("secret", &length);
+        const QByteArray hex = QByteArray(reinterpret_cast<char *>(cipher), length).toHex();
+        free(cipher);
+        return "PQX_enabled=ON\nPQX_server=127.0.0.1\nPQX_port=" + QByteArray::number(port)
+            + "\nPQX_username=alice\nPQX_password=" + hex + '\n';
+    }
     void click(int button) { tab->toggleGroup->buttonList().at(button)->click(); }
     void fill(const QStringList &values)
     {
@@ -109,7 +121,7 @@ private:
     ModalWatchdog watchdog;
     tlstest::Certificates certs;
     QTemporaryDir home, users;
-    QString pqxQueue, longQueue, vpslQueue;
+    QString pqxQueue, longQueue, vpslQueue, pageQueue;
     QScopedPointer<VelDialog> d;
     PQXTab *tab = nullptr;
 };
@@ -133,6 +145,8 @@ void TestPqxTab::initTestCase()
     QVERIFY(cupstest::addQueue(pqxQueue, ORDOVAN_TEST_DATA "/builtin-pqx.ppd"));
     QVERIFY(cupstest::addQueue(longQueue, ORDOVAN_TEST_DATA "/velmora-wexa-c45.ppd"));
     QVERIFY(cupstest::addQueue(vpslQueue, ORDOVAN_TEST_DATA "/import-vpsl.ppd"));
+    pageQueue = cupstest::uniqueQueueName("PqxPage");
+    QVERIFY(cupstest::addQueue(pageQueue, ORDOVAN_TEST_DATA "/page-full.ppd"));
 }
 
 void TestPqxTab::queues_data()
@@ -194,8 +208,9 @@ void TestPqxTab::verify_data()
 
     QTest::newRow("policies") << int(Trusted) << colourAndToner << authenticated << "" << "On On Off";
     QTest::newRow("angle brackets in values")
-        << int(Trusted) << QByteArray(R"({"Policies":{"N":"<b>1 < 2","DR.TonsaveRestriction":"PV.On","M":"3 > 2</b>"}})")
-        << authenticated << "" << "Off On Off";
+        << int(Trusted) << QByteArray(R"({"Policies":{"N":"<b>1 < 2","DR.TonsaveRestriction":"PV.On",)"
+                                        R"("DR.DuplexRestriction":"PV.On","M":"3 > 2</b>"}})")
+        << authenticated << "" << "Off On On";
     QTest::newRow("refused") << int(Trusted) << QByteArray("INVALID_USER_NAME_OR_PASSWORD") << refused << refused
                              << "Off Off Off";
     QTest::newRow("refused with policies")
@@ -218,18 +233,12 @@ void TestPqxTab::verify()
     tlstest::Server server(untrusted ? certs.untrusted : certs.trusted, untrusted ? certs.untrustedKey : certs.trustedKey);
     QVERIFY(server.start());
     server.replies << tlstest::Reply::answer(200, body) << tlstest::Reply::answer(200, body);
-    const QByteArray port = QByteArray::number(server.serverPort());
+    const quint16 port = server.serverPort();
     if (endpoint == ClosedPort)
         server.close();
-    // A stored login with the service on: loading sends it, then Verify
-    // sends the same values again.
-    int length = 0;
-    unsigned char *cipher = encipherCredential("secret", &length);
-    const QByteArray hex = QByteArray(reinterpret_cast<char *>(cipher), length).toHex();
-    free(cipher);
+    // Loading sends the stored login, then Verify the same values again.
     BoxCloser boxes;
-    QVERIFY(open(pqxQueue, "PQX_enabled=ON\nPQX_server=127.0.0.1\nPQX_port=" + port
-                               + "\nPQX_username=alice\nPQX_password=" + hex + '\n'));
+    QVERIFY(open(pqxQueue, storedLogin(port)));
     QSignalSpy colour(tab, &PQXTab::colorchanged);
     QTRY_VERIFY(tab->replyReceived || !boxes.texts.isEmpty());
     // An automatic login shows a failure, never the authenticated text.
@@ -349,6 +358,23 @@ void TestPqxTab::storedSettings()
     QCOMPARE(tab->toggleGroup->checkedIndex(), 0);
     QTest::qWait(300);
     QCOMPARE(server.requests.size(), 2);
+}
+
+void TestPqxTab::basicTabFollowsPolicies()
+{
+    tlstest::Server server(certs.trusted, certs.trustedKey);
+    QVERIFY(server.start());
+    server.fallback =
+        tlstest::Reply::answer(200, R"({"Policies":{"JE.FullColorPrint":"ON","DR.DuplexRestriction":"PV.On"}})");
+    QVERIFY(open(pageQueue, storedLogin(server.serverPort())));
+    QTRY_VERIFY(tab->replyReceived);
+    // Full colour and one-sided printing are out; the groups move off them.
+    VelButtonGroup *colour = d->generalTab->colorModeGroup, *duplex = d->generalTab->duplexGroup;
+    QVERIFY(tabFree() && !colour->buttonList()[0]->isEnabled() && !duplex->buttonList()[0]->isEnabled());
+    QCOMPARE(colour->checkedIndex(), 1);
+    QCOMPARE(duplex->checkedIndex(), 1);
+    click(0);
+    QVERIFY(colour->buttonList()[0]->isEnabled() && duplex->buttonList()[0]->isEnabled());
 }
 
 void TestPqxTab::germanCatalogue()
