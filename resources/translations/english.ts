@@ -56,6 +56,20 @@
     </message>
 </context>
 <context>
+    <name>PrinterTab</name>
+    <message>
+        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
+        <translation>The print system (CUPS) cannot be reached, so no printers can be listed.</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>The printer description (PPD) of the queue %1 could not be read.</source>
+        <translation>The printer description (PPD) of the queue %1 could not be read.</translation>
+    </message>
+</context>
+<context>
     <name>WatermarkTab</name>
     <message>
         <source>Watermark</source>

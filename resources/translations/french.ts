@@ -56,6 +56,20 @@
     </message>
 </context>
 <context>
+    <name>PrinterTab</name>
+    <message>
+        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
+        <translation>Le système d'impression (CUPS) est injoignable : aucune imprimante ne peut être listée.</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>The printer description (PPD) of the queue %1 could not be read.</source>
+        <translation>La description d'imprimante (PPD) de la file %1 n'a pas pu être lue.</translation>
+    </message>
+</context>
+<context>
     <name>WatermarkTab</name>
     <message>
         <source>Watermark</source>

@@ -56,6 +56,20 @@
     </message>
 </context>
 <context>
+    <name>PrinterTab</name>
+    <message>
+        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
+        <translation>Il sistema di stampa (CUPS) non è raggiungibile, quindi non è possibile elencare le stampanti.</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>The printer description (PPD) of the queue %1 could not be read.</source>
+        <translation>Non è stato possibile leggere la descrizione della stampante (PPD) della coda %1.</translation>
+    </message>
+</context>
+<context>
     <name>WatermarkTab</name>
     <message>
         <source>Watermark</source>

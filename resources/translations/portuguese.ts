@@ -56,6 +56,20 @@
     </message>
 </context>
 <context>
+    <name>PrinterTab</name>
+    <message>
+        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
+        <translation>O sistema de impressão (CUPS) não pode ser acessado, portanto nenhuma impressora pode ser listada.</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>The printer description (PPD) of the queue %1 could not be read.</source>
+        <translation>Não foi possível ler a descrição da impressora (PPD) da fila %1.</translation>
+    </message>
+</context>
+<context>
     <name>WatermarkTab</name>
     <message>
         <source>Watermark</source>

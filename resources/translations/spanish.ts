@@ -56,6 +56,20 @@
     </message>
 </context>
 <context>
+    <name>PrinterTab</name>
+    <message>
+        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
+        <translation>No se puede acceder al sistema de impresión (CUPS), por lo que no se pueden mostrar impresoras.</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>The printer description (PPD) of the queue %1 could not be read.</source>
+        <translation>No se pudo leer la descripción de la impresora (PPD) de la cola %1.</translation>
+    </message>
+</context>
+<context>
     <name>WatermarkTab</name>
     <message>
         <source>Watermark</source>
