@@ -8,8 +8,10 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QStandardItemModel>
+#include <QTranslator>
 
 #include "app/resources_init.h"
+#include "app/translation.h"
 #include "dialog_test_util.h"
 #include "model/option_model.h"
 #include "support/cups_test_util.h"
@@ -298,9 +300,17 @@ private slots:
     {
         if (!qgetenv("LANG").startsWith("de"))
             QSKIP("run by the German test entry");
+        QTranslator german;
+        QVERIFY(german.load(translationResourceFor("de_DE")));
+        QApplication::installTranslator(&german);
         open("page-full");
         QVERIFY2(f->rotateGroup->titleLabel()->text().startsWith(QString::fromUtf8("Rotiert 180°: ")),
                  qPrintable(f->rotateGroup->titleLabel()->text()));
+        f->separationGroup->buttonList().at(1)->click();
+        QCOMPARE(f->separationGroup->checkedButtonName() + f->collectOptions().value("Sep"), "Aufträge versetzenJog");
+        QCOMPARE(f->punchCombo->findText("Aus"), -1);
+        d.reset();
+        QApplication::removeTranslator(&german);
     }
 };
 
