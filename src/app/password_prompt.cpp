@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include "app/busy_cursor.h"
 #include "app/program_state.h"
 #include "app/quiet_command.h"
 #include "app/root_writer_status.h"
@@ -108,8 +109,13 @@ void PasswordPrompt::okButtonSlot()
     else if (method == QLatin1String("su"))
         prefix = QString::fromLatin1(suMethodPrefix);
 
-    dropSudoCredentials();
-    const int status = runInstalledOptionsWriter(password, prefix, args);
+    int status = 1;
+    {
+        // sudo and su take seconds to turn a wrong password down.
+        BusyCursor busy(this);
+        dropSudoCredentials();
+        status = runInstalledOptionsWriter(password, prefix, args);
+    }
     if (status != 0) {
         QMessageBox box;
         box.setText(failureText(status));

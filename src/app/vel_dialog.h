@@ -104,4 +104,10 @@ private:
     void layOut();
     void styleTabBar();
     void setAcceptButtonsEnabled(bool enabled);
+    // Drops the selection of a queue that CUPS no longer has and says that
+    // the list is read again.
+    void dropVanishedSelection();
+    // The "Error" box for a queue whose printer description could not be
+    // fetched or opened; the row loses its highlight first.
+    void reportUnreadableQueue(const QString &queue);
 };

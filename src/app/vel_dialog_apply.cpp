@@ -1,13 +1,16 @@
 // Applying the settings: Apply, OK, Cancel and the first write of a queue.
 #include "app/vel_dialog.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 #include <cups/cups.h>
 #include <cups/ppd.h>
 #include <unistd.h>
 
 #include "app/app_settings_sync.h"
+#include "app/busy_cursor.h"
 #include "app/apply_commands.h"
 #include "app/password_prompt.h"
 #include "app/program_state.h"
@@ -25,6 +28,16 @@ void showApplyError(const QString &text)
     box.setWindowTitle(VelDialog::tr("Error"));
     box.setText(text);
     box.exec();
+}
+
+// A message box sizes itself to its contents and ignores a minimum size set
+// on it; an empty item laid over all its cells holds it at that size.
+void holdMinimumSize(QMessageBox &box, const QSize &minimum)
+{
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        grid->addItem(new QSpacerItem(minimum.width(), minimum.height(), QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      0, 0, grid->rowCount(), grid->columnCount());
+    }
 }
 
 } // namespace
@@ -58,16 +71,20 @@ bool VelDialog::writeTolpoptions()
     const char *ppdPath = cupsGetPPD(queueName.constData());
     ppd_file_t *ppd = ppdPath ? ppdOpenFile(ppdPath) : nullptr;
     bool applied = false;
-    if (ppd) {
-        applied = runLpoptions(lpoptionsArguments(ppd, queue, options));
-        ppdClose(ppd);
+    bool synced = false;
+    {
+        BusyCursor busy(this);
+        if (ppd) {
+            applied = runLpoptions(lpoptionsArguments(ppd, queue, options));
+            ppdClose(ppd);
+        }
+        if (ppdPath)
+            unlink(ppdPath);
+        if (applied)
+            synced = syncOtherApplications(options.value(QStringLiteral("PageSize")));
     }
-    if (ppdPath)
-        unlink(ppdPath);
-
     if (!applied)
         return printerFailed();
-    const bool synced = syncOtherApplications(options.value(QStringLiteral("PageSize")));
     return saved && synced;
 }
 
@@ -75,6 +92,14 @@ void VelDialog::slotButtonApply()
 {
     applyOk = true;
     printerTab->refreshPrinterList();
+    if (currentOptionSet && !printerSet.contains(currentOptionSet->printerName())) {
+        // The selected queue is gone: Apply fails as for any queue CUPS no
+        // longer has, then the selection is dropped as the queue check does.
+        writeTolpoptions();
+        if (currentOptionSet)
+            dropVanishedSelection();
+        return;
+    }
     if (!currentOptionSet) {
         QMessageBox box;
         box.setText(tr("Select a printer."));
@@ -125,6 +150,7 @@ void VelDialog::showSettingsApplied()
     box.setText(tr("Settings applied."));
     box.setMinimumWidth(100);
     box.setMinimumHeight(100);
+    holdMinimumSize(box, QSize(100, 100));
     box.exec();
 }
 

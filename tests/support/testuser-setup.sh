@@ -6,9 +6,9 @@ set -u
 user=ordovantest
 PATH=$PATH:/usr/sbin:/sbin
 export PATH
-# Absolute paths: the walk up to "/" below never ends on a relative one.
-build=$(cd "$1" && pwd) || exit 1
-tests=$(cd "$2" && pwd) || exit 1
+# Relative paths are taken from the current directory.
+build=$(cd "$1" && pwd) || { echo "testuser-setup: no directory $1" >&2; exit 1; }
+tests=$(cd "$2" && pwd) || { echo "testuser-setup: no directory $2" >&2; exit 1; }
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "testuser-setup: not root; tests run as $(id -un)"
@@ -23,8 +23,9 @@ fi
 can() { setpriv --reuid="$user" --regid="$user" --init-groups -- test "$@"; }
 
 # Search permission on every directory above the trees (a checkout below
-# /root, for instance), then read access to the trees themselves.
-for top in "$build" "$tests"; do
+# /root, for instance), on the way as written and on the one the links lead
+# to, then read access to the trees themselves.
+for top in "$build" "$tests" "$(cd "$build" && pwd -P)" "$(cd "$tests" && pwd -P)"; do
   d=$top
   while [ "$d" != "/" ] && [ -n "$d" ]; do
     if ! can -x "$d"; then
