@@ -7,6 +7,8 @@ QString userDir;
 QString settingsSource;
 bool settingsValid = false;
 QSet<QString> printerSet;
+QString modelPpdDir = QStringLiteral(ORDOVAN_PPD_DIR);
+QString cupsPpdDir = QStringLiteral("/etc/cups/ppd/");
 
 QString defaultUserDir()
 {

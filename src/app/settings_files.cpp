@@ -7,10 +7,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -76,27 +76,21 @@ bool writeFile(const QString &path, const QHash<QString, QString> &options, bool
                bool withDescription, const QString &description)
 {
     makeUserSettingsDir();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.setPermissions(privateFile);
-    QTextStream out(&file);
-    out.setCodec("UTF-8");
-    if (!queueFile) {
-        const QString model = currentOptionSet ? currentOptionSet->modelName() : QString();
-        out << "[Profile]\n";
-        out << '[' << singleLine(model) << "]\n";
-        if (withDescription)
-            out << "ProfileDescription=" << descriptionLine(description) << '\n';
+    QByteArray data;
+    {
+        QTextStream out(&data, QIODevice::WriteOnly);
+        out.setCodec("UTF-8");
+        if (!queueFile) {
+            const QString model = currentOptionSet ? currentOptionSet->modelName() : QString();
+            out << "[Profile]\n";
+            out << '[' << singleLine(model) << "]\n";
+            if (withDescription)
+                out << "ProfileDescription=" << descriptionLine(description) << '\n';
+        }
+        writeOptionLines(out, options, queueFile);
+        out.flush();
     }
-    writeOptionLines(out, options, queueFile);
-    out.flush();
-    if (out.status() != QTextStream::Ok) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
+    return replaceFileData(path, data);
 }
 
 } // namespace
@@ -150,6 +144,45 @@ QString readSettingValue(const QString &key)
             return resolveStoredValue(key, lineValue(line));
     }
     return QString();
+}
+
+bool readFileLines(const QString &path, QList<QByteArray> *lines)
+{
+    return readLines(path, lines);
+}
+
+bool replaceFileData(const QString &path, const QByteArray &data)
+{
+    // A short hidden name: the file's own name may leave no room for a
+    // suffix within the longest name the file system takes.
+    static int counter = 0;
+    const QString dir = path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = QFile::encodeName(dir + QStringLiteral(".ordovan-%1-%2").arg(::getpid()).arg(++counter));
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
+    if (fd < 0)
+        return false;
+    qint64 done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    const bool written = done == data.size() && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !written
+        || ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
+        ::unlink(temporary.constData());
+        return false;
+    }
+    return true;
 }
 
 QStringList readSettingValues(const QString &key)
