@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTextCodec>
 #include <QTextEdit>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -375,6 +376,20 @@ void TestProfiles::listAndDetails()
     list->saveButton->click();
     QCOMPARE(list->profileTable->currentItem()->text(), QStringLiteral("aa"));
 
+    // The first row's name in each catalogue is the name the rules refuse.
+    const QStringList factory = {"Factory Default", QString::fromUtf8("Paramètres du fabricant"), "Werkseinstellung",
+                                 "Impostazioni fabbrica", QString::fromUtf8("Padrão de fábrica"),
+                                 QString::fromUtf8("Valor predeterminado de fábrica")};
+    const QStringList catalogues = {"english", "french", "german", "italian", "portuguese", "spanish"};
+    for (int i = 0; i < catalogues.size(); ++i) {
+        QTranslator translator;
+        QVERIFY(translator.load(":/strings/" + catalogues.at(i)));
+        QCoreApplication::installTranslator(&translator);
+        list->fillProfileTable();
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(list->profileTable->item(0, 0)->text(), factory.at(i));
+    }
+
     settingsValid = false;
     list->show();
     QVERIFY(!list->saveButton->isEnabled());
@@ -422,14 +437,19 @@ void TestProfiles::editRenameDelete()
     QVERIFY(QFile::setPermissions(userDir, QFile::ReadOwner | QFile::ExeOwner));
     editAs("f", "g", "lost");
     QVERIFY(QFile::setPermissions(userDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    QCOMPARE(boxes.seen, QStringList({"Error|The profile could not be changed."}));
+    // Nor can it take the place of a queue's settings.
+    put(cfg("gone"), "PageSize=A4\n");
+    editAs("f", "gone", "x");
+    QCOMPARE(boxes.seen, QStringList({"Error|The profile could not be changed.", "Error|This name is reserved"}));
     QCOMPARE(bytes(cfg("f")), before);
+    QCOMPARE(bytes(cfg("gone")), QByteArray("PageSize=A4\n"));
     QVERIFY(!QFile::exists(cfg("g")));
 
     // Text stays UTF-8 whatever the locale's encoding.
     put(cfg("u"), model + "JobTitle=Caf\xc3\xa9\n");
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
     editAs("u", "u", QString::fromUtf8("Crème"));
+    QCOMPARE(list->readProfileForEdit("u"), QString::fromUtf8("Crème"));
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     QCOMPARE(bytes(cfg("u")), model + "ProfileDescription=Cr\xc3\xa8me\nJobTitle=Caf\xc3\xa9\n");
 
@@ -444,7 +464,7 @@ void TestProfiles::editRenameDelete()
     }
     QVERIFY(QFile::exists(cfg("q")));
     QVERIFY(!QFile::exists(userDir + "x") && !QFile::exists("x"));
-    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.seen.size(), 2);
 }
 
 void TestProfiles::load()
