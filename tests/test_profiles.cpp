@@ -17,6 +17,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -127,6 +129,8 @@ private:
     QTemporaryDir base;
     QString queue;
     QScopedPointer<VelDialog> d;
+    // Every message box of a test function, answered at once.
+    QScopedPointer<Boxes> boxes;
     ProfileDialog *list = nullptr;
     int userCount = 0;
 };
@@ -158,9 +162,9 @@ void TestProfiles::init()
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     d.reset(new VelDialog(nullptr));
     userDir = base.path() + QStringLiteral("/user%1/").arg(++userCount);
-    Boxes boxes;
+    boxes.reset(new Boxes);
     QVERIFY(dialogtest::selectQueue(*d, queue) && currentOptionSet);
-    QCOMPARE(boxes.seen, QStringList());
+    QCOMPARE(boxes->seen, QStringList());
     list = d->profileDialog;
 }
 
@@ -229,7 +233,6 @@ void TestProfiles::save()
 {
     ProfileSaveDialog *dialog = d->profileSaveDialog;
     QPushButton *ok = dialog->buttonBox->button(QDialogButtonBox::Ok);
-    Boxes boxes;
     const auto saveAs = [&](const QString &name, const QString &description) {
         dialog->show();
         dialog->nameEdit->setText(name);
@@ -271,9 +274,9 @@ void TestProfiles::save()
     QCOMPARE(dialog->countProfiles(), 25);
     dialog->show();
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(boxes.seen, QStringList({"Save Profile|The profile could not be added. A maximum profile count of 25 "
+    QCOMPARE(boxes->seen, QStringList({"Save Profile|The profile could not be added. A maximum profile count of 25 "
                                       "has been reached."}));
-    boxes.seen.clear();
+    boxes->seen.clear();
     for (int i = 0; i < 22; ++i)
         QFile::remove(cfg(QString("p%1").arg(i)));
 
@@ -283,7 +286,8 @@ void TestProfiles::save()
     for (const QString &name : {queue.toLower(), QString("lab.colour"), QString("OldQueue")}) {
         saveAs(name, "x");
         QVERIFY(dialog->isVisible());
-        QCOMPARE(boxes.seen.takeFirst(), QStringLiteral("Save Profile|This name is reserved"));
+        QCOMPARE(boxes->seen, QStringList({"Save Profile|This name is reserved"}));
+        boxes->seen.clear();
         dialog->close();
     }
     QCOMPARE(bytes(cfg(queue)), queueFile);
@@ -293,15 +297,20 @@ void TestProfiles::save()
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
     saveAs(QString::fromUtf8("a€b"), "");
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
-    QCOMPARE(boxes.seen.takeFirst(), QStringLiteral("Save Profile|This name cannot be used as a file name with "
-                                                    "the system's language settings"));
+    QCOMPARE(boxes->seen, QStringList({"Save Profile|This name cannot be used as a file name with the system's "
+                                       "language settings"}));
+    boxes->seen.clear();
     dialog->close();
     QVERIFY(!QFile::exists(userDir + "a?b.cfg"));
 
     // Without a store: no dialog, nothing written.
     vOptionSet *store = currentOptionSet;
     currentOptionSet = nullptr;
+    bool opened = false;
+    QTimer::singleShot(0, dialog, [&] { opened = dialog->isVisible(); dialog->reject(); });
     QCOMPARE(dialog->exec(), int(QDialog::Rejected));
+    QCoreApplication::processEvents();
+    QVERIFY(!opened);
     currentOptionSet = store;
 
     // A directory that cannot be written: the box, the dialog stays open.
@@ -310,7 +319,7 @@ void TestProfiles::save()
     QVERIFY(QFile::setPermissions(userDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QVERIFY(dialog->isVisible());
     dialog->close();
-    QCOMPARE(boxes.seen, QStringList({"Save Profile|The profile could not be saved."}));
+    QCOMPARE(boxes->seen, QStringList({"Save Profile|The profile could not be saved."}));
     QVERIFY(bytes(cfg("first")).contains("ProfileDescription=new\n"));
 }
 
@@ -372,6 +381,8 @@ void TestProfiles::listAndDetails()
     QTimer::singleShot(0, save, [save] {
         save->nameEdit->setText("aa");
         save->buttonBox->button(QDialogButtonBox::Ok)->click();
+        if (save->isVisible())
+            save->reject();
     });
     list->saveButton->click();
     QCOMPARE(list->profileTable->currentItem()->text(), QStringLiteral("aa"));
@@ -394,6 +405,7 @@ void TestProfiles::listAndDetails()
     list->show();
     QVERIFY(!list->saveButton->isEnabled());
     list->close();
+    QCOMPARE(boxes->seen, QStringList());
 }
 
 void TestProfiles::editRenameDelete()
@@ -406,8 +418,11 @@ void TestProfiles::editRenameDelete()
     QPushButton *ok = edit->buttonBox->button(QDialogButtonBox::Ok);
     const auto editAs = [&](const QString &from, const QString &name, const QString &description) {
         select(from);
-        QTimer::singleShot(0, edit, [=] {
-            QCOMPARE(edit->oldName, from);
+        QString opened;
+        QTimer::singleShot(0, edit, [&] {
+            if (!edit->isVisible())
+                return;
+            opened = edit->oldName;
             edit->nameEdit->setText(name);
             edit->descriptionEdit->setPlainText(description);
             ok->click();
@@ -415,6 +430,8 @@ void TestProfiles::editRenameDelete()
                 edit->reject();
         });
         list->editButton->click();
+        QCoreApplication::processEvents();
+        QCOMPARE(opened, from);
     };
 
     editAs("e", "e", "new\nline");
@@ -432,15 +449,19 @@ void TestProfiles::editRenameDelete()
     QCOMPARE(settingsSource, cfg("f"));
     QCOMPARE(list->profileTable->currentItem()->text(), QStringLiteral("f"));
 
-    // A rename that cannot be written leaves the old file as it was.
-    Boxes boxes;
-    QVERIFY(QFile::setPermissions(userDir, QFile::ReadOwner | QFile::ExeOwner));
+    // A rename whose new file cannot be written whole (the file size limit
+    // stops it) leaves the old file as it was.
+    struct rlimit limit;
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const struct rlimit small = {16, limit.rlim_max};
+    ::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
     editAs("f", "g", "lost");
-    QVERIFY(QFile::setPermissions(userDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
     // Nor can it take the place of a queue's settings.
     put(cfg("gone"), "PageSize=A4\n");
     editAs("f", "gone", "x");
-    QCOMPARE(boxes.seen, QStringList({"Error|The profile could not be changed.", "Error|This name is reserved"}));
+    QCOMPARE(boxes->seen, QStringList({"Error|The profile could not be changed.", "Error|This name is reserved"}));
     QCOMPARE(bytes(cfg("f")), before);
     QCOMPARE(bytes(cfg("gone")), QByteArray("PageSize=A4\n"));
     QVERIFY(!QFile::exists(cfg("g")));
@@ -464,7 +485,7 @@ void TestProfiles::editRenameDelete()
     }
     QVERIFY(QFile::exists(cfg("q")));
     QVERIFY(!QFile::exists(userDir + "x") && !QFile::exists("x"));
-    QCOMPARE(boxes.seen.size(), 2);
+    QCOMPARE(boxes->seen.size(), 2);
 }
 
 void TestProfiles::load()
@@ -509,6 +530,7 @@ void TestProfiles::load()
 
     qputenv("PATH", path);
     QVERIFY(!QFile::exists(trace));
+    QCOMPARE(boxes->seen, QStringList());
 }
 
 QTEST_MAIN(TestProfiles)
