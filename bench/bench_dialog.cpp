@@ -1,6 +1,6 @@
 // Speed of the main dialog against a private CUPS server with many queues.
 //
-//   bench_dialog [--queues N] [--rounds N] [--large-ppd FILE]
+//   bench_dialog [--queues N] [--rounds N] [--switches N] [--large-ppd FILE]
 //
 // Starts its own CUPS server (the test fixture's scripts in tests/support)
 // in a temporary directory, adds N maker queues (default 50): one from the
@@ -11,16 +11,30 @@
 //   switch:  choosing the large queue in the table (store built from its PPD,
 //            every tab reloaded, one constraint loop), first time and again;
 //   loop:    one constraint loop triggered by toggling an installed option;
-// and, to show where the time goes, the pieces the listing repeats per
-// queue: cupsGetDests, fetching and opening one PPD, one status command.
-// Each figure is the best and the mean of the rounds. The panel refuses
-// root: run it as an ordinary user (see the README).
+//   memory:  resident size before and after N printer switches (default 100);
+//   basic:   choosing the next media type on the Basic tab (its choice
+//            recorded, one constraint loop), and reloading the Basic and
+//            Layout tabs alone (part of every switch).
+// Each is measured both ways the dialog can ask CUPS (see CupsQueryWay):
+// "before", the way of earlier versions (one lpstat per row, a destination
+// enumeration per loop pass, replaced stores kept), and "after", the way the
+// program works now; the rounds of the two alternate, and the ratio of the
+// best figures is printed with its target. To show where the time goes it
+// also times the pieces: cupsGetDests, the names-only request, fetching and
+// opening one PPD, lpstat for one queue and for all. Each figure is the best
+// and the mean of the rounds. The panel refuses root: run it as an ordinary
+// user (see the README).
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QProcess>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -34,11 +48,24 @@
 #include <functional>
 #include <vector>
 
+#include "app/credential_cipher.h"
+#include "app/cups_queries.h"
 #include "app/printer_status.h"
 #include "app/program_state.h"
 #include "app/resources_init.h"
+#include "app/vcurl.h"
 #include "app/vel_dialog.h"
+#include "profiles/tab_list_ref.h"
+#include "tabs/booklet_tab.h"
+#include "tabs/general_tab.h"
+#include "tabs/job_tab.h"
+#include "tabs/pqx_tab.h"
+#include "tabs/publishing_tab.h"
+#include "tabs/watermark_tab.h"
+#include "ui/option_widgets.h"
 #include "ui/printer_tab.h"
+
+#include "../tests/support/tls_test_server.h"
 
 namespace {
 
@@ -71,7 +98,7 @@ struct Figure
 
 void report(const char *name, const Figure &f)
 {
-    std::printf("%-44s best %9.2f ms   mean %9.2f ms   (%zu rounds)\n", name, f.best(), f.mean(), f.ms.size());
+    std::printf("%-48s best %9.2f ms   mean %9.2f ms   (%zu rounds)\n", name, f.best(), f.mean(), f.ms.size());
 }
 
 double timeMs(const std::function<void()> &work)
@@ -91,12 +118,315 @@ int rowOf(QTableWidget *table, const QString &name)
     return -1;
 }
 
+// The figures of one way of asking CUPS.
+struct WayFigures
+{
+    Figure start, firstSwitch, switchAgain, loop, retranslate;
+};
+
+// The first enabled check box among the Printer tab's installed options.
+QCheckBox *installedCheckBox(VelDialog *dialog)
+{
+    const QHash<QString, QWidget *> controls = dialog->printerTab->getControls();
+    for (QWidget *w : controls) {
+        auto *box = qobject_cast<QCheckBox *>(w);
+        if (box && box->isEnabled())
+            return box;
+    }
+    return nullptr;
+}
+
+// What a return to the event loop does between two clicks: widgets and
+// stores given up are deleted.
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// One round: a new dialog, the large queue chosen (first time and again),
+// the status column re-translated, one constraint loop. Returns the number
+// of listed queues.
+int measureDialogRound(WayFigures &f, const QString &settingsDir, const QString &largeQueue,
+                       const QString &otherQueue)
+{
+    currentOptionSet = nullptr;
+    settingsSource.clear();
+    // Every round starts without settings files, so the first choice of
+    // the large queue writes its file and runs lpoptions.
+    QDir(settingsDir).removeRecursively();
+    QDir().mkpath(settingsDir);
+
+    VelDialog *dialog = nullptr;
+    f.start.add(timeMs([&] { dialog = new VelDialog(nullptr); }));
+    userDir = settingsDir;
+    QTableWidget *table = dialog->printerTab->printerTable;
+    const int listed = table->rowCount();
+
+    f.firstSwitch.add(timeMs([&] { table->setCurrentCell(rowOf(table, largeQueue), 0); }));
+    settle();
+    table->setCurrentCell(rowOf(table, otherQueue), 0);
+    settle();
+    f.switchAgain.add(timeMs([&] { table->setCurrentCell(rowOf(table, largeQueue), 0); }));
+    settle();
+
+    f.retranslate.add(timeMs([&] { dialog->printerTab->retranslate(); }));
+    if (QCheckBox *box = installedCheckBox(dialog))
+        f.loop.add(timeMs([&] { box->toggle(); }));
+    else
+        f.loop.add(timeMs([&] { dialog->setConstraints(); }));
+    delete dialog;
+    settle();
+    return listed;
+}
+
+// Resident set size of this process in KiB.
+long residentKiB()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields.at(1).toLong() * (sysconf(_SC_PAGESIZE) / 1024) : 0;
+}
+
+struct MemoryFigure
+{
+    long beforeKiB = 0;
+    long afterKiB = 0;
+    double growth() const { return beforeKiB ? 100.0 * (afterKiB - beforeKiB) / beforeKiB : 0; }
+};
+
+// Resident memory before and after `switches` printer switches in one
+// dialog, after a few switches that let caches settle.
+MemoryFigure measureMemory(const QString &settingsDir, const QString &largeQueue, const QString &otherQueue,
+                           int switches)
+{
+    currentOptionSet = nullptr;
+    userDir = settingsDir;
+    VelDialog dialog(nullptr);
+    userDir = settingsDir;
+    QTableWidget *table = dialog.printerTab->printerTable;
+    const int rows[2] = {rowOf(table, largeQueue), rowOf(table, otherQueue)};
+    for (int i = 0; i < 6; ++i) {
+        table->setCurrentCell(rows[i % 2], 0);
+        settle();
+    }
+    MemoryFigure m;
+    m.beforeKiB = residentKiB();
+    for (int i = 0; i < switches; ++i) {
+        table->setCurrentCell(rows[i % 2], 0);
+        settle();
+    }
+    m.afterKiB = residentKiB();
+    currentOptionSet = nullptr;
+    return m;
+}
+
+void compare(const char *name, const Figure &before, const Figure &after, double target)
+{
+    const double ratio = before.best() > 0 ? after.best() / before.best() : 0;
+    std::printf("%-48s %9.2f / %9.2f %9.2f / %9.2f %8.3f", name, before.best(), before.mean(), after.best(),
+                after.mean(), ratio);
+    if (target > 0)
+        std::printf("  (target <= %.2f: %s)", target, ratio <= target ? "met" : "MISSED");
+    std::printf("\n");
+}
+
+void reportMemory(const char *name, const MemoryFigure &m)
+{
+    std::printf("  %-8s %8ld KiB -> %8ld KiB  growth %6.2f%%\n", name, m.beforeKiB, m.afterKiB, m.growth());
+}
+
+// One control change on the Basic tab: the next media type of the list.
+double changeMediaType(VelDialog *dialog)
+{
+    ComboBoxEx *media = dialog->generalTab->mediaTypeCombo;
+    if (media->count() < 2)
+        return timeMs([dialog] { dialog->setConstraints(); });
+    return timeMs([media] { media->setCurrentIndex((media->currentIndex() + 1) % media->count()); });
+}
+
+// The Publishing tab on the large queue, whose description has the cover,
+// insert and interleave sources: one page-list check on the inputs that cost
+// it the most of what the edit admits (up to its 32767 characters of digits,
+// blanks, commas and hyphens), and one constraint pass with the tab enabled.
+// A list ending in a comma runs every step of the check; the cost grows with
+// the number of items.
+struct PublishingFigures
+{
+    Figure repeatedRanges; // "2-3,2-3,...,": 8191 ranges
+    Figure singlePages;    // "2,2,...,": 16383 pages
+    Figure hugeRange;      // "2-2147483647"
+    Figure pass;
+};
+
+void measurePublishing(VelDialog *dialog, PublishingFigures &f)
+{
+    PublishingTab *tab = dialog->publishingTab;
+    if (!tab->hasOptions())
+        return;
+    // The section is switched on without a constraint pass (the tab's
+    // controls are quiet meanwhile): on this description the missing sorter
+    // (Option18) blocks page insert.
+    tab->BlockAllSignals(true);
+    tab->pageInsertButton->setChecked(true);
+    QLineEdit *edit = tab->insertPagesEdit;
+    auto check = [&](Figure &figure, const QString &piece, bool repeat) {
+        QString text = piece;
+        while (repeat && text.size() + piece.size() <= edit->maxLength())
+            text += piece;
+        edit->setText(text);
+        figure.add(timeMs([&] { tab->checkPageInsertInputText(); }));
+    };
+    check(f.repeatedRanges, QStringLiteral("2-3,"), true);
+    check(f.singlePages, QStringLiteral("2,"), true);
+    check(f.hugeRange, QStringLiteral("2-2147483647"), false);
+    edit->clear();
+    tab->pageInsertButton->setChecked(false);
+    tab->BlockAllSignals(false);
+    f.pass.add(timeMs([&] { dialog->setConstraints(); }));
+}
+
+// The Watermark tab with 200 stored custom watermarks: one reload of the
+// tab and one Apply (the settings collected, the file written, lpoptions
+// run), on a queue of its own added to the running server.
+void benchWatermarks(const QString &lpadmin, const QString &data, const QString &settingsDir, int rounds)
+{
+    const QString queue = QStringLiteral("BenchWatermark");
+    if (!run(lpadmin, {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
+                       QStringLiteral("file:///dev/null"), QStringLiteral("-P"),
+                       data + QStringLiteral("/watermark-tab.ppd")})) {
+        std::fprintf(stderr, "bench_dialog: lpadmin failed for %s\n", qPrintable(queue));
+        return;
+    }
+    QStringList lines{QStringLiteral("Wren=True;False"), QStringLiteral("CustomWatermarkSet=Watermark 100")};
+    for (int i = 0; i < 200; ++i)
+        lines << QStringLiteral("CustomWatermarkStore=Watermark %1=%2 2 1 3 0 1 %3").arg(i, 3, 10, QLatin1Char('0')).arg(i % 3).arg(i % 2);
+    Figure reload, collect, apply;
+    int loaded = 0;
+    for (int r = 0; r < rounds; ++r) {
+        currentOptionSet = nullptr;
+        settingsSource.clear();
+        QFile file(settingsDir + queue + QStringLiteral(".cfg"));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return;
+        file.write(lines.join(QLatin1Char('\n')).toUtf8() + '\n');
+        file.close();
+        auto *dialog = new VelDialog(nullptr);
+        userDir = settingsDir;
+        QTableWidget *table = dialog->printerTab->printerTable;
+        table->setCurrentCell(rowOf(table, queue), 0);
+        reload.add(timeMs([&] { dialog->watermarkTab->reload(); }));
+        collect.add(timeMs([&] { collectTabOptions(*dialog->tabListRef); }));
+        apply.add(timeMs([&] { dialog->writeTolpoptions(); }));
+        loaded = dialog->watermarkTab->customWatermarks.size();
+        delete dialog;
+    }
+    std::printf("custom watermarks in the tab after Apply: %d\n", loaded);
+    report("watermark tab reload, 200 stored watermarks", reload);
+    report("Apply with 200 stored watermarks", apply);
+    report("  of which collecting the tabs' settings", collect);
+}
+
+// One constraint pass with the Job tab enabled: the queue of the realistic
+// Wexa description is chosen and the tab's storage section switched on (no
+// pass of its own), so the pass runs the tab's storage, e-mail, login,
+// accounting and job-name checks besides every other tab's work; the tab's
+// own steps of a pass are timed apart too.
+void measureJobPass(VelDialog *dialog, QTableWidget *table, const QString &queue, Figure &pass, Figure &steps)
+{
+    table->setCurrentCell(rowOf(table, queue), 0);
+    JobTab *tab = dialog->jobTab;
+    if (!tab->hasOptions())
+        return;
+    {
+        const QSignalBlocker quiet(tab->storageButton);
+        tab->storageButton->setChecked(true);
+    }
+    pass.add(timeMs([&] { dialog->setConstraints(); }));
+    steps.add(timeMs([&] {
+        tab->prepareConstraintMarks();
+        tab->clearConstraintMarks();
+        tab->markCustomConstraints();
+        tab->isConstrained();
+        tab->markAllOptions();
+    }));
+}
+
+// The Quorix tab switched on for a queue of the realistic Wexa description,
+// with its stored login answered by a local HTTPS server: the time from the
+// reply's arrival to the end of the constraint pass it sets off (the reply
+// read, the policies marked, every tab re-marked), and one more constraint
+// pass with the tab on and verified. The policies force monochrome and
+// toner saving; a forced duplex is left out, since that description's
+// duplex texts are not the Basic tab's button names and every pass would
+// run to its limit of eleven.
+void benchQuorix(const QString &queue, const QString &settingsDir, int rounds)
+{
+    tlstest::Certificates certs;
+    QString error;
+    if (!certs.create(&error)) {
+        std::fprintf(stderr, "bench_dialog: no certificates for the Quorix server: %s\n", qPrintable(error));
+        return;
+    }
+    tlstest::trustForDefault(certs.trusted);
+    tlstest::Server server(certs.trusted, certs.trustedKey);
+    if (!server.start())
+        return;
+    server.fallback = tlstest::Reply::answer(
+        200, R"({"Policies":{"JE.FullColorPrint":"ON","DR.TonsaveRestriction":"PV.On","DR.DuplexRestriction":"PV.Off"}})");
+    int length = 0;
+    unsigned char *cipher = encipherCredential("secret", &length);
+    if (!cipher)
+        return;
+    const QByteArray hex = QByteArray(reinterpret_cast<const char *>(cipher), length).toHex();
+    free(cipher);
+    Figure reply, pass;
+    bool verified = false;
+    for (int r = 0; r < rounds; ++r) {
+        currentOptionSet = nullptr;
+        settingsSource.clear();
+        QFile file(settingsDir + queue + QStringLiteral(".cfg"));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return;
+        file.write("PQX_enabled=ON\nPQX_notify=ON\nPQX_blocking=OFF\nPQX_server=127.0.0.1\nPQX_port="
+                   + QByteArray::number(server.serverPort()) + "\nPQX_username=bench\nPQX_password=" + hex + '\n');
+        file.close();
+        auto *dialog = new VelDialog(nullptr);
+        userDir = settingsDir;
+        PQXTab *tab = dialog->pqxTab;
+        // The network library reports the finished reply before the client
+        // reads it; the client's signal reaches this lambda after the pass.
+        QElapsedTimer clock;
+        QObject::connect(tab->loginClient->findChild<QNetworkAccessManager *>(), &QNetworkAccessManager::finished,
+                         [&clock] { clock.start(); });
+        double elapsed = -1;
+        QObject::connect(tab->loginClient, &vcurl::messageReady,
+                         [&] { elapsed = clock.isValid() ? clock.nsecsElapsed() / 1e6 : -1; });
+        QTableWidget *table = dialog->printerTab->printerTable;
+        table->setCurrentCell(rowOf(table, queue), 0);
+        QElapsedTimer wait;
+        wait.start();
+        while (elapsed < 0 && wait.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        if (elapsed >= 0)
+            reply.add(elapsed);
+        verified = !tab->isConstrained();
+        pass.add(timeMs([&] { dialog->setConstraints(); }));
+        delete dialog;
+    }
+    std::printf("Quorix login verified with policies: %s\n", verified ? "yes" : "no");
+    report("Quorix reply to the end of its pass", reply);
+    report("constraint pass, Quorix tab on", pass);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     int queues = 50;
     int rounds = 5;
+    int switches = 100;
     QString largePpd = kSourceDir + QStringLiteral("/tests/data/velmora-wexa-c45.ppd");
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
@@ -104,10 +434,12 @@ int main(int argc, char **argv)
             queues = std::max(2, std::atoi(argv[++i]));
         else if (arg == "--rounds" && i + 1 < argc)
             rounds = std::max(1, std::atoi(argv[++i]));
+        else if (arg == "--switches" && i + 1 < argc)
+            switches = std::max(2, std::atoi(argv[++i]));
         else if (arg == "--large-ppd" && i + 1 < argc)
             largePpd = QFileInfo(QString::fromLocal8Bit(argv[++i])).absoluteFilePath();
         else {
-            std::fprintf(stderr, "usage: %s [--queues N] [--rounds N] [--large-ppd FILE]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--queues N] [--rounds N] [--switches N] [--large-ppd FILE]\n", argv[0]);
             return 2;
         }
     }
@@ -160,46 +492,53 @@ int main(int argc, char **argv)
     const QString settingsDir = work.path() + QStringLiteral("/user/");
     QDir().mkpath(settingsDir);
 
-    Figure start, firstSwitch, switchAgain, loop;
-    Figure dests, ppd, status, statusColumn;
+    // Both ways of asking CUPS, round by round in turn, so that a busy
+    // machine weighs on both alike.
+    WayFigures perQueue, batched;
     int listed = 0;
+    for (int r = 0; r < rounds; ++r) {
+        for (WayFigures *figures : {&perQueue, &batched}) {
+            cupsQueryWay = figures == &perQueue ? CupsQueryWay::PerQueue : CupsQueryWay::Batched;
+            listed = measureDialogRound(*figures, settingsDir, largeQueue, otherQueue);
+        }
+    }
+    // Memory last: the resident size never shrinks, so the way that keeps
+    // every store goes after the one that frees them.
+    cupsQueryWay = CupsQueryWay::Batched;
+    const MemoryFigure batchedMemory = measureMemory(settingsDir, largeQueue, otherQueue, switches);
+    cupsQueryWay = CupsQueryWay::PerQueue;
+    const MemoryFigure perQueueMemory = measureMemory(settingsDir, largeQueue, otherQueue, switches);
+    cupsQueryWay = CupsQueryWay::Batched;
+
+    // The tabs' own figures, with the panel asking CUPS as it does now.
+    PublishingFigures publishing;
+    Figure jobPass, jobSteps, basicChange, pageReload;
     for (int r = 0; r < rounds; ++r) {
         currentOptionSet = nullptr;
         settingsSource.clear();
-        // Every round starts without settings files, so the first choice of
-        // the large queue writes its file and runs lpoptions.
-        QDir(settingsDir).removeRecursively();
-        QDir().mkpath(settingsDir);
-
-        VelDialog *dialog = nullptr;
-        start.add(timeMs([&] { dialog = new VelDialog(nullptr); }));
+        auto *dialog = new VelDialog(nullptr);
         userDir = settingsDir;
         QTableWidget *table = dialog->printerTab->printerTable;
-        listed = table->rowCount();
-
-        firstSwitch.add(timeMs([&] { table->setCurrentCell(rowOf(table, largeQueue), 0); }));
-        table->setCurrentCell(rowOf(table, otherQueue), 0);
-        switchAgain.add(timeMs([&] { table->setCurrentCell(rowOf(table, largeQueue), 0); }));
-
-        QCheckBox *box = nullptr;
-        const QHash<QString, QWidget *> controls = dialog->printerTab->getControls();
-        for (QWidget *w : controls) {
-            if ((box = qobject_cast<QCheckBox *>(w)) && box->isEnabled())
-                break;
-            box = nullptr;
-        }
-        statusColumn.add(timeMs([&] { dialog->printerTab->retranslate(); }));
-        if (box)
-            loop.add(timeMs([&] { box->toggle(); }));
-        else
-            loop.add(timeMs([&] { dialog->setConstraints(); }));
+        table->setCurrentCell(rowOf(table, largeQueue), 0);
+        measurePublishing(dialog, publishing);
+        basicChange.add(changeMediaType(dialog));
+        pageReload.add(timeMs([dialog] {
+            dialog->generalTab->reload();
+            dialog->bookletTab->reload();
+        }));
+        measureJobPass(dialog, table, otherQueue, jobPass, jobSteps);
         delete dialog;
+        settle();
+    }
 
+    Figure dests, names, ppd, status, statusAll;
+    for (int r = 0; r < rounds; ++r) {
         dests.add(timeMs([] {
             cups_dest_t *d = nullptr;
             const int n = cupsGetDests(&d);
             cupsFreeDests(n, d);
         }));
+        names.add(timeMs([] { queueNames(); }));
         ppd.add(timeMs([&] {
             const char *path = cupsGetPPD(largeQueue.toUtf8().constData());
             if (path) {
@@ -210,18 +549,41 @@ int main(int argc, char **argv)
             }
         }));
         status.add(timeMs([&] { printerStatus(largeQueue); }));
+        statusAll.add(timeMs([&] { queueStatuses({largeQueue}, {largeQueue}); }));
     }
 
-    std::printf("queues on the server: %d (listed: %d), large PPD: %s\n", own + 2, listed, qPrintable(largePpd));
-    report("start to populated table", start);
-    report("switch to the large queue (first time)", firstSwitch);
-    report("switch to the large queue (again)", switchAgain);
-    report("constraint loop after one control change", loop);
-    std::printf("pieces:\n");
-    report("  cupsGetDests (once per loop pass)", dests);
+    std::printf("queues on the server: %d (listed: %d), large PPD: %s, %d rounds\n", own + 2, listed,
+                qPrintable(largePpd), rounds);
+    std::printf("before: one lpstat per row at every listing and switch, a destination enumeration per loop pass, "
+                "replaced stores kept\nafter:  one lpstat per listing, none at a switch, one names-only request per "
+                "user action, replaced stores freed\n\n");
+    std::printf("%-48s %21s %21s %9s\n", "measure (best / mean, ms)", "before", "after", "after/before");
+    compare("start to populated table", perQueue.start, batched.start, 1.0 / 3);
+    compare("switch to the large queue (first time)", perQueue.firstSwitch, batched.firstSwitch, 0);
+    compare("switch to the large queue (again)", perQueue.switchAgain, batched.switchAgain, 1.0 / 5);
+    compare("constraint loop after one control change", perQueue.loop, batched.loop, 1.0 / 3);
+    compare("Printer tab retranslate (status column)", perQueue.retranslate, batched.retranslate, 0);
+    std::printf("\nresident memory over %d printer switches (large queue and another in turn):\n", switches);
+    reportMemory("before", perQueueMemory);
+    reportMemory("after", batchedMemory);
+    std::printf("  target: growth under 5%% after: %s\n", batchedMemory.growth() < 5.0 ? "met" : "MISSED");
+    std::printf("\npieces:\n");
+    report("  cupsGetDests (before: once per loop pass)", dests);
+    report("  names-only request (after: once per action)", names);
     report("  cupsGetPPD + ppdOpenFile, large queue", ppd);
-    report("  one lpstat status command", status);
-    report("  Printer tab retranslate (status column)", statusColumn);
+    report("  one lpstat -p for one queue (before: per row)", status);
+    report("  one lpstat -p for all queues (after)", statusAll);
+    report("Basic tab: next media type", basicChange);
+    report("  Basic and Layout tabs' reload", pageReload);
+    report("constraint pass, Job tab enabled (Wexa C45)", jobPass);
+    report("  of which the Job tab's own steps", jobSteps);
+    std::printf("Publishing tab, large queue:\n");
+    report("  page-list check, 8191 ranges 2-3", publishing.repeatedRanges);
+    report("  page-list check, 16383 single pages", publishing.singlePages);
+    report("  page-list check, 2-2147483647", publishing.hugeRange);
+    report("  constraint pass, tab enabled", publishing.pass);
+    benchWatermarks(lpadmin, data, settingsDir, rounds);
+    benchQuorix(otherQueue, settingsDir, rounds);
 
     stopServer();
     return 0;

@@ -42,7 +42,8 @@ wait_for() {
 # 1. Packages, build, installation.
 sh scripts/install-deps.sh
 BUILD_DIR=${BUILD_DIR:-build-demo}
-cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORDOVAN_BUILD_TESTS=OFF -DORDOVAN_BUILD_BENCH=OFF
+cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORDOVAN_BUILD_TESTS=OFF -DORDOVAN_BUILD_BENCH=OFF \
+  -DORDOVAN_INSTALL_STANDINS=ON
 cmake --build "$BUILD_DIR" -j"$(nproc)"
 $SUDO cmake --install "$BUILD_DIR"
 prefix=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$BUILD_DIR/CMakeCache.txt")

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTableWidget>
 #include <QTimer>
 #include <QWidget>
@@ -90,7 +91,8 @@ public:
 
 private:
     QTimer timer;
-    QWidget *seen = nullptr;
+    // Guarded: a later box may be built where a closed one stood.
+    QPointer<QWidget> seen;
 };
 
 // The first row of the Printer tab's table that names queue, or -1.

@@ -278,8 +278,8 @@ void TestAppSettingsSync::homeThroughSymbolicLink()
 
 void TestAppSettingsSync::slowFindIsReadToTheEnd()
 {
-    // A find that pauses in the middle of a line and ends without a final
-    // line feed: every path it printed is still handled.
+    // A find that pauses in the middle of a path and ends without a final
+    // NUL: every path it printed is still handled.
     const QString h = home->path();
     const QString first = h + "/.config/evince/print-settings";
     const QString last = h + "/.config/eog/eog-print-settings.ini";
@@ -289,13 +289,14 @@ void TestAppSettingsSync::slowFindIsReadToTheEnd()
     QTemporaryDir bin;
     QVERIFY(bin.isValid());
     const QString script = bin.path() + "/find";
-    // The stand-in takes the starting point as its last argument (after -H).
+    // The stand-in takes the starting point as its second argument (after
+    // -H) and ends each path with a NUL byte.
     QVERIFY(writeFile(script, QByteArray("#!/bin/sh\n"
-                                         "for a; do :; done; set -- \"$a\"\n"
-                                         "printf '%s\\n' \"$1\"\n"
+                                         "set -- \"$2\"\n"
+                                         "printf '%s\\0' \"$1\"\n"
                                          "printf '%s' \"$1/.config/evince/print-\"\n"
                                          "sleep 1\n"
-                                         "printf '%s\\n' settings\n"
+                                         "printf '%s\\0' settings\n"
                                          "sleep 1\n"
                                          "printf '%s' \"$1/.config/eog/eog-print-settings.ini\"\n")));
     QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));

@@ -27,6 +27,7 @@
 #include "app/vel_dialog.h"
 #include "model/option_model.h"
 #include "support/cups_test_util.h"
+#include "support/rootwriter_test_util.h"
 #include "ui/option_widgets.h"
 #include "ui/printer_tab.h"
 #include "ui/tab.h"
@@ -168,6 +169,7 @@ private slots:
     void queueWithoutDescription();
     void noPrinterSelected();
     void cancelResynchronises();
+    void unwritableSettingsFileStillApplies();
     void rootRoad();
 
 private:
@@ -467,12 +469,29 @@ void TestApply::cancelResynchronises()
     QCOMPARE(readFile(settingsPath(queue)), before);
 }
 
+void TestApply::unwritableSettingsFileStillApplies()
+{
+    // A settings file that cannot be replaced (a directory stands in its
+    // place) gets its own box; the queue's defaults are applied all the same.
+    ApplyTestTab *tab = nullptr;
+    QScopedPointer<VelDialog> d(openDialog(queue, &tab));
+    QVERIFY(d);
+    QVERIFY(QFile::remove(settingsPath(queue)) && QDir().mkpath(settingsPath(queue) + "/blocked"));
+    QVERIFY(chooseText(tab->combo(QStringLiteral("PageSize")), QStringLiteral("A5")));
+    {
+        ModalHandler boxes;
+        d->slotButtonApply();
+        QCOMPARE(boxes.seen, QStringList() << "Error|Error: The settings file could not be written.");
+    }
+    QVERIFY(QString::fromUtf8(readFile(home.path() + "/.cups/lpoptions")).contains(QLatin1String("PageSize=A5")));
+    QVERIFY(QDir(settingsPath(queue)).removeRecursively());
+}
+
 void TestApply::rootRoad()
 {
-    QFile passwordFile(QStringLiteral(ORDOVAN_TEST_ROOTWRITER_DIR "/password"));
-    if (!passwordFile.open(QIODevice::ReadOnly))
-        QSKIP("no sudo rule for the option writer on this machine (needs the root test setup)");
-    const QString password = QString::fromUtf8(passwordFile.readAll());
+    ROOTWRITER_REQUIRE();
+    rootWriterPath = rootwritertest::writer();
+    const QString password = rootwritertest::password();
 
     const QString rootQueue = cupstest::uniqueQueueName(QStringLiteral("ApplyRoot"));
     QVERIFY(cupstest::addQueue(rootQueue, QStringLiteral(ORDOVAN_TEST_DATA "/apply-basic.ppd")));

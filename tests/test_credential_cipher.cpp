@@ -101,6 +101,16 @@ private slots:
         QCOMPARE(loadCredential(hex.toUpper()), text);
     }
 
+    void storedFormStaysReadable()
+    {
+        // A credential stored by an earlier version: the key derivation and
+        // the stored form never change.
+        const QString text = QStringLiteral("Wexa\\Login 2024");
+        const QString stored = QStringLiteral("3f9e31732717b13b81dff3a54d5cac606369a90ac2d2dce0bfc5e427d31289ec");
+        QCOMPARE(storeCredential(text), stored);
+        QCOMPARE(loadCredential(stored), text);
+    }
+
     void damagedInputGivesNull_data()
     {
         QTest::addColumn<QString>("hex");

@@ -1,7 +1,8 @@
 // The root password prompt and the road to the root-side option writer:
 // argument lists, the password on standard input only, quoting for su, the
-// writer's output read to the end, and the real sudo with the project's
-// writer against the private CUPS server.
+// writer's output read to the end, the real sudo with the project's writer
+// against the private CUPS server, and the writer's own refusals (an unsafe
+// configuration file, a hostile environment, a failing lpadmin).
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,7 +22,9 @@
 #include "app/password_prompt.h"
 #include "app/program_state.h"
 #include "model/option_model.h"
+#include "app/root_writer_status.h"
 #include "support/cups_test_util.h"
+#include "support/rootwriter_test_util.h"
 #include "ui/option_widgets.h"
 
 namespace {
@@ -86,6 +89,9 @@ private slots:
     void failureShowsCouldNotAuthorize();
     void writerRefusesUnsafeArguments();
     void realSudoWritesThroughTheWriter();
+    void writerTrustsOnlyItsOwnSetup_data();
+    void writerTrustsOnlyItsOwnSetup();
+    void failingLpadminIsShownAsSuch();
 
 private:
     // A directory with stand-ins for sudo, su and the writer, first on PATH.
@@ -108,6 +114,9 @@ void TestPasswordPrompt::initTestCase()
 void TestPasswordPrompt::cleanup()
 {
     qputenv("PATH", savedPath);
+    sudoProgramPath = QStringLiteral(ORDOVAN_SUDO_PATH);
+    suProgramPath = QStringLiteral(ORDOVAN_SU_PATH);
+    rootWriterPath = QStringLiteral(ORDOVAN_WRITER_PATH);
 }
 
 void TestPasswordPrompt::installStandIns()
@@ -127,15 +136,16 @@ void TestPasswordPrompt::installStandIns()
                         "IFS= read -r pw\n"
                         "printf '%s' \"$pw\" > '" + l + "/password.seen'\n"
                         "[ \"$pw\" = \"$(cat '" + l + "/expected')\" ] || exit 1\n"
+                        "[ -f '" + l + "/lpadmin' ] && export ORDOVAN_TEST_WRITER_LPADMIN='" + l + "/lpadmin'\n"
                         "exec \"$@\"\n"));
     QVERIFY(writeScript(bin + "/su",
                         "#!/bin/sh\n"
                         "printf '%s\\n' \"$@\" > '" + l + "/su.args'\n"
-                        "[ \"$1\" = -c ] && [ $# -eq 2 ] || exit 64\n"
+                        "[ \"$1\" = -l ] && [ \"$2\" = -c ] && [ \"$4\" = root ] && [ $# -eq 4 ] || exit 64\n"
                         "IFS= read -r pw\n"
                         "printf '%s' \"$pw\" > '" + l + "/password.seen'\n"
                         "[ \"$pw\" = \"$(cat '" + l + "/expected')\" ] || exit 1\n"
-                        "exec /bin/sh -c \"$2\"\n"));
+                        "exec /bin/sh -c \"$3\"\n"));
     QVERIFY(writeScript(bin + "/velPPDWrite_H",
                         "#!/bin/sh\n"
                         ": > '" + l + "/writer.args'\n"
@@ -145,21 +155,26 @@ void TestPasswordPrompt::installStandIns()
                         "i=0; while [ $i -lt $lines ]; do echo \"writer says line $i of its report\"; i=$((i+1)); done\n"
                         "exit $(cat '" + l + "/writer.status' 2>/dev/null || echo 0)\n"));
     QVERIFY(writeScript(logs + "/expected", trickyPassword));
-    qputenv("PATH", bin.toUtf8() + ":" + savedPath);
+    sudoProgramPath = bin + "/sudo";
+    suProgramPath = bin + "/su";
+    rootWriterPath = bin + "/velPPDWrite_H";
 }
 
 void TestPasswordPrompt::commandLines()
 {
+    rootWriterPath = QStringLiteral("/opt/vel/velPPDWrite_H");
     const RootWriterCommand sudo = buildRootWriterCommand(QString::fromLatin1(sudoMethodPrefix), QStringLiteral("Q1"),
                                                           QStringLiteral("Option17=One Option8=True "));
-    QCOMPARE(sudo.program, QStringLiteral("sudo"));
-    QCOMPARE(sudo.arguments, QStringList() << "-S" << "-p" << "" << "--" << "velPPDWrite_H" << "Q1"
+    QCOMPARE(sudo.program, QStringLiteral(ORDOVAN_SUDO_PATH));
+    QVERIFY(sudo.program.startsWith(QLatin1Char('/')));
+    QCOMPARE(sudo.arguments, QStringList() << "-S" << "-p" << "" << "--" << "/opt/vel/velPPDWrite_H" << "Q1"
                                            << "Option17=One" << "Option8=True");
 
     const RootWriterCommand su = buildRootWriterCommand(QString::fromLatin1(suMethodPrefix), QStringLiteral("Q'1"),
                                                         QStringLiteral("A=1 "));
-    QCOMPARE(su.program, QStringLiteral("su"));
-    QCOMPARE(su.arguments, QStringList() << "-c" << "velPPDWrite_H 'Q'\\''1' 'A=1'");
+    QCOMPARE(su.program, QStringLiteral(ORDOVAN_SU_PATH));
+    QVERIFY(su.program.startsWith(QLatin1Char('/')));
+    QCOMPARE(su.arguments, QStringList() << "-l" << "-c" << "'/opt/vel/velPPDWrite_H' 'Q'\\''1' 'A=1'" << "root");
 
     // Every quoted word comes back from a real shell exactly as it was.
     for (const QString &word : {QStringLiteral("plain"), QStringLiteral("it's"), QStringLiteral("$(id) `id` $HOME"),
@@ -249,7 +264,7 @@ void TestPasswordPrompt::failureShowsCouldNotAuthorize()
     const QList<QByteArray> calls = readFile(logs + "/sudo.calls").split('\n');
     QCOMPARE(calls.size(), 4);
     QCOMPARE(calls.first(), QByteArray("-k"));
-    QVERIFY(calls.at(1).startsWith("-S -p  -- velPPDWrite_H Queue_1"));
+    QVERIFY(calls.at(1).startsWith("-S -p  -- " + bin.toUtf8() + "/velPPDWrite_H Queue_1"));
     QCOMPARE(calls.at(2), QByteArray("-k"));
 
     // The right password: no box.
@@ -266,7 +281,8 @@ void TestPasswordPrompt::writerRefusesUnsafeArguments()
         {},
         {QStringLiteral("Queue")},
         {QStringLiteral("-p"), QStringLiteral("Option8=True")},
-        {QStringLiteral("Queue;id"), QStringLiteral("Option8=True")},
+        {QStringLiteral("Queue id"), QStringLiteral("Option8=True")},
+        {QStringLiteral("Queue#1"), QStringLiteral("Option8=True")},
         {QStringLiteral("Queue"), QStringLiteral("Option8")},
         {QStringLiteral("Queue"), QStringLiteral("Option8=True;id")},
         {QStringLiteral("Queue"), QStringLiteral("Option8=True False")},
@@ -285,10 +301,9 @@ void TestPasswordPrompt::writerRefusesUnsafeArguments()
 
 void TestPasswordPrompt::realSudoWritesThroughTheWriter()
 {
-    QFile passwordFile(QStringLiteral(ORDOVAN_TEST_ROOTWRITER_DIR "/password"));
-    if (!passwordFile.open(QIODevice::ReadOnly))
-        QSKIP("no sudo rule for the option writer on this machine (needs the root test setup)");
-    const QString password = QString::fromUtf8(passwordFile.readAll());
+    ROOTWRITER_REQUIRE();
+    rootWriterPath = rootwritertest::writer();
+    const QString password = rootwritertest::password();
     QVERIFY(password.contains('"') && password.contains('\'') && password.contains('$')
             && password.contains('`') && password.contains(' '));
 
@@ -325,6 +340,75 @@ void TestPasswordPrompt::realSudoWritesThroughTheWriter()
     QVERIFY(closer.texts.isEmpty());
     QCOMPARE(cupstest::queueDefault(queue, "Option17"), QStringLiteral("One"));
 
+    cupstest::removeQueue(queue);
+}
+
+void TestPasswordPrompt::writerTrustsOnlyItsOwnSetup_data()
+{
+    QTest::addColumn<QString>("configuration");
+    QTest::addColumn<int>("status");
+    QTest::newRow("its own file, hostile environment") << QString() << int(WriterDone);
+    for (const char *name : {"unsafe-group.conf", "unsafe-world.conf", "unsafe-owner.conf", "unsafe-link.conf"})
+        QTest::newRow(name) << QString::fromLatin1(name) << int(WriterUnsafeConfiguration);
+}
+
+void TestPasswordPrompt::writerTrustsOnlyItsOwnSetup()
+{
+    // The tests' build of the writer, run without root, may be handed another
+    // configuration file and lpadmin; nothing else of its environment counts.
+    QFETCH(QString, configuration);
+    QFETCH(int, status);
+    ROOTWRITER_REQUIRE();
+    installStandIns();
+    QVERIFY(writeScript(logs + "/lpadmin", "#!/bin/sh\nenv > '" + logs + "/lpadmin.env'\n"
+                                           "printf '%s\\n' \"$@\" > '" + logs + "/lpadmin.args'\n"));
+    const QString queue = cupstest::uniqueQueueName(QStringLiteral("WriterSetup"));
+    QVERIFY(cupstest::addQueue(queue, QStringLiteral(ORDOVAN_TEST_DATA "/apply-basic.ppd")));
+    QVERIFY(QDir().mkpath(work.path() + "/hostile-tmp"));
+
+    QProcessEnvironment hostile;
+    hostile.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("/nonexistent/cups.sock"));
+    hostile.insert(QStringLiteral("TMPDIR"), work.path() + "/hostile-tmp");
+    hostile.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral("libordovan-hostile.so"));
+    hostile.insert(QStringLiteral("ORDOVAN_TEST_WRITER_LPADMIN"), logs + "/lpadmin");
+    if (!configuration.isEmpty())
+        hostile.insert(QStringLiteral("ORDOVAN_TEST_WRITER_CONF"), rootwritertest::stateDir() + '/' + configuration);
+    QProcess writer;
+    writer.setProcessEnvironment(hostile);
+    writer.start(QStringLiteral(ORDOVAN_TEST_WRITER), {queue, QStringLiteral("Option17=Two")});
+    QVERIFY(writer.waitForFinished(30000));
+    QCOMPARE(writer.exitCode(), status);
+    const QString seen = QString::fromUtf8(readFile(logs + "/lpadmin.env"));
+    cupstest::removeQueue(queue);
+    if (status != WriterDone) {
+        QVERIFY(seen.isEmpty());
+        return;
+    }
+    QVERIFY2(seen.contains("CUPS_SERVER=" ORDOVAN_TEST_CUPS_DIR "/cups.sock\n"), qPrintable(seen));
+    QVERIFY2(!seen.contains("TMPDIR") && !seen.contains("LD_PRELOAD") && !seen.contains("ORDOVAN_TEST"),
+             qPrintable(seen));
+    QCOMPARE(readFile(logs + "/lpadmin.args"), "-p\n" + queue.toUtf8() + "\n-o\nOption17=Two\n");
+}
+
+void TestPasswordPrompt::failingLpadminIsShownAsSuch()
+{
+    // The writer's failure is its own, not a wrong password, and the panel
+    // says which.
+    ROOTWRITER_REQUIRE();
+    installStandIns();
+    QVERIFY(writeScript(logs + "/lpadmin", QStringLiteral("#!/bin/sh\nexit 1\n")));
+    rootWriterPath = QStringLiteral(ORDOVAN_TEST_WRITER);
+    const QString queue = cupstest::uniqueQueueName(QStringLiteral("WriterFails"));
+    QVERIFY(cupstest::addQueue(queue, QStringLiteral(ORDOVAN_TEST_DATA "/apply-basic.ppd")));
+    store.setPrinterName(queue);
+    PasswordPrompt prompt(nullptr, QStringLiteral("Option17=Two "));
+    QCOMPARE(prompt.runInstalledOptionsWriter(trickyPassword, QString::fromLatin1(sudoMethodPrefix), prompt.args),
+             int(WriterLpadminFailed));
+    prompt.passwordEdit->setText(trickyPassword);
+    BoxCloser closer;
+    prompt.okButtonSlot();
+    QCOMPARE(closer.texts, QStringList() << "Error|The installable options were not written: lpadmin failed.");
+    QCOMPARE(cupstest::queueDefault(queue, "Option17"), QStringLiteral("None"));
     cupstest::removeQueue(queue);
 }
 

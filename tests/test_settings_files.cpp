@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -101,9 +102,17 @@ private slots:
         const QByteArray saved = qgetenv("USER");
         qputenv("USER", "erin");
         QCOMPARE(defaultUserDir(), QStringLiteral(ORDOVAN_USER_DIR_BASE "erin/"));
+        // Without a plain name in USER, the account database names the user;
+        // never the bare base or a path outside it.
+        const struct passwd *entry = getpwuid(getuid());
+        QVERIFY(entry);
+        const QString own = QStringLiteral(ORDOVAN_USER_DIR_BASE) + QString::fromLocal8Bit(entry->pw_name) + '/';
+        for (const char *user : {"", "..", ".", "../../etc", "a/b"}) {
+            qputenv("USER", user);
+            QCOMPARE(defaultUserDir(), own);
+        }
         qunsetenv("USER");
-        QCOMPARE(defaultUserDir(), QStringLiteral(ORDOVAN_USER_DIR_BASE "/"));
-        QVERIFY(defaultUserDir().endsWith(QLatin1String("//")));
+        QCOMPARE(defaultUserDir(), own);
         qputenv("USER", saved);
     }
 
@@ -352,7 +361,7 @@ private slots:
         QVERIFY(QFileInfo(userDir).isDir());
         QCOMPARE(mode(userDir) & 0700, 0700);
         QVERIFY(makeUserSettingsDir());
-        // A user name missing from the environment leaves "//" at the end.
+        // A path that ends in "//" names the same directory.
         userDir = tmp.path() + QStringLiteral("/nouser//");
         QVERIFY(makeUserSettingsDir());
         QVERIFY(QFileInfo(tmp.path() + QStringLiteral("/nouser")).isDir());

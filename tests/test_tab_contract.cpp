@@ -136,8 +136,7 @@ private slots:
         VelDialog d(nullptr);
         pointUserDirAtTemp();
         VelButtonGroup *basic = d.generalTab->colorModeGroup;
-        d.generalTab->setEnabled(true);
-        connect(basic, SIGNAL(buttonClicked(int)), &d, SLOT(toggleColorMode()));
+        d.generalTab->setEnabled(true); // the tab connects its group itself
         d.imagingTab->colorModeGroup = nullptr;
         basic->buttonList().at(1)->click();
         QCOMPARE(d.imagingTab->colorResets, 1);

@@ -189,7 +189,8 @@ private slots:
         QVERIFY(d.profilesButton->isEnabled());
         QVERIFY(settingsValid);
         QVERIFY(d.tabWidget->isTabEnabled(0));
-        QVERIFY(!d.tabWidget->isTabEnabled(1));
+        // The Basic tab is enabled with any queue.
+        QVERIFY(d.tabWidget->isTabEnabled(1));
 
         // The installed options are shown: check boxes for True/False
         // options, a label and a combo for the others.
@@ -487,7 +488,7 @@ private slots:
         // with one, so they are enabled here as a loaded queue would.
         d.generalTab->setEnabled(true);
         d.imagingTab->setEnabled(true);
-        connect(basic, SIGNAL(buttonClicked(int)), &d, SLOT(toggleColorMode()));
+        // The Basic tab connects its group itself.
         connect(imaging, SIGNAL(buttonClicked(int)), &d, SLOT(toggleColorMode()));
 
         basic->buttonList().at(1)->click();

@@ -56,6 +56,630 @@
     </message>
 </context>
 <context>
+    <name>PrinterTab</name>
+    <message>
+        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
+        <translation>The print system (CUPS) cannot be reached, so no printers can be listed.</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>The printer description (PPD) of the queue %1 could not be read.</source>
+        <translation>The printer description (PPD) of the queue %1 could not be read.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkTab</name>
+    <message>
+        <source>Watermark</source>
+        <translation>Watermark</translation>
+    </message>
+    <message>
+        <source>Watermark/Stamp</source>
+        <translation>Watermark/Stamp</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Custom watermark:</source>
+        <translation>Custom watermark:</translation>
+    </message>
+    <message>
+        <source>Repeat watermark</source>
+        <translation>Repeat watermark</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Super watermark</source>
+        <translation>Super watermark</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+</context>
+<context>
+    <name>JobTab</name>
+    <message>
+        <source>Job</source>
+        <translation>Job</translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation>Job settings</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Access code</source>
+        <translation>Access code</translation>
+    </message>
+    <message>
+        <source>Access code:</source>
+        <translation>Access code:</translation>
+    </message>
+    <message>
+        <source>Box number</source>
+        <translation>Box number</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation>Job accounting</translation>
+    </message>
+    <message>
+        <source>Use specific account ID</source>
+        <translation>Use specific account ID</translation>
+    </message>
+    <message>
+        <source>Select account ID</source>
+        <translation>Select account ID</translation>
+    </message>
+    <message>
+        <source>Account ID List</source>
+        <translation>Account ID List</translation>
+    </message>
+    <message>
+        <source>User Login</source>
+        <translation>User Login</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation>Job name</translation>
+    </message>
+    <message>
+        <source>Job name:</source>
+        <translation>Job name:</translation>
+    </message>
+    <message>
+        <source>Application defined</source>
+        <translation>Application defined</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>Overwrite job name:</source>
+        <translation>Overwrite job name:</translation>
+    </message>
+    <message>
+        <source>Use job name + date and time</source>
+        <translation>Use job name + date and time</translation>
+    </message>
+    <message>
+        <source>Replace existing file</source>
+        <translation>Replace existing file</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation>Job e-mail notification</translation>
+    </message>
+    <message>
+        <source>Account ID</source>
+        <translation>Account ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Account ID:</source>
+        <translation>Account ID:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description:</translation>
+    </message>
+    <message>
+        <source>New Account ID</source>
+        <translation>New Account ID</translation>
+    </message>
+    <message>
+        <source>Edit Account ID</source>
+        <translation>Edit Account ID</translation>
+    </message>
+    <message>
+        <source>Account ID Error</source>
+        <translation>Account ID Error</translation>
+    </message>
+    <message>
+        <source>Account ID must be 1 to 8 numbers in length</source>
+        <translation>Account ID must be 1 to 8 numbers in length</translation>
+    </message>
+    <message>
+        <source>This Account ID already exists.</source>
+        <translation>This Account ID already exists.</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Private print</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Custom box</translation>
+    </message>
+    <message>
+        <source>Proof and hold</source>
+        <translation>Proof and hold</translation>
+    </message>
+    <message>
+        <source>Access code must be 4 numbers in length.</source>
+        <translation>Access code must be 4 numbers in length.</translation>
+    </message>
+    <message>
+        <source>Enter a custom box number between 1 and 1000.</source>
+        <translation>Enter a custom box number between 1 and 1000.</translation>
+    </message>
+    <message>
+        <source>The custom job name field requires a name within a 128 character limit.</source>
+        <translation>The custom job name field requires a name within a 128 character limit.</translation>
+    </message>
+    <message>
+        <source>You must add an account ID to the list.</source>
+        <translation>You must add an account ID to the list.</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (") character.</source>
+        <translation>Value cannot contain the double quote (") character.</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>User name must be at least one character long.</translation>
+    </message>
+    <message>
+        <source>Enter the e-mail address in a valid format.
+For example: user@example.com</source>
+        <translation>Enter the e-mail address in a valid format.
+For example: user@example.com</translation>
+    </message>
+</context>
+<context>
+    <name>PublishingTab</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Publishing</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Cover mode:</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Front</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Front and back</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Print onto:</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Outside</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Inside</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Paper source for front cover:</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Paper source for back cover:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Page insert:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Print onto front</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Print onto back</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Insert before pages:</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Paper source for page:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Transparency interleaving:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Print onto backing</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Paper source for backing:</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Please type a page range.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Please enter your specified pages.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>You can only insert up to 50 pages.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>You can only enter page numbers between 3 and 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>You can only enter page numbers between 2 and 511</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+No settings are read from it or saved in it.</source>
+        <translation>The settings directory %1 cannot be used: %2.
+No settings are read from it or saved in it.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>it does not exist</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>it is a symbolic link</translation>
+    </message>
+    <message>
+        <source>it is not a directory</source>
+        <translation>it is not a directory</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>it belongs to another user</translation>
+    </message>
+    <message>
+        <source>other users may write to it</source>
+        <translation>other users may write to it</translation>
+    </message>
+    <message>
+        <source>no directory is set</source>
+        <translation>no directory is set</translation>
+    </message>
+    <message>
+        <source>it cannot be created (%1)</source>
+        <translation>it cannot be created (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Password Prompt</translation>
+    </message>
+    <message>
+        <source>Please enter the root password.</source>
+        <translation>Please enter the root password.</translation>
+    </message>
+    <message>
+        <source>Could not authorize.</source>
+        <translation>Could not authorize.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The installable options were not written: %1</source>
+        <translation>The installable options were not written: %1</translation>
+    </message>
+    <message>
+        <source>the queue name or an option is not valid.</source>
+        <translation>the queue name or an option is not valid.</translation>
+    </message>
+    <message>
+        <source>the queue, an option or a choice is unknown to CUPS.</source>
+        <translation>the queue, an option or a choice is unknown to CUPS.</translation>
+    </message>
+    <message>
+        <source>an option is not one of the printer&apos;s installable options.</source>
+        <translation>an option is not one of the printer&apos;s installable options.</translation>
+    </message>
+    <message>
+        <source>the queue is not one of this maker&apos;s printers.</source>
+        <translation>the queue is not one of this maker&apos;s printers.</translation>
+    </message>
+    <message>
+        <source>lpadmin failed.</source>
+        <translation>lpadmin failed.</translation>
+    </message>
+    <message>
+        <source>the writer&apos;s configuration file is not safe.</source>
+        <translation>the writer&apos;s configuration file is not safe.</translation>
+    </message>
+    <message>
+        <source>the writer %1 could not be run.</source>
+        <translation>the writer %1 could not be run.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>not updated; its new text is kept in %1</source>
+        <translation>not updated; its new text is kept in %1</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>The print settings of other applications could not all be updated:</source>
+        <translation>The print settings of other applications could not all be updated:</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralTab</name>
+    <message>
+        <source>Basic</source>
+        <translation>Basic</translation>
+    </message>
+    <message>
+        <source>Media size</source>
+        <translation>Media size</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Media type</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Collate</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Long edge</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Short edge</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Full color</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Black &amp; white</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Print size</translation>
+    </message>
+</context>
+<context>
+    <name>BookletTab</name>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Booklet</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Booklet fold</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Left edge binding</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Right edge binding</translation>
+    </message>
+</context>
+<context>
+    <name>PQXTab</name>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Login user name</source>
+        <translation>Login user name</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>No notifications for policy conflicts</source>
+        <translation>No notifications for policy conflicts</translation>
+    </message>
+    <message>
+        <source>Continue printing</source>
+        <translation>Continue printing</translation>
+    </message>
+    <message>
+        <source>Cancel printing</source>
+        <translation>Cancel printing</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verify</translation>
+    </message>
+    <message>
+        <source>Server, Port, and Login user information must be filled out.</source>
+        <translation>Server, Port, and Login user information must be filled out.</translation>
+    </message>
+    <message>
+        <source>You must click Verify after making changes.</source>
+        <translation>You must click Verify after making changes.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the server.</source>
+        <translation>Unable to connect to the server.</translation>
+    </message>
+    <message>
+        <source>Login failed. The user name or password you entered is incorrect.</source>
+        <translation>Login failed. The user name or password you entered is incorrect.</translation>
+    </message>
+    <message>
+        <source>Server and user credentials have been authenticated and policies have been applied.</source>
+        <translation>Server and user credentials have been authenticated and policies have been applied.</translation>
+    </message>
+    <message>
+        <source>Credentials and policies will be checked again during printing.</source>
+        <translation>Credentials and policies will be checked again during printing.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to print.</source>
+        <translation>You do not have permission to print.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileDialog</name>
     <message>
         <source>Profiles</source>

@@ -56,6 +56,630 @@
     </message>
 </context>
 <context>
+    <name>PrinterTab</name>
+    <message>
+        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
+        <translation>Le système d'impression (CUPS) est injoignable : aucune imprimante ne peut être listée.</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>The printer description (PPD) of the queue %1 could not be read.</source>
+        <translation>La description d'imprimante (PPD) de la file %1 n'a pas pu être lue.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkTab</name>
+    <message>
+        <source>Watermark</source>
+        <translation>Filigrane</translation>
+    </message>
+    <message>
+        <source>Watermark/Stamp</source>
+        <translation>Filigrane/Tampon</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Remplissage</translation>
+    </message>
+    <message>
+        <source>Custom watermark:</source>
+        <translation>Filigrane personnalisé :</translation>
+    </message>
+    <message>
+        <source>Repeat watermark</source>
+        <translation>Répéter le filigrane</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Super watermark</source>
+        <translation>Super filigrane</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+</context>
+<context>
+    <name>JobTab</name>
+    <message>
+        <source>Job</source>
+        <translation>Tâche</translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation>Paramètres de la tâche</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Access code</source>
+        <translation>Code d'accès</translation>
+    </message>
+    <message>
+        <source>Access code:</source>
+        <translation>Code d'accès :</translation>
+    </message>
+    <message>
+        <source>Box number</source>
+        <translation>Numéro de boîte</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation>Comptabilité des tâches</translation>
+    </message>
+    <message>
+        <source>Use specific account ID</source>
+        <translation>Utiliser un ID de compte précis</translation>
+    </message>
+    <message>
+        <source>Select account ID</source>
+        <translation>Sélectionner un ID de compte</translation>
+    </message>
+    <message>
+        <source>Account ID List</source>
+        <translation>Liste des ID de compte</translation>
+    </message>
+    <message>
+        <source>User Login</source>
+        <translation>Connexion utilisateur</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation>Nom de la tâche</translation>
+    </message>
+    <message>
+        <source>Job name:</source>
+        <translation>Nom de la tâche :</translation>
+    </message>
+    <message>
+        <source>Application defined</source>
+        <translation>Défini par l'application</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Overwrite job name:</source>
+        <translation>Écraser le nom de la tâche :</translation>
+    </message>
+    <message>
+        <source>Use job name + date and time</source>
+        <translation>Utiliser le nom de la tâche + date et heure</translation>
+    </message>
+    <message>
+        <source>Replace existing file</source>
+        <translation>Remplacer le fichier existant</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation>Notification de la tâche par e-mail</translation>
+    </message>
+    <message>
+        <source>Account ID</source>
+        <translation>ID de compte</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Account ID:</source>
+        <translation>ID de compte :</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description :</translation>
+    </message>
+    <message>
+        <source>New Account ID</source>
+        <translation>Nouvel ID de compte</translation>
+    </message>
+    <message>
+        <source>Edit Account ID</source>
+        <translation>Modifier l'ID de compte</translation>
+    </message>
+    <message>
+        <source>Account ID Error</source>
+        <translation>Erreur d'ID de compte</translation>
+    </message>
+    <message>
+        <source>Account ID must be 1 to 8 numbers in length</source>
+        <translation>L'ID de compte doit comporter de 1 à 8 chiffres</translation>
+    </message>
+    <message>
+        <source>This Account ID already exists.</source>
+        <translation>Cet ID de compte existe déjà.</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Impression privée</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Boîte personnalisée</translation>
+    </message>
+    <message>
+        <source>Proof and hold</source>
+        <translation>Épreuve et mise en attente</translation>
+    </message>
+    <message>
+        <source>Access code must be 4 numbers in length.</source>
+        <translation>Le code d'accès doit comporter 4 chiffres.</translation>
+    </message>
+    <message>
+        <source>Enter a custom box number between 1 and 1000.</source>
+        <translation>Saisissez un numéro de boîte personnalisée entre 1 et 1000.</translation>
+    </message>
+    <message>
+        <source>The custom job name field requires a name within a 128 character limit.</source>
+        <translation>Le champ du nom de tâche personnalisé exige un nom de 128 caractères au maximum.</translation>
+    </message>
+    <message>
+        <source>You must add an account ID to the list.</source>
+        <translation>Vous devez ajouter un ID de compte à la liste.</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (") character.</source>
+        <translation>La valeur ne peut pas contenir le caractère guillemet droit (").</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>Le nom d'utilisateur doit comporter au moins un caractère.</translation>
+    </message>
+    <message>
+        <source>Enter the e-mail address in a valid format.
+For example: user@example.com</source>
+        <translation>Saisissez l'adresse e-mail dans un format valide.
+Par exemple : user@example.com</translation>
+    </message>
+</context>
+<context>
+    <name>PublishingTab</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Publication</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Mode couverture :</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Avant et arrière</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Imprimer sur :</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Extérieur</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Intérieur</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Arrière</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Source papier de la couverture avant :</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Source papier de la couverture arrière :</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Insertion de pages :</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Imprimer au recto</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Imprimer au verso</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Insérer avant les pages :</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Source papier de la page :</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Intercalaires de transparents :</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Imprimer sur l'intercalaire</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Source papier de l'intercalaire :</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Veuillez saisir une plage de pages.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Veuillez saisir les pages souhaitées.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Vous pouvez insérer 50 pages au maximum.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Vous ne pouvez saisir que des numéros de page entre 3 et 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Vous ne pouvez saisir que des numéros de page entre 2 et 511</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+No settings are read from it or saved in it.</source>
+        <translation>Le dossier de réglages %1 est inutilisable : %2.
+Aucun réglage n&apos;y est lu ni enregistré.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>il n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>c&apos;est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>it is not a directory</source>
+        <translation>ce n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>il appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>other users may write to it</source>
+        <translation>d&apos;autres utilisateurs peuvent y écrire</translation>
+    </message>
+    <message>
+        <source>no directory is set</source>
+        <translation>aucun dossier n&apos;est défini</translation>
+    </message>
+    <message>
+        <source>it cannot be created (%1)</source>
+        <translation>il ne peut pas être créé (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Demande de mot de passe</translation>
+    </message>
+    <message>
+        <source>Please enter the root password.</source>
+        <translation>Veuillez saisir le mot de passe root.</translation>
+    </message>
+    <message>
+        <source>Could not authorize.</source>
+        <translation>Autorisation impossible.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The installable options were not written: %1</source>
+        <translation>Les options installables n&apos;ont pas été enregistrées : %1</translation>
+    </message>
+    <message>
+        <source>the queue name or an option is not valid.</source>
+        <translation>le nom de la file ou une option n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>the queue, an option or a choice is unknown to CUPS.</source>
+        <translation>la file, une option ou un choix est inconnu de CUPS.</translation>
+    </message>
+    <message>
+        <source>an option is not one of the printer&apos;s installable options.</source>
+        <translation>une option ne fait pas partie des options installables de l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>the queue is not one of this maker&apos;s printers.</source>
+        <translation>la file n&apos;est pas une imprimante de ce fabricant.</translation>
+    </message>
+    <message>
+        <source>lpadmin failed.</source>
+        <translation>lpadmin a échoué.</translation>
+    </message>
+    <message>
+        <source>the writer&apos;s configuration file is not safe.</source>
+        <translation>le fichier de configuration du programme d&apos;écriture n&apos;est pas sûr.</translation>
+    </message>
+    <message>
+        <source>the writer %1 could not be run.</source>
+        <translation>le programme d&apos;écriture %1 n&apos;a pas pu être lancé.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>not updated; its new text is kept in %1</source>
+        <translation>non mis à jour ; son nouveau texte est conservé dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>The print settings of other applications could not all be updated:</source>
+        <translation>Les réglages d&apos;impression des autres applications n&apos;ont pas tous pu être mis à jour :</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralTab</name>
+    <message>
+        <source>Basic</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Media size</source>
+        <translation>Format du support</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Type de support</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Assembler</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Recto verso</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Inactif</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Bord long</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Bord court</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Quadrichromie</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Noir et blanc</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Format d&apos;impression</translation>
+    </message>
+</context>
+<context>
+    <name>BookletTab</name>
+    <message>
+        <source>Layout</source>
+        <translation>Mise en page</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Livret</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Pliage du livret</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Inactif</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Reliure bord gauche</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Reliure bord droit</translation>
+    </message>
+</context>
+<context>
+    <name>PQXTab</name>
+    <message>
+        <source>Server</source>
+        <translation>Serveur</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Login user name</source>
+        <translation>Nom d'utilisateur de connexion</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>No notifications for policy conflicts</source>
+        <translation>Aucune notification des conflits avec les règles</translation>
+    </message>
+    <message>
+        <source>Continue printing</source>
+        <translation>Poursuivre l'impression</translation>
+    </message>
+    <message>
+        <source>Cancel printing</source>
+        <translation>Annuler l'impression</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Server, Port, and Login user information must be filled out.</source>
+        <translation>Les champs Serveur, Port et Nom d'utilisateur de connexion doivent être renseignés.</translation>
+    </message>
+    <message>
+        <source>You must click Verify after making changes.</source>
+        <translation>Vous devez cliquer sur Vérifier après avoir effectué des modifications.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the server.</source>
+        <translation>Impossible de se connecter au serveur.</translation>
+    </message>
+    <message>
+        <source>Login failed. The user name or password you entered is incorrect.</source>
+        <translation>Échec de la connexion. Le nom d'utilisateur ou le mot de passe saisi est incorrect.</translation>
+    </message>
+    <message>
+        <source>Server and user credentials have been authenticated and policies have been applied.</source>
+        <translation>Les identifiants du serveur et de l'utilisateur ont été authentifiés et les règles ont été appliquées.</translation>
+    </message>
+    <message>
+        <source>Credentials and policies will be checked again during printing.</source>
+        <translation>Les identifiants et les règles seront à nouveau vérifiés lors de l'impression.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to print.</source>
+        <translation>Vous n'avez pas l'autorisation d'imprimer.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileDialog</name>
     <message>
         <source>Profiles</source>

@@ -56,6 +56,630 @@
     </message>
 </context>
 <context>
+    <name>PrinterTab</name>
+    <message>
+        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
+        <translation>Das Drucksystem (CUPS) ist nicht erreichbar, daher können keine Drucker aufgelistet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>The printer description (PPD) of the queue %1 could not be read.</source>
+        <translation>Die Druckerbeschreibung (PPD) der Warteschlange %1 konnte nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkTab</name>
+    <message>
+        <source>Watermark</source>
+        <translation>Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>Watermark/Stamp</source>
+        <translation>Wasserzeichen/Stempel</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Füllung</translation>
+    </message>
+    <message>
+        <source>Custom watermark:</source>
+        <translation>Eigenes Wasserzeichen:</translation>
+    </message>
+    <message>
+        <source>Repeat watermark</source>
+        <translation>Wasserzeichen wiederholen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Super watermark</source>
+        <translation>Super-Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+</context>
+<context>
+    <name>JobTab</name>
+    <message>
+        <source>Job</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation>Auftragseinstellungen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Access code</source>
+        <translation>Zugangscode</translation>
+    </message>
+    <message>
+        <source>Access code:</source>
+        <translation>Zugangscode:</translation>
+    </message>
+    <message>
+        <source>Box number</source>
+        <translation>Boxnummer</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kennwort</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Kennwort:</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation>Auftragsabrechnung</translation>
+    </message>
+    <message>
+        <source>Use specific account ID</source>
+        <translation>Bestimmte Konto-ID verwenden</translation>
+    </message>
+    <message>
+        <source>Select account ID</source>
+        <translation>Konto-ID auswählen</translation>
+    </message>
+    <message>
+        <source>Account ID List</source>
+        <translation>Konto-ID-Liste</translation>
+    </message>
+    <message>
+        <source>User Login</source>
+        <translation>Benutzeranmeldung</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation>Auftragsname</translation>
+    </message>
+    <message>
+        <source>Job name:</source>
+        <translation>Auftragsname:</translation>
+    </message>
+    <message>
+        <source>Application defined</source>
+        <translation>Von der Anwendung festgelegt</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>Overwrite job name:</source>
+        <translation>Auftragsnamen überschreiben:</translation>
+    </message>
+    <message>
+        <source>Use job name + date and time</source>
+        <translation>Auftragsname + Datum und Uhrzeit verwenden</translation>
+    </message>
+    <message>
+        <source>Replace existing file</source>
+        <translation>Vorhandene Datei ersetzen</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation>Auftragsbenachrichtigung per E-Mail</translation>
+    </message>
+    <message>
+        <source>Account ID</source>
+        <translation>Konto-ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Account ID:</source>
+        <translation>Konto-ID:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>New Account ID</source>
+        <translation>Neue Konto-ID</translation>
+    </message>
+    <message>
+        <source>Edit Account ID</source>
+        <translation>Konto-ID bearbeiten</translation>
+    </message>
+    <message>
+        <source>Account ID Error</source>
+        <translation>Konto-ID-Fehler</translation>
+    </message>
+    <message>
+        <source>Account ID must be 1 to 8 numbers in length</source>
+        <translation>Die Konto-ID muss 1 bis 8 Ziffern lang sein</translation>
+    </message>
+    <message>
+        <source>This Account ID already exists.</source>
+        <translation>Diese Konto-ID ist bereits vorhanden.</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Vertraulicher Druck</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Benutzerdefinierte Box</translation>
+    </message>
+    <message>
+        <source>Proof and hold</source>
+        <translation>Probedruck und Anhalten</translation>
+    </message>
+    <message>
+        <source>Access code must be 4 numbers in length.</source>
+        <translation>Der Zugangscode muss 4 Ziffern lang sein.</translation>
+    </message>
+    <message>
+        <source>Enter a custom box number between 1 and 1000.</source>
+        <translation>Geben Sie eine Nummer der benutzerdefinierten Box zwischen 1 und 1000 ein.</translation>
+    </message>
+    <message>
+        <source>The custom job name field requires a name within a 128 character limit.</source>
+        <translation>Das Feld für den benutzerdefinierten Auftragsnamen erfordert einen Namen mit höchstens 128 Zeichen.</translation>
+    </message>
+    <message>
+        <source>You must add an account ID to the list.</source>
+        <translation>Sie müssen der Liste eine Konto-ID hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (") character.</source>
+        <translation>Der Wert darf kein doppeltes Anführungszeichen (") enthalten.</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>Der Benutzername muss mindestens ein Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>Enter the e-mail address in a valid format.
+For example: user@example.com</source>
+        <translation>Geben Sie die E-Mail-Adresse in einem gültigen Format ein.
+Beispiel: user@example.com</translation>
+    </message>
+</context>
+<context>
+    <name>PublishingTab</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Publikation</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Deckblattmodus:</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Vorderseite</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Vorder- und Rückseite</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Bedrucken:</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Außen</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Innen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Rückseite</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Papierquelle für vorderes Deckblatt:</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Papierquelle für hinteres Deckblatt:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Seiten einfügen:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Vorderseite bedrucken</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Rückseite bedrucken</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Vor Seiten einfügen:</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Papierquelle für Seite:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Folien-Zwischenblätter:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Zwischenblatt bedrucken</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Papierquelle für Zwischenblatt:</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Bitte geben Sie einen Seitenbereich ein.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Bitte geben Sie die gewünschten Seiten ein.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Sie können höchstens 50 Seiten einfügen.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Sie können nur Seitenzahlen zwischen 3 und 511 eingeben</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Sie können nur Seitenzahlen zwischen 2 und 511 eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+No settings are read from it or saved in it.</source>
+        <translation>Der Einstellungsordner %1 kann nicht verwendet werden: %2.
+Es werden keine Einstellungen daraus gelesen oder darin gespeichert.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>er existiert nicht</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>er ist ein symbolischer Link</translation>
+    </message>
+    <message>
+        <source>it is not a directory</source>
+        <translation>er ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>er gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>other users may write to it</source>
+        <translation>andere Benutzer dürfen darin schreiben</translation>
+    </message>
+    <message>
+        <source>no directory is set</source>
+        <translation>es ist kein Ordner festgelegt</translation>
+    </message>
+    <message>
+        <source>it cannot be created (%1)</source>
+        <translation>er kann nicht angelegt werden (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Passwortabfrage</translation>
+    </message>
+    <message>
+        <source>Please enter the root password.</source>
+        <translation>Bitte geben Sie das Root-Passwort ein.</translation>
+    </message>
+    <message>
+        <source>Could not authorize.</source>
+        <translation>Autorisierung fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The installable options were not written: %1</source>
+        <translation>Die installierbaren Optionen wurden nicht geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>the queue name or an option is not valid.</source>
+        <translation>der Name der Warteschlange oder eine Option ist ungültig.</translation>
+    </message>
+    <message>
+        <source>the queue, an option or a choice is unknown to CUPS.</source>
+        <translation>die Warteschlange, eine Option oder eine Auswahl ist CUPS unbekannt.</translation>
+    </message>
+    <message>
+        <source>an option is not one of the printer&apos;s installable options.</source>
+        <translation>eine Option gehört nicht zu den installierbaren Optionen des Druckers.</translation>
+    </message>
+    <message>
+        <source>the queue is not one of this maker&apos;s printers.</source>
+        <translation>die Warteschlange ist kein Drucker dieses Herstellers.</translation>
+    </message>
+    <message>
+        <source>lpadmin failed.</source>
+        <translation>lpadmin ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>the writer&apos;s configuration file is not safe.</source>
+        <translation>die Konfigurationsdatei des Schreibprogramms ist nicht sicher.</translation>
+    </message>
+    <message>
+        <source>the writer %1 could not be run.</source>
+        <translation>das Schreibprogramm %1 konnte nicht gestartet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>not updated; its new text is kept in %1</source>
+        <translation>nicht aktualisiert; der neue Text ist in %1 aufbewahrt</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>The print settings of other applications could not all be updated:</source>
+        <translation>Die Druckeinstellungen anderer Anwendungen konnten nicht alle aktualisiert werden:</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralTab</name>
+    <message>
+        <source>Basic</source>
+        <translation>Basis</translation>
+    </message>
+    <message>
+        <source>Media size</source>
+        <translation>Mediengröße</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Medientyp</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Lange Kante</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Kurze Kante</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Vollfarbe</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Schwarzweiß</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Druckformat</translation>
+    </message>
+</context>
+<context>
+    <name>BookletTab</name>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Broschüre</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Broschürenfalz</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Bindung links</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Bindung rechts</translation>
+    </message>
+</context>
+<context>
+    <name>PQXTab</name>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Login user name</source>
+        <translation>Anmeldename</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>No notifications for policy conflicts</source>
+        <translation>Keine Benachrichtigung bei Richtlinienkonflikten</translation>
+    </message>
+    <message>
+        <source>Continue printing</source>
+        <translation>Drucken fortsetzen</translation>
+    </message>
+    <message>
+        <source>Cancel printing</source>
+        <translation>Drucken abbrechen</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Überprüfen</translation>
+    </message>
+    <message>
+        <source>Server, Port, and Login user information must be filled out.</source>
+        <translation>Server, Port und Anmeldename müssen ausgefüllt werden.</translation>
+    </message>
+    <message>
+        <source>You must click Verify after making changes.</source>
+        <translation>Nach Änderungen müssen Sie auf Überprüfen klicken.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the server.</source>
+        <translation>Keine Verbindung zum Server möglich.</translation>
+    </message>
+    <message>
+        <source>Login failed. The user name or password you entered is incorrect.</source>
+        <translation>Anmeldung fehlgeschlagen. Der eingegebene Benutzername oder das Passwort ist falsch.</translation>
+    </message>
+    <message>
+        <source>Server and user credentials have been authenticated and policies have been applied.</source>
+        <translation>Die Anmeldedaten für Server und Benutzer wurden authentifiziert und die Richtlinien wurden angewendet.</translation>
+    </message>
+    <message>
+        <source>Credentials and policies will be checked again during printing.</source>
+        <translation>Anmeldedaten und Richtlinien werden beim Drucken erneut geprüft.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to print.</source>
+        <translation>Sie haben keine Berechtigung zum Drucken.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileDialog</name>
     <message>
         <source>Profiles</source>

@@ -48,11 +48,635 @@
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativado</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativado</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterTab</name>
+    <message>
+        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
+        <translation>O sistema de impressão (CUPS) não pode ser acessado, portanto nenhuma impressora pode ser listada.</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>The printer description (PPD) of the queue %1 could not be read.</source>
+        <translation>Não foi possível ler a descrição da impressora (PPD) da fila %1.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkTab</name>
+    <message>
+        <source>Watermark</source>
+        <translation>Marca d'água</translation>
+    </message>
+    <message>
+        <source>Watermark/Stamp</source>
+        <translation>Marca d'água/Carimbo</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fonte</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Ângulo</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Preenchimento</translation>
+    </message>
+    <message>
+        <source>Custom watermark:</source>
+        <translation>Marca d'água personalizada:</translation>
+    </message>
+    <message>
+        <source>Repeat watermark</source>
+        <translation>Repetir marca d'água</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nova</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Super watermark</source>
+        <translation>Super marca d'água</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Preto</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+</context>
+<context>
+    <name>JobTab</name>
+    <message>
+        <source>Job</source>
+        <translation>Trabalho</translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation>Configurações do trabalho</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Access code</source>
+        <translation>Código de acesso</translation>
+    </message>
+    <message>
+        <source>Access code:</source>
+        <translation>Código de acesso:</translation>
+    </message>
+    <message>
+        <source>Box number</source>
+        <translation>Número da caixa</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Senha</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Senha:</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation>Contabilidade de trabalhos</translation>
+    </message>
+    <message>
+        <source>Use specific account ID</source>
+        <translation>Usar um ID de conta específico</translation>
+    </message>
+    <message>
+        <source>Select account ID</source>
+        <translation>Selecionar ID de conta</translation>
+    </message>
+    <message>
+        <source>Account ID List</source>
+        <translation>Lista de IDs de conta</translation>
+    </message>
+    <message>
+        <source>User Login</source>
+        <translation>Login do usuário</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation>Nome do trabalho</translation>
+    </message>
+    <message>
+        <source>Job name:</source>
+        <translation>Nome do trabalho:</translation>
+    </message>
+    <message>
+        <source>Application defined</source>
+        <translation>Definido pelo aplicativo</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Overwrite job name:</source>
+        <translation>Substituir nome do trabalho:</translation>
+    </message>
+    <message>
+        <source>Use job name + date and time</source>
+        <translation>Usar nome do trabalho + data e hora</translation>
+    </message>
+    <message>
+        <source>Replace existing file</source>
+        <translation>Substituir arquivo existente</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation>Notificação do trabalho por e-mail</translation>
+    </message>
+    <message>
+        <source>Account ID</source>
+        <translation>ID de conta</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrição</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Account ID:</source>
+        <translation>ID de conta:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descrição:</translation>
+    </message>
+    <message>
+        <source>New Account ID</source>
+        <translation>Novo ID de conta</translation>
+    </message>
+    <message>
+        <source>Edit Account ID</source>
+        <translation>Editar ID de conta</translation>
+    </message>
+    <message>
+        <source>Account ID Error</source>
+        <translation>Erro de ID de conta</translation>
+    </message>
+    <message>
+        <source>Account ID must be 1 to 8 numbers in length</source>
+        <translation>O ID de conta deve ter de 1 a 8 dígitos</translation>
+    </message>
+    <message>
+        <source>This Account ID already exists.</source>
+        <translation>Este ID de conta já existe.</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Impressão privada</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Caixa personalizada</translation>
+    </message>
+    <message>
+        <source>Proof and hold</source>
+        <translation>Prova e retenção</translation>
+    </message>
+    <message>
+        <source>Access code must be 4 numbers in length.</source>
+        <translation>O código de acesso deve ter 4 dígitos.</translation>
+    </message>
+    <message>
+        <source>Enter a custom box number between 1 and 1000.</source>
+        <translation>Digite um número de caixa personalizada entre 1 e 1000.</translation>
+    </message>
+    <message>
+        <source>The custom job name field requires a name within a 128 character limit.</source>
+        <translation>O campo de nome de trabalho personalizado requer um nome com no máximo 128 caracteres.</translation>
+    </message>
+    <message>
+        <source>You must add an account ID to the list.</source>
+        <translation>Você deve adicionar um ID de conta à lista.</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (") character.</source>
+        <translation>O valor não pode conter o caractere aspas duplas (").</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>O nome de usuário deve ter pelo menos um caractere.</translation>
+    </message>
+    <message>
+        <source>Enter the e-mail address in a valid format.
+For example: user@example.com</source>
+        <translation>Digite o endereço de e-mail em um formato válido.
+Por exemplo: user@example.com</translation>
+    </message>
+</context>
+<context>
+    <name>PublishingTab</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Publicação</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Modo de capa:</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Frente</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Frente e verso</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Imprimir em:</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Externo</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Interno</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Verso</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Fonte de papel da capa frontal:</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Fonte de papel da contracapa:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Inserção de páginas:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Imprimir na frente</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Imprimir no verso</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Inserir antes das páginas:</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Fonte de papel da página:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Intercalação de transparências:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Imprimir na folha intercalada</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Fonte de papel da folha intercalada:</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Digite um intervalo de páginas.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Digite as páginas desejadas.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Você só pode inserir até 50 páginas.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Você só pode digitar números de página entre 3 e 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Você só pode digitar números de página entre 2 e 511</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+No settings are read from it or saved in it.</source>
+        <translation>A pasta de configurações %1 não pode ser usada: %2.
+Nenhuma configuração é lida dela nem guardada nela.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>ela não existe</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>é uma ligação simbólica</translation>
+    </message>
+    <message>
+        <source>it is not a directory</source>
+        <translation>não é uma pasta</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>pertence a outro utilizador</translation>
+    </message>
+    <message>
+        <source>other users may write to it</source>
+        <translation>outros utilizadores podem escrever nela</translation>
+    </message>
+    <message>
+        <source>no directory is set</source>
+        <translation>nenhuma pasta está definida</translation>
+    </message>
+    <message>
+        <source>it cannot be created (%1)</source>
+        <translation>ela não pode ser criada (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Pedido de palavra-passe</translation>
+    </message>
+    <message>
+        <source>Please enter the root password.</source>
+        <translation>Introduza a palavra-passe de root.</translation>
+    </message>
+    <message>
+        <source>Could not authorize.</source>
+        <translation>Não foi possível autorizar.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>The installable options were not written: %1</source>
+        <translation>As opções instaláveis não foram gravadas: %1</translation>
+    </message>
+    <message>
+        <source>the queue name or an option is not valid.</source>
+        <translation>o nome da fila ou uma opção não é válido.</translation>
+    </message>
+    <message>
+        <source>the queue, an option or a choice is unknown to CUPS.</source>
+        <translation>a fila, uma opção ou uma escolha é desconhecida do CUPS.</translation>
+    </message>
+    <message>
+        <source>an option is not one of the printer&apos;s installable options.</source>
+        <translation>uma opção não é uma das opções instaláveis da impressora.</translation>
+    </message>
+    <message>
+        <source>the queue is not one of this maker&apos;s printers.</source>
+        <translation>a fila não é uma impressora deste fabricante.</translation>
+    </message>
+    <message>
+        <source>lpadmin failed.</source>
+        <translation>o lpadmin falhou.</translation>
+    </message>
+    <message>
+        <source>the writer&apos;s configuration file is not safe.</source>
+        <translation>o ficheiro de configuração do programa de escrita não é seguro.</translation>
+    </message>
+    <message>
+        <source>the writer %1 could not be run.</source>
+        <translation>não foi possível executar o programa de escrita %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>not updated; its new text is kept in %1</source>
+        <translation>não atualizado; o novo texto fica guardado em %1</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>The print settings of other applications could not all be updated:</source>
+        <translation>Não foi possível atualizar todas as configurações de impressão de outras aplicações:</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralTab</name>
+    <message>
+        <source>Basic</source>
+        <translation>Básico</translation>
+    </message>
+    <message>
+        <source>Media size</source>
+        <translation>Tamanho da mídia</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Tipo de mídia</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origem</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Agrupar</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Frente e verso</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ativado</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Borda longa</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Borda curta</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Colorido</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Preto e branco</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Tamanho de impressão</translation>
+    </message>
+</context>
+<context>
+    <name>BookletTab</name>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Livreto</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Dobra de livreto</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Encadernação à esquerda</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Encadernação à direita</translation>
+    </message>
+</context>
+<context>
+    <name>PQXTab</name>
+    <message>
+        <source>Server</source>
+        <translation>Servidor</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Login user name</source>
+        <translation>Nome de usuário de login</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Senha</translation>
+    </message>
+    <message>
+        <source>No notifications for policy conflicts</source>
+        <translation>Sem notificações de conflitos de políticas</translation>
+    </message>
+    <message>
+        <source>Continue printing</source>
+        <translation>Continuar a impressão</translation>
+    </message>
+    <message>
+        <source>Cancel printing</source>
+        <translation>Cancelar a impressão</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verificar</translation>
+    </message>
+    <message>
+        <source>Server, Port, and Login user information must be filled out.</source>
+        <translation>As informações de Servidor, Porta e Nome de usuário de login devem ser preenchidas.</translation>
+    </message>
+    <message>
+        <source>You must click Verify after making changes.</source>
+        <translation>Você deve clicar em Verificar depois de fazer alterações.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the server.</source>
+        <translation>Não foi possível conectar ao servidor.</translation>
+    </message>
+    <message>
+        <source>Login failed. The user name or password you entered is incorrect.</source>
+        <translation>Falha no login. O nome de usuário ou a senha informados estão incorretos.</translation>
+    </message>
+    <message>
+        <source>Server and user credentials have been authenticated and policies have been applied.</source>
+        <translation>As credenciais do servidor e do usuário foram autenticadas e as políticas foram aplicadas.</translation>
+    </message>
+    <message>
+        <source>Credentials and policies will be checked again during printing.</source>
+        <translation>As credenciais e as políticas serão verificadas novamente durante a impressão.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to print.</source>
+        <translation>Você não tem permissão para imprimir.</translation>
     </message>
 </context>
 <context>

@@ -48,11 +48,635 @@
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterTab</name>
+    <message>
+        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
+        <translation>No se puede acceder al sistema de impresión (CUPS), por lo que no se pueden mostrar impresoras.</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>The printer description (PPD) of the queue %1 could not be read.</source>
+        <translation>No se pudo leer la descripción de la impresora (PPD) de la cola %1.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkTab</name>
+    <message>
+        <source>Watermark</source>
+        <translation>Marca de agua</translation>
+    </message>
+    <message>
+        <source>Watermark/Stamp</source>
+        <translation>Marca de agua/Sello</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Ángulo</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Relleno</translation>
+    </message>
+    <message>
+        <source>Custom watermark:</source>
+        <translation>Marca de agua personalizada:</translation>
+    </message>
+    <message>
+        <source>Repeat watermark</source>
+        <translation>Repetir marca de agua</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nueva</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Super watermark</source>
+        <translation>Super marca de agua</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+</context>
+<context>
+    <name>JobTab</name>
+    <message>
+        <source>Job</source>
+        <translation>Trabajo</translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation>Configuración del trabajo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Access code</source>
+        <translation>Código de acceso</translation>
+    </message>
+    <message>
+        <source>Access code:</source>
+        <translation>Código de acceso:</translation>
+    </message>
+    <message>
+        <source>Box number</source>
+        <translation>Número de buzón</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation>Contabilidad de trabajos</translation>
+    </message>
+    <message>
+        <source>Use specific account ID</source>
+        <translation>Usar un ID de cuenta específico</translation>
+    </message>
+    <message>
+        <source>Select account ID</source>
+        <translation>Seleccionar ID de cuenta</translation>
+    </message>
+    <message>
+        <source>Account ID List</source>
+        <translation>Lista de ID de cuenta</translation>
+    </message>
+    <message>
+        <source>User Login</source>
+        <translation>Inicio de sesión de usuario</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation>Nombre del trabajo</translation>
+    </message>
+    <message>
+        <source>Job name:</source>
+        <translation>Nombre del trabajo:</translation>
+    </message>
+    <message>
+        <source>Application defined</source>
+        <translation>Definido por la aplicación</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Overwrite job name:</source>
+        <translation>Sobrescribir nombre del trabajo:</translation>
+    </message>
+    <message>
+        <source>Use job name + date and time</source>
+        <translation>Usar nombre del trabajo + fecha y hora</translation>
+    </message>
+    <message>
+        <source>Replace existing file</source>
+        <translation>Reemplazar archivo existente</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation>Notificación del trabajo por correo electrónico</translation>
+    </message>
+    <message>
+        <source>Account ID</source>
+        <translation>ID de cuenta</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Account ID:</source>
+        <translation>ID de cuenta:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descripción:</translation>
+    </message>
+    <message>
+        <source>New Account ID</source>
+        <translation>Nuevo ID de cuenta</translation>
+    </message>
+    <message>
+        <source>Edit Account ID</source>
+        <translation>Editar ID de cuenta</translation>
+    </message>
+    <message>
+        <source>Account ID Error</source>
+        <translation>Error de ID de cuenta</translation>
+    </message>
+    <message>
+        <source>Account ID must be 1 to 8 numbers in length</source>
+        <translation>El ID de cuenta debe tener entre 1 y 8 dígitos</translation>
+    </message>
+    <message>
+        <source>This Account ID already exists.</source>
+        <translation>Este ID de cuenta ya existe.</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Impresión privada</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Buzón personalizado</translation>
+    </message>
+    <message>
+        <source>Proof and hold</source>
+        <translation>Prueba y retención</translation>
+    </message>
+    <message>
+        <source>Access code must be 4 numbers in length.</source>
+        <translation>El código de acceso debe tener 4 dígitos.</translation>
+    </message>
+    <message>
+        <source>Enter a custom box number between 1 and 1000.</source>
+        <translation>Introduzca un número de buzón personalizado entre 1 y 1000.</translation>
+    </message>
+    <message>
+        <source>The custom job name field requires a name within a 128 character limit.</source>
+        <translation>El campo del nombre de trabajo personalizado requiere un nombre de 128 caracteres como máximo.</translation>
+    </message>
+    <message>
+        <source>You must add an account ID to the list.</source>
+        <translation>Debe añadir un ID de cuenta a la lista.</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (") character.</source>
+        <translation>El valor no puede contener el carácter de comillas dobles (").</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>El nombre de usuario debe tener al menos un carácter.</translation>
+    </message>
+    <message>
+        <source>Enter the e-mail address in a valid format.
+For example: user@example.com</source>
+        <translation>Introduzca la dirección de correo electrónico en un formato válido.
+Por ejemplo: user@example.com</translation>
+    </message>
+</context>
+<context>
+    <name>PublishingTab</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Publicación</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Modo de portada:</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Delantera</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Delantera y trasera</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Imprimir en:</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Exterior</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Interior</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Trasera</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Origen del papel para la portada delantera:</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Origen del papel para la portada trasera:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Inserción de páginas:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Imprimir en el anverso</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Imprimir en el reverso</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Insertar antes de las páginas:</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Origen del papel para la página:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Intercalado de transparencias:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Imprimir en la hoja intercalada</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Origen del papel para la hoja intercalada:</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Escriba un intervalo de páginas.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Introduzca las páginas que desee.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Solo puede insertar hasta 50 páginas.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Solo puede introducir números de página entre 3 y 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Solo puede introducir números de página entre 2 y 511</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+No settings are read from it or saved in it.</source>
+        <translation>La carpeta de ajustes %1 no se puede usar: %2.
+No se lee ni se guarda en ella ningún ajuste.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>no existe</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>es un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>it is not a directory</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>other users may write to it</source>
+        <translation>otros usuarios pueden escribir en ella</translation>
+    </message>
+    <message>
+        <source>no directory is set</source>
+        <translation>no hay ninguna carpeta definida</translation>
+    </message>
+    <message>
+        <source>it cannot be created (%1)</source>
+        <translation>no se puede crear (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Solicitud de contraseña</translation>
+    </message>
+    <message>
+        <source>Please enter the root password.</source>
+        <translation>Introduzca la contraseña de root.</translation>
+    </message>
+    <message>
+        <source>Could not authorize.</source>
+        <translation>No se pudo autorizar.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The installable options were not written: %1</source>
+        <translation>Las opciones instalables no se han escrito: %1</translation>
+    </message>
+    <message>
+        <source>the queue name or an option is not valid.</source>
+        <translation>el nombre de la cola o una opción no es válido.</translation>
+    </message>
+    <message>
+        <source>the queue, an option or a choice is unknown to CUPS.</source>
+        <translation>CUPS no conoce la cola, una opción o una elección.</translation>
+    </message>
+    <message>
+        <source>an option is not one of the printer&apos;s installable options.</source>
+        <translation>una opción no es una de las opciones instalables de la impresora.</translation>
+    </message>
+    <message>
+        <source>the queue is not one of this maker&apos;s printers.</source>
+        <translation>la cola no es una impresora de este fabricante.</translation>
+    </message>
+    <message>
+        <source>lpadmin failed.</source>
+        <translation>lpadmin ha fallado.</translation>
+    </message>
+    <message>
+        <source>the writer&apos;s configuration file is not safe.</source>
+        <translation>el archivo de configuración del programa de escritura no es seguro.</translation>
+    </message>
+    <message>
+        <source>the writer %1 could not be run.</source>
+        <translation>no se pudo ejecutar el programa de escritura %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>not updated; its new text is kept in %1</source>
+        <translation>no actualizado; su nuevo texto se conserva en %1</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>The print settings of other applications could not all be updated:</source>
+        <translation>No se pudieron actualizar todos los ajustes de impresión de otras aplicaciones:</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralTab</name>
+    <message>
+        <source>Basic</source>
+        <translation>Básico</translation>
+    </message>
+    <message>
+        <source>Media size</source>
+        <translation>Tamaño del soporte</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Tipo de soporte</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origen</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Intercalar</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Dúplex</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Borde largo</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Borde corto</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Todo color</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Blanco y negro</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Tamaño de impresión</translation>
+    </message>
+</context>
+<context>
+    <name>BookletTab</name>
+    <message>
+        <source>Layout</source>
+        <translation>Diseño</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Folleto</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Plegado de folleto</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Encuadernación izquierda</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Encuadernación derecha</translation>
+    </message>
+</context>
+<context>
+    <name>PQXTab</name>
+    <message>
+        <source>Server</source>
+        <translation>Servidor</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Login user name</source>
+        <translation>Nombre de usuario de inicio de sesión</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>No notifications for policy conflicts</source>
+        <translation>Sin notificaciones de conflictos con las directivas</translation>
+    </message>
+    <message>
+        <source>Continue printing</source>
+        <translation>Continuar la impresión</translation>
+    </message>
+    <message>
+        <source>Cancel printing</source>
+        <translation>Cancelar la impresión</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verificar</translation>
+    </message>
+    <message>
+        <source>Server, Port, and Login user information must be filled out.</source>
+        <translation>Debe completar los campos Servidor, Puerto y Nombre de usuario de inicio de sesión.</translation>
+    </message>
+    <message>
+        <source>You must click Verify after making changes.</source>
+        <translation>Debe hacer clic en Verificar después de realizar cambios.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the server.</source>
+        <translation>No se puede conectar con el servidor.</translation>
+    </message>
+    <message>
+        <source>Login failed. The user name or password you entered is incorrect.</source>
+        <translation>Error de inicio de sesión. El nombre de usuario o la contraseña que ha introducido no son correctos.</translation>
+    </message>
+    <message>
+        <source>Server and user credentials have been authenticated and policies have been applied.</source>
+        <translation>Se han autenticado las credenciales del servidor y del usuario y se han aplicado las directivas.</translation>
+    </message>
+    <message>
+        <source>Credentials and policies will be checked again during printing.</source>
+        <translation>Las credenciales y las directivas se volverán a comprobar durante la impresión.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to print.</source>
+        <translation>No tiene permiso para imprimir.</translation>
     </message>
 </context>
 <context>

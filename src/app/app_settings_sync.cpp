@@ -1,15 +1,19 @@
 #include "app/app_settings_sync.h"
 
 #include "app/quiet_command.h"
+#include "app/safe_files.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -92,21 +96,28 @@ void PrintSettingsSync::findSyncTargets()
     QProcess find;
     find.setProgram(QStringLiteral("find"));
     // -H: a home directory that is itself a symbolic link is still searched.
-    find.setArguments(QStringList() << QStringLiteral("-H") << homeDir);
+    // Regular files only, each path ended by a NUL byte: a name holding a
+    // line break stays one path.
+    find.setArguments(QStringList() << QStringLiteral("-H") << homeDir << QStringLiteral("-type")
+                                    << QStringLiteral("f") << QStringLiteral("-print0"));
     find.setStandardInputFile(QProcess::nullDevice());
     find.setStandardErrorFile(QProcess::nullDevice());
     find.start(QIODevice::ReadOnly);
     if (!find.waitForStarted(commandTimeoutMs))
         return;
 
-    auto takeLine = [this](QByteArray line) {
-        line.replace('\n', QByteArray());
-        if (line.isEmpty())
-            return;
-        const QString path = QString::fromUtf8(line);
-        const QString name = matchSyncTarget(path);
-        if (!name.isEmpty())
-            foundTargets.insert(name, path);
+    QByteArray pending;
+    auto takePaths = [this, &pending](bool atEnd) {
+        int start = 0;
+        for (int end = pending.indexOf('\0'); end >= 0; end = pending.indexOf('\0', start)) {
+            takePath(pending.mid(start, end - start));
+            start = end + 1;
+        }
+        pending.remove(0, start);
+        if (atEnd) {
+            takePath(pending);
+            pending.clear();
+        }
     };
 
     // Read until find ends, not merely until it pauses; the whole scan is
@@ -114,8 +125,8 @@ void PrintSettingsSync::findSyncTargets()
     QDeadlineTimer deadline(scanTimeoutMs);
     bool finished = false;
     while (!finished) {
-        while (find.canReadLine())
-            takeLine(find.readLine());
+        pending += find.readAll();
+        takePaths(false);
         if (find.state() == QProcess::NotRunning) {
             finished = true;
             break;
@@ -129,14 +140,23 @@ void PrintSettingsSync::findSyncTargets()
         }
     }
     if (finished) {
-        // Whatever is left after the end, a last line without "\n" included.
-        while (find.canReadLine())
-            takeLine(find.readLine());
-        takeLine(find.readAll());
+        // Whatever is left after the end, a last path without its NUL too.
+        pending += find.readAll();
+        takePaths(true);
     } else {
         find.kill();
         find.waitForFinished(1000);
     }
+}
+
+void PrintSettingsSync::takePath(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return;
+    const QString path = QFile::decodeName(bytes);
+    const QString name = matchSyncTarget(path);
+    if (!name.isEmpty())
+        foundTargets.insert(name, path);
 }
 
 void PrintSettingsSync::syncPrintSettings(const QString &pageSize)
@@ -169,11 +189,20 @@ void PrintSettingsSync::writeGeditPageSetup(const QString &path, const QString &
 
 bool PrintSettingsSync::overwriteFile(const QString &path, const QString &text)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(text.toUtf8());
-    return file.commit();
+    // A fresh file takes the old one's place; a link standing there is
+    // replaced, never followed.
+    const QByteArray name = QFile::encodeName(path);
+    const QByteArray temporary = QFile::encodeName(QFileInfo(path).path() + QLatin1Char('/'))
+        + safefile::temporaryName();
+    if (safefile::replaceFile(AT_FDCWD, name, text.toUtf8(), temporary))
+        return true;
+    failureList << failureLine(path, safefile::errorText(errno));
+    return false;
+}
+
+QString PrintSettingsSync::failureLine(const QString &path, const QString &what)
+{
+    return QCoreApplication::translate("PrintSettingsSync", "%1: %2").arg(path, what);
 }
 
 void PrintSettingsSync::removeFile(const QString &path)
@@ -184,40 +213,68 @@ void PrintSettingsSync::removeFile(const QString &path)
 
 void PrintSettingsSync::disableCollateInRegistry(const QString &path)
 {
-    const QString temporaryPath = path + QLatin1String(".tmp");
-    QFile source(path);
-    if (!source.open(QIODevice::ReadOnly))
-        return;
-    // Truncated on open, so a copy left over from an interrupted run never
-    // reaches the registry file.
-    QFile temporary(temporaryPath);
-    if (!temporary.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Only a regular file of a sane size, opened without following a link
+    // or waiting on a FIFO; anything else is not the office suite's.
+    QByteArray source;
+    struct stat original;
+    if (!safefile::readRegularFile(AT_FDCWD, QFile::encodeName(path), &source, nullptr, &original))
         return;
 
     // Line by line as bytes: only the Collate lines change, every other
     // byte is copied as it stands whatever the locale's encoding; lines end
     // in "\n" afterwards.
-    bool written = true;
-    while (written && !source.atEnd()) {
-        QByteArray line = source.readLine();
-        if (line.endsWith('\n'))
-            line.chop(1);
+    QByteArray text;
+    text.reserve(source.size() + 64);
+    QList<QByteArray> lines = source.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (QByteArray line : qAsConst(lines)) {
         if (line.endsWith('\r'))
             line.chop(1);
         if (line.contains("name=\"Collate\""))
             line.replace("true", "false");
-        line.append('\n');
-        written = temporary.write(line) == line.size();
+        text += line;
+        text += '\n';
     }
-    written = written && source.error() == QFileDevice::NoError && temporary.flush();
-    source.close();
-    temporary.close();
+
+    // The temporary copy is made new (whatever stood under its name, a link
+    // or a FIFO included, is removed first) and private.
+    const QString temporaryPath = path + QLatin1String(".tmp");
+    const QByteArray temporaryName = QFile::encodeName(temporaryPath);
+    const int temporary = safefile::createPrivateFile(AT_FDCWD, temporaryName);
+    if (temporary < 0) {
+        failureList << failureLine(temporaryPath, safefile::errorText(errno));
+        return;
+    }
+    const bool kept = safefile::writeAll(temporary, text);
+    const int keepError = errno;
+    ::close(temporary);
+    if (!kept) {
+        ::unlink(temporaryName.constData());
+        failureList << failureLine(temporaryPath, safefile::errorText(keepError));
+        return;
+    }
 
     // The text is copied into the registry file, which keeps its inode and
-    // permissions; a temporary copy that could not be written completely is
-    // never copied over it.
-    if (written && temporary.error() == QFileDevice::NoError)
-        runQuietCommand(QStringLiteral("cp"), QStringList() << QStringLiteral("--") << temporaryPath << path,
-                        commandTimeoutMs);
-    removeFile(temporaryPath);
+    // permissions; the temporary copy goes only once that has succeeded, so
+    // a copy that fails part-way leaves the whole new text behind.
+    if (!copyInto(path, original, text)) {
+        failureList << failureLine(path, QCoreApplication::translate("PrintSettingsSync",
+                                                                     "not updated; its new text is kept in %1")
+                                              .arg(temporaryPath));
+        return;
+    }
+    ::unlink(temporaryName.constData());
+}
+
+bool PrintSettingsSync::copyInto(const QString &path, const struct stat &original, const QByteArray &text)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return false;
+    struct stat now;
+    // Still the very file that was read.
+    bool ok = ::fstat(fd, &now) == 0 && S_ISREG(now.st_mode) && now.st_dev == original.st_dev && now.st_ino == original.st_ino;
+    ok = ok && safefile::writeAll(fd, text) && ::ftruncate(fd, text.size()) == 0 && ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
 }

@@ -7,6 +7,9 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <sys/stat.h>
 
 #include "app/page_setup_table.h"
 
@@ -27,6 +30,8 @@ public:
     // The target name a found path stands for, or an empty string.
     QString matchSyncTarget(const QString &path) const;
     void removeFile(const QString &path);
+    // Switches collation off through path + ".tmp", which is removed only
+    // after the new text was copied into the registry file.
     void disableCollateInRegistry(const QString &path);
     // Replaces the file's content with text; false when it cannot be written.
     bool overwriteFile(const QString &path, const QString &text);
@@ -34,6 +39,8 @@ public:
 
     QString homeDirectory() const { return homeDir; }
     QMultiHash<QString, QString> targets() const { return foundTargets; }
+    // What could not be updated, one line per file, for the user.
+    QStringList failures() const { return failureList; }
 
     // Upper bound of one scan of the home directory, in milliseconds.
     static const int scanTimeoutMs = 120000;
@@ -41,8 +48,13 @@ public:
     static const int commandTimeoutMs = 30000;
 
 private:
+    void takePath(const QByteArray &bytes);
+    static bool copyInto(const QString &path, const struct stat &original, const QByteArray &text);
+    static QString failureLine(const QString &path, const QString &what);
+
     PageSetupTable pageSetup;
     QMultiHash<QString, QString> foundTargets;
     QString homeDir;
     QList<QString> targetNames;
+    QStringList failureList;
 };

@@ -9,13 +9,14 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include "app/busy_cursor.h"
 #include "app/program_state.h"
 #include "app/quiet_command.h"
+#include "app/root_writer_status.h"
 #include "app/vel_dialog.h"
 #include "model/option_model.h"
 #include "ui/option_widgets.h"
 
-const char rootWriterProgram[] = "velPPDWrite_H";
 const char sudoMethodPrefix[] = "sudo -S -p \"\"";
 const char suMethodPrefix[] = "su -c";
 
@@ -38,20 +39,29 @@ RootWriterCommand buildRootWriterCommand(const QString &prefix, const QString &q
     if (prefix.contains(QLatin1String("sudo"))) {
         // sudo reads the password from standard input (-S) with an empty
         // prompt; "--" ends its options, so nothing after it is taken for one.
-        command.program = QStringLiteral("sudo");
+        command.program = sudoProgramPath;
         command.arguments << QStringLiteral("-S") << QStringLiteral("-p") << QString() << QStringLiteral("--")
-                          << QString::fromLatin1(rootWriterProgram) << queue << items;
+                          << rootWriterPath << queue << items;
     } else {
-        // su runs one command string through root's shell: every word in it
-        // is quoted, so no character of the queue or an option is special.
+        // su runs one command string through root's login shell: every word
+        // in it is quoted, so no character of the queue or an option is
+        // special.
         QStringList words;
-        words << QString::fromLatin1(rootWriterProgram) << shellQuote(queue);
+        words << shellQuote(rootWriterPath) << shellQuote(queue);
         for (const QString &item : items)
             words << shellQuote(item);
-        command.program = QStringLiteral("su");
-        command.arguments << QStringLiteral("-c") << words.join(QLatin1Char(' '));
+        command.program = suProgramPath;
+        command.arguments << QStringLiteral("-l") << QStringLiteral("-c") << words.join(QLatin1Char(' '))
+                          << QStringLiteral("root");
     }
     return command;
+}
+
+QProcessEnvironment rootRoadEnvironment()
+{
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("PATH"), QStringLiteral("/usr/sbin:/usr/bin:/sbin:/bin"));
+    return environment;
 }
 
 PasswordPrompt::PasswordPrompt(VelDialog *dialog, const QString &args)
@@ -99,11 +109,16 @@ void PasswordPrompt::okButtonSlot()
     else if (method == QLatin1String("su"))
         prefix = QString::fromLatin1(suMethodPrefix);
 
-    dropSudoCredentials();
-    const int status = runInstalledOptionsWriter(password, prefix, args);
+    int status = 1;
+    {
+        // sudo and su take seconds to turn a wrong password down.
+        BusyCursor busy(this);
+        dropSudoCredentials();
+        status = runInstalledOptionsWriter(password, prefix, args);
+    }
     if (status != 0) {
         QMessageBox box;
-        box.setText(tr("Could not authorize."));
+        box.setText(failureText(status));
         box.setWindowTitle(tr("Error"));
         box.exec();
     } else if (dialog) {
@@ -116,6 +131,31 @@ void PasswordPrompt::okButtonSlot()
     close();
 }
 
+QString PasswordPrompt::failureText(int status)
+{
+    const QString notWritten = tr("The installable options were not written: %1");
+    switch (status) {
+    case WriterInvalidArgument:
+        return notWritten.arg(tr("the queue name or an option is not valid."));
+    case WriterUnknown:
+        return notWritten.arg(tr("the queue, an option or a choice is unknown to CUPS."));
+    case WriterNotInstallable:
+        return notWritten.arg(tr("an option is not one of the printer's installable options."));
+    case WriterNotMakerQueue:
+        return notWritten.arg(tr("the queue is not one of this maker's printers."));
+    case WriterLpadminFailed:
+        return notWritten.arg(tr("lpadmin failed."));
+    case WriterUnsafeConfiguration:
+        return notWritten.arg(tr("the writer's configuration file is not safe."));
+    case 126:
+    case 127:
+        return notWritten.arg(tr("the writer %1 could not be run.").arg(rootWriterPath));
+    default:
+        // A wrong password, or sudo or su refusing.
+        return tr("Could not authorize.");
+    }
+}
+
 void PasswordPrompt::reject()
 {
     QDialog::reject();
@@ -123,7 +163,7 @@ void PasswordPrompt::reject()
 
 void PasswordPrompt::dropSudoCredentials()
 {
-    runQuietCommand(QStringLiteral("sudo"), QStringList() << QStringLiteral("-k"), 30000);
+    runQuietCommand(sudoProgramPath, QStringList() << QStringLiteral("-k"), 30000);
 }
 
 int PasswordPrompt::runInstalledOptionsWriter(const QString &password, const QString &prefix, const QString &args)
@@ -134,6 +174,7 @@ int PasswordPrompt::runInstalledOptionsWriter(const QString &password, const QSt
     QProcess process;
     process.setProgram(command.program);
     process.setArguments(command.arguments);
+    process.setProcessEnvironment(rootRoadEnvironment());
     // The writer's messages are read (and dropped) to the end, so a writer
     // that says more than a few lines is never cut off by a closed pipe.
     process.setProcessChannelMode(QProcess::MergedChannels);

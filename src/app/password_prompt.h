@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -17,9 +18,6 @@ struct RootWriterCommand
     QStringList arguments;
 };
 
-// Name of the root-side writer; sudo and su find it on root's search path.
-extern const char rootWriterProgram[];
-
 // Method prefixes: the "sudo" method reads the password from standard input
 // and prints an empty prompt; the "su" method runs one command string.
 extern const char sudoMethodPrefix[];
@@ -32,9 +30,14 @@ QStringList installedOptionItems(const QString &args);
 // shell, whatever characters it holds.
 QString shellQuote(const QString &word);
 
-// The command that runs the writer for queue with the installed options:
-// through sudo when prefix names sudo, otherwise through su.
+// The command that runs the writer (rootWriterPath) for queue with the
+// installed options: through sudo when prefix names sudo, otherwise through
+// su as a login shell; sudo, su and the writer by absolute path.
 RootWriterCommand buildRootWriterCommand(const QString &prefix, const QString &queue, const QString &args);
+
+// The environment of sudo and su: a fixed search path and nothing of the
+// panel's own (no BASH_ENV, ENV, LD_* or IFS can reach root's side).
+QProcessEnvironment rootRoadEnvironment();
 
 class PasswordPrompt : public QDialog
 {
@@ -42,12 +45,14 @@ class PasswordPrompt : public QDialog
 public:
     PasswordPrompt(VelDialog *dialog, const QString &args);
 
-    // Runs "sudo -k": sudo's cached credentials are dropped.
+    // Runs "sudo -k" (sudoProgramPath): sudo's cached credentials are dropped.
     static void dropSudoCredentials();
     // Starts the writer through the method of prefix, hands it the password
     // on standard input, reads its output to the end and returns its exit
     // status (1 when it could not run, was killed or timed out).
     int runInstalledOptionsWriter(const QString &password, const QString &prefix, const QString &args);
+    // What the user is told when the attempt ended with status (not 0).
+    static QString failureText(int status);
 
     QLineEdit *passwordEdit = nullptr;
     ComboBoxEx *methodCombo = nullptr;

@@ -34,6 +34,14 @@ extern QSet<QString> printerSet;
 extern QString modelPpdDir;
 extern QString cupsPpdDir;
 
-// The per-user directory for the user named by the environment variable USER
-// (an empty name when it is unset), always ending in "/".
+// The root road's programs, by absolute path: sudo, su and the root-side
+// writer of installable options (where the build installs it).  Nothing is
+// looked up on the user's search path.  Tests point them at stand-ins.
+extern QString sudoProgramPath;
+extern QString suProgramPath;
+extern QString rootWriterPath;
+
+// The per-user directory for the user named by the environment variable USER,
+// always ending in "/".  When USER is unset, empty or no plain name (".",
+// "..", or holding a "/"), the name comes from the account database.
 QString defaultUserDir();

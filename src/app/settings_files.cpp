@@ -1,24 +1,105 @@
 #include "app/settings_files.h"
 
 #include "app/program_state.h"
+#include "app/safe_files.h"
 #include "model/option_model.h"
 
+#include <QApplication>
 #include <QByteArray>
 #include <QFile>
-#include <QFileInfo>
 #include <QList>
+#include <QMessageBox>
 #include <QTextStream>
+#include <QTimer>
 
 #include <cerrno>
-#include <fcntl.h>
-#include <cstdio>
+#include <climits>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// The files hold enciphered credentials: only their owner reads them.
-const QFileDevice::Permissions privateFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+// Whether the last write failed because the per-user directory could not be
+// used, and whether the box that says so is still to be shown or showing.
+bool directoryRefused = false;
+bool alarmPending = false;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("SettingsFiles", text);
+}
+
+// One "Error" box for all the reads and writes of one user action: the box
+// is shown when the program is back in its event loop, and every further
+// report until it is closed joins it.
+void raiseDirectoryAlarm(const QString &dir, const QString &problem)
+{
+    directoryRefused = true;
+    if (alarmPending)
+        return;
+    const QString text = tr("The settings directory %1 cannot be used: %2.\n"
+                            "No settings are read from it or saved in it.")
+                             .arg(dir, problem);
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        qWarning("%s", qPrintable(text));
+        return;
+    }
+    alarmPending = true;
+    QTimer::singleShot(0, QCoreApplication::instance(), [text]() {
+        QMessageBox box;
+        box.setIcon(QMessageBox::Critical);
+        box.setWindowTitle(tr("Error"));
+        box.setText(text);
+        box.exec();
+        alarmPending = false;
+    });
+}
+
+// The directory (without its final "/") and the file name of path; false
+// when path names no file (empty, or a directory such as userDir itself).
+bool splitPath(const QString &path, QString *dir, QByteArray *name)
+{
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0 || slash == path.size() - 1)
+        return false;
+    *dir = slash == 0 ? QStringLiteral("/") : path.left(slash);
+    *name = QFile::encodeName(path.mid(slash + 1));
+    return true;
+}
+
+QString withoutTrailingSlashes(QString path)
+{
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    return path;
+}
+
+bool sameDirectory(const QString &a, const QString &b)
+{
+    return !a.isEmpty() && withoutTrailingSlashes(a) == withoutTrailingSlashes(b);
+}
+
+// Makes userDir (0700) and its missing parents (0755) when it does not
+// exist; what went wrong, or an empty string.
+QString createUserDir()
+{
+    const QByteArray path = QFile::encodeName(withoutTrailingSlashes(userDir));
+    if (path.isEmpty())
+        return tr("no directory is set");
+    struct stat info;
+    if (::lstat(path.constData(), &info) == 0)
+        return QString(); // whatever it is, the check decides
+    for (int i = 1; i < path.size(); ++i) {
+        if (path.at(i) != '/')
+            continue;
+        const QByteArray part = path.left(i);
+        if (::lstat(part.constData(), &info) != 0)
+            ::mkdir(part.constData(), 0755);
+    }
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
+        return tr("it cannot be created (%1)").arg(safefile::errorText(errno));
+    return QString();
+}
 
 QHash<QString, QString> currentDefaults()
 {
@@ -42,21 +123,49 @@ QString descriptionLine(QString text)
     return text;
 }
 
-// Whole lines of a file (not cut at any length), without their line ends.
+// Whole lines of a file in a directory that must be private to the user (not
+// cut at any length), without their line ends. A missing directory or file
+// reads as nothing; a directory that cannot be trusted raises its alarm.
 bool readLines(const QString &path, QList<QByteArray> *lines)
 {
-    if (path.isEmpty() || QFileInfo(path).isDir())
+    QString dir;
+    QByteArray name;
+    if (!splitPath(path, &dir, &name))
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const safefile::PrivateDir directory(dir);
+    if (!directory.usable()) {
+        if (!directory.missing())
+            raiseDirectoryAlarm(dir, directory.problem());
         return false;
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    }
+    QByteArray data;
+    if (!safefile::readRegularFile(directory.fd(), name, &data))
         return false;
     *lines = data.split('\n');
     if (!lines->isEmpty() && lines->last().isEmpty())
         lines->removeLast(); // the final line end
     return true;
+}
+
+// Replaces path with data; the directory is the user's own (made when it is
+// userDir and missing) or nothing is written.
+bool replaceSettingsFile(const QString &path, const QByteArray &data, const QByteArray &temporary = QByteArray())
+{
+    directoryRefused = false;
+    QString dir;
+    QByteArray name;
+    if (!splitPath(path, &dir, &name))
+        return false;
+    QString problem;
+    if (sameDirectory(dir, userDir))
+        problem = createUserDir();
+    const safefile::PrivateDir directory(dir);
+    if (!directory.usable()) {
+        raiseDirectoryAlarm(dir, problem.isEmpty() ? directory.problem() : problem);
+        return false;
+    }
+    return safefile::replaceFile(directory.fd(), name, data,
+                                 temporary.isEmpty() ? safefile::temporaryName() : temporary);
 }
 
 QString lineText(const QByteArray &line)
@@ -75,7 +184,6 @@ QString lineValue(const QString &line) { return line.section(QLatin1Char('='), 1
 bool writeFile(const QString &path, const QHash<QString, QString> &options, bool queueFile,
                bool withDescription, const QString &description)
 {
-    makeUserSettingsDir();
     QByteArray data;
     {
         QTextStream out(&data, QIODevice::WriteOnly);
@@ -90,7 +198,7 @@ bool writeFile(const QString &path, const QHash<QString, QString> &options, bool
         writeOptionLines(out, options, queueFile);
         out.flush();
     }
-    return replaceFileData(path, data);
+    return replaceSettingsFile(path, data);
 }
 
 } // namespace
@@ -153,36 +261,7 @@ bool readFileLines(const QString &path, QList<QByteArray> *lines)
 
 bool replaceFileData(const QString &path, const QByteArray &data)
 {
-    // A short hidden name: the file's own name may leave no room for a
-    // suffix within the longest name the file system takes.
-    static int counter = 0;
-    const QString dir = path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
-    QByteArray temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = QFile::encodeName(dir + QStringLiteral(".ordovan-%1-%2").arg(::getpid()).arg(++counter));
-        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (fd < 0 && errno != EEXIST)
-            return false;
-    }
-    if (fd < 0)
-        return false;
-    qint64 done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += n;
-    }
-    const bool written = done == data.size() && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !written
-        || ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
-        ::unlink(temporary.constData());
-        return false;
-    }
-    return true;
+    return replaceSettingsFile(path, data);
 }
 
 QStringList readSettingValues(const QString &key)
@@ -256,50 +335,36 @@ bool resyncSettingsFile(const QString &path)
         out += '\n';
     }
 
-    const QString temporary = path + QStringLiteral("-temporary");
-    QFile::remove(temporary);
-    QFile tmp(temporary);
-    if (!tmp.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        return false;
-    }
-    tmp.setPermissions(privateFile);
-    const bool written = tmp.write(out) == out.size() && tmp.flush() && fsync(tmp.handle()) == 0;
-    tmp.close();
-    if (!written || tmp.error() != QFileDevice::NoError) {
-        QFile::remove(temporary);
-        return false;
-    }
-    // The rename replaces the file in one step; until then it stays whole.
-    if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0) {
-        QFile::remove(temporary);
-        return false;
-    }
-    return true;
+    // The "-temporary" sibling, or a short name where the file's own name
+    // leaves no room for the suffix.
+    QByteArray temporary = QFile::encodeName(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1)) + "-temporary";
+    if (temporary.size() > NAME_MAX)
+        temporary = safefile::temporaryName();
+    return replaceSettingsFile(path, out, temporary);
 }
 
 bool settingsFileExists(const QString &queue)
 {
-    struct stat st;
-    return ::stat(QFile::encodeName(userDir + queue + QStringLiteral(".cfg")).constData(), &st) == 0;
+    const safefile::PrivateDir directory(userDir);
+    if (!directory.usable()) {
+        if (directory.missing())
+            return false;
+        // Nothing may be written there: the first write is not attempted.
+        raiseDirectoryAlarm(withoutTrailingSlashes(userDir), directory.problem());
+        return true;
+    }
+    struct stat info;
+    const QByteArray name = QFile::encodeName(queue + QStringLiteral(".cfg"));
+    return ::fstatat(directory.fd(), name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 bool makeUserSettingsDir()
 {
-    QByteArray path = QFile::encodeName(userDir);
-    if (path.isEmpty())
-        return false;
-    if (path.size() > 1 && path.endsWith('/'))
-        path.chop(1);
-    // Create each missing level; a failure shows up below.
-    for (int i = 1; i < path.size(); ++i) {
-        if (path.at(i) != '/')
-            continue;
-        const QByteArray part = path.left(i);
-        if (::access(part.constData(), F_OK) != 0)
-            ::mkdir(part.constData(), 0775);
-    }
-    if (::access(path.constData(), F_OK) != 0)
-        ::mkdir(path.constData(), 0775);
-    struct stat st;
-    return ::stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+    createUserDir();
+    return safefile::PrivateDir(userDir).usable();
+}
+
+bool settingsDirectoryRefused()
+{
+    return directoryRefused;
 }

@@ -10,6 +10,18 @@ class QTextStream;
 
 // Per-user settings files: one "<queue>.cfg" per CUPS queue and any number of
 // profile files, all in userDir.  Readers read from settingsSource.
+//
+// The files hold enciphered credentials and their directory lies below a base
+// that every user may write to.  Before any file is read or written, the
+// directory that holds it is opened without following a link and must be a
+// directory owned by the user that nobody else may write to; otherwise
+// nothing is read from or written to it, and one "Error" box naming the
+// directory and what is wrong is shown when the program is back in its event
+// loop (all the reads and writes of one user action share that box).
+// Files are read only when they are regular and of a sane size; they are
+// replaced through a short hidden temporary sibling (mode 0600, created with
+// O_EXCL, never through a link) and a rename, so the old file stays whole
+// until the new one is complete.
 
 // Writes the queue settings file at path (queueFile true: each line of a key
 // with a printer-description default carries ";" + that default).  The file
@@ -59,9 +71,14 @@ QString unescapeBackslashes(const QString &value);
 // returned.
 bool resyncSettingsFile(const QString &path);
 
-// True when userDir + queue + ".cfg" exists.
+// True when userDir + queue + ".cfg" exists; also true when userDir exists
+// but cannot be used, since nothing may be written there (its box is shown).
 bool settingsFileExists(const QString &queue);
 
-// Creates userDir with its missing parents (mode 0775); true when the
-// directory exists afterwards.
+// Creates userDir (mode 0700) with its missing parents (0755); true when it
+// exists afterwards and may be used.
 bool makeUserSettingsDir();
+
+// True when the last write failed because the directory could not be used;
+// its box is already on its way, so callers add none of their own.
+bool settingsDirectoryRefused();

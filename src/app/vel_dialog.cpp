@@ -10,11 +10,14 @@
 #include <QPushButton>
 #include <QSpacerItem>
 #include <QTabBar>
+#include <QTimer>
 
 #include <cups/cups.h>
 #include <cstdlib>
 #include <unistd.h>
 
+#include "app/busy_cursor.h"
+#include "app/cups_queries.h"
 #include "app/program_state.h"
 #include "app/settings_files.h"
 #include "model/option_model.h"
@@ -47,11 +50,6 @@ const char kTabBarStyle[] =
 const char kTabWidgetStyle[] =
     "QTabWidget::tab-bar {   left: -7px;   border: 0px;   padding: 0px;   margin: 0px;}QTabWidget::pane{   "
     "position: absolute;   left: -7px; ;}";
-
-bool isInserterTray(const QString &text)
-{
-    return text == QLatin1String("Inserter tray 1") || text == QLatin1String("Inserter tray 2");
-}
 
 } // namespace
 
@@ -214,6 +212,8 @@ void VelDialog::setConstraints()
     // reloads them runs one pass when they are all loaded.
     if (!currentOptionSet || reloadingTabs)
         return;
+    // The passes that one change starts run nested in this first one.
+    const bool outermost = constraintPasses == 0;
 
     for (Tab *tab : qAsConst(tabs))
         tab->setConstrained(false);
@@ -245,18 +245,21 @@ void VelDialog::setConstraints()
     saveAsButton->setEnabled(ok);
 
     // A pass that moved a control runs another one, at most eleven in all;
-    // every pass ends with the check for a changed queue list.
+    // the queue list is checked once, when the last pass is done.
     if (changed && constraintPasses < 10) {
         ++constraintPasses;
         setConstraints();
     } else {
         constraintPasses = 0;
     }
-    checkPrintersChanged();
+    if (outermost || cupsQueryWay == CupsQueryWay::PerQueue)
+        checkPrintersChanged();
 }
 
 QSet<QString> VelDialog::installedPrinters()
 {
+    if (cupsQueryWay == CupsQueryWay::Batched)
+        return queueNames();
     QSet<QString> names;
     cups_dest_t *dests = nullptr;
     const int count = cupsGetDests(&dests);
@@ -278,14 +281,18 @@ bool VelDialog::checkPrintersChanged()
         gone = !printerSet.contains(queue) || !current.contains(queue);
     }
     printerTab->refreshPrinterList();
-    if (gone) {
-        unselectPrinters();
-        QMessageBox box;
-        box.setWindowTitle(tr("Error"));
-        box.setText(tr("It looks like your installed printers have changed.\nReloading list now."));
-        box.exec();
-    }
+    if (gone)
+        dropVanishedSelection();
     return true;
+}
+
+void VelDialog::dropVanishedSelection()
+{
+    unselectPrinters();
+    QMessageBox box;
+    box.setWindowTitle(tr("Error"));
+    box.setText(tr("It looks like your installed printers have changed.\nReloading list now."));
+    box.exec();
 }
 
 void VelDialog::printerChanged(int row, int collumn, int prevRow, int prevColumn)
@@ -307,19 +314,31 @@ void VelDialog::printerChanged(int row, int collumn, int prevRow, int prevColumn
         for (Tab *tab : qAsConst(tabs))
             updateTabEnabled(tab);
         setWindowTitle(tr("Ordovan"));
+        printerTab->releaseStaleStores();
+        const QString unreadable = printerTab->unreadableQueue;
         checkPrintersChanged();
+        if (!unreadable.isEmpty()) {
+            // Said once the click that chose the queue is done, so that its
+            // highlight can go and a second click tries again.
+            QTimer::singleShot(0, this, [this, unreadable]() { reportUnreadableQueue(unreadable); });
+        }
         return;
     }
 
-    for (Tab *tab : qAsConst(tabs))
-        tab->retranslate();
-    setWindowTitle(tr("Ordovan") + QStringLiteral(" - ") + currentOptionSet->printerName());
-    for (Tab *tab : qAsConst(tabs))
-        updateTabEnabled(tab);
+    {
+        BusyCursor busy(this);
+        for (Tab *tab : qAsConst(tabs))
+            tab->retranslate();
+        setWindowTitle(tr("Ordovan") + QStringLiteral(" - ") + currentOptionSet->printerName());
+        for (Tab *tab : qAsConst(tabs))
+            updateTabEnabled(tab);
 
-    switchingPrinter = true;
-    profileChanged();
-    switchingPrinter = false;
+        switchingPrinter = true;
+        profileChanged();
+        switchingPrinter = false;
+    }
+    // Every tab now works on the new store.
+    printerTab->releaseStaleStores();
 
     if (currentOptionSet && !settingsFileExists(currentOptionSet->printerName()))
         writeTolpoptions();
@@ -368,6 +387,20 @@ void VelDialog::unselectPrinters()
     setAcceptButtonsEnabled(false);
     saveAsButton->setEnabled(false);
     profilesButton->setEnabled(false);
+    setWindowTitle(tr("Ordovan"));
+    printerTab->releaseStaleStores();
+}
+
+void VelDialog::reportUnreadableQueue(const QString &queue)
+{
+    // Another queue may have been chosen meanwhile.
+    if (currentOptionSet)
+        return;
+    printerTab->clearHighlight();
+    QMessageBox box;
+    box.setWindowTitle(tr("Error"));
+    box.setText(tr("The printer description (PPD) of the queue %1 could not be read.").arg(queue));
+    box.exec();
 }
 
 void VelDialog::tabSelected()
@@ -400,14 +433,9 @@ void VelDialog::toggleColorMode()
 
 void VelDialog::togglePublishingFronAndBackLabel()
 {
-    if (!currentOptionSet || !currentOptionSet->findOption(QStringLiteral("BackCvrM")))
-        return;
-    if (!publishingTab->coverModeButton || !publishingTab->coverModeButton->isChecked())
-        return;
-    if (publishingTab->frontCoverSourceCombo->isEnabled())
-        publishingTab->frontPrintOntoLabel->setEnabled(!isInserterTray(publishingTab->frontCoverSourceCombo->currentText()));
-    if (publishingTab->backCoverSourceCombo->isEnabled())
-        publishingTab->backPrintOntoLabel->setEnabled(!isInserterTray(publishingTab->backCoverSourceCombo->currentText()));
+    // The tab keeps the rule; a change of either cover source applies it.
+    if (publishingTab)
+        publishingTab->updateCoverPrintOnto();
 }
 
 void VelDialog::snapshotPrinterOptions()

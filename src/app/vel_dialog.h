@@ -48,7 +48,8 @@ public:
     void applyInstalledOptionsAsRoot();
     void runPasswordPrompt(const QString &args);
     void showSettingsApplied();
-    void syncOtherApplications(const QString &pageSize);
+    // False, after its box, when a file could not be updated.
+    bool syncOtherApplications(const QString &pageSize);
     // The Printer tab's current installed options become its baseline.
     void snapshotPrinterOptions();
 
@@ -103,4 +104,10 @@ private:
     void layOut();
     void styleTabBar();
     void setAcceptButtonsEnabled(bool enabled);
+    // Drops the selection of a queue that CUPS no longer has and says that
+    // the list is read again.
+    void dropVanishedSelection();
+    // The "Error" box for a queue whose printer description could not be
+    // fetched or opened; the row loses its highlight first.
+    void reportUnreadableQueue(const QString &queue);
 };

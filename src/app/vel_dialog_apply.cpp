@@ -1,13 +1,16 @@
 // Applying the settings: Apply, OK, Cancel and the first write of a queue.
 #include "app/vel_dialog.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 #include <cups/cups.h>
 #include <cups/ppd.h>
 #include <unistd.h>
 
 #include "app/app_settings_sync.h"
+#include "app/busy_cursor.h"
 #include "app/apply_commands.h"
 #include "app/password_prompt.h"
 #include "app/program_state.h"
@@ -25,6 +28,16 @@ void showApplyError(const QString &text)
     box.setWindowTitle(VelDialog::tr("Error"));
     box.setText(text);
     box.exec();
+}
+
+// A message box sizes itself to its contents and ignores a minimum size set
+// on it; an empty item laid over all its cells holds it at that size.
+void holdMinimumSize(QMessageBox &box, const QSize &minimum)
+{
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        grid->addItem(new QSpacerItem(minimum.width(), minimum.height(), QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      0, 0, grid->rowCount(), grid->columnCount());
+    }
 }
 
 } // namespace
@@ -46,10 +59,11 @@ bool VelDialog::writeTolpoptions()
         return printerFailed();
 
     const QHash<QString, QString> options = collectTabOptions(*tabListRef);
-    if (!writeSettingsFile(userDir + queue + QLatin1String(".cfg"), options, true)) {
+    // A settings file that cannot be written is reported; the queue's
+    // defaults and the other applications are still brought in line.
+    const bool saved = writeSettingsFile(userDir + queue + QLatin1String(".cfg"), options, true);
+    if (!saved && !settingsDirectoryRefused())
         showApplyError(tr("Error: The settings file could not be written."));
-        return false;
-    }
 
     // The queue's description as CUPS has it now; without it nothing can be
     // passed to lpoptions.
@@ -57,23 +71,35 @@ bool VelDialog::writeTolpoptions()
     const char *ppdPath = cupsGetPPD(queueName.constData());
     ppd_file_t *ppd = ppdPath ? ppdOpenFile(ppdPath) : nullptr;
     bool applied = false;
-    if (ppd) {
-        applied = runLpoptions(lpoptionsArguments(ppd, queue, options));
-        ppdClose(ppd);
+    bool synced = false;
+    {
+        BusyCursor busy(this);
+        if (ppd) {
+            applied = runLpoptions(lpoptionsArguments(ppd, queue, options));
+            ppdClose(ppd);
+        }
+        if (ppdPath)
+            unlink(ppdPath);
+        if (applied)
+            synced = syncOtherApplications(options.value(QStringLiteral("PageSize")));
     }
-    if (ppdPath)
-        unlink(ppdPath);
-
     if (!applied)
         return printerFailed();
-    syncOtherApplications(options.value(QStringLiteral("PageSize")));
-    return true;
+    return saved && synced;
 }
 
 void VelDialog::slotButtonApply()
 {
     applyOk = true;
     printerTab->refreshPrinterList();
+    if (currentOptionSet && !printerSet.contains(currentOptionSet->printerName())) {
+        // The selected queue is gone: Apply fails as for any queue CUPS no
+        // longer has, then the selection is dropped as the queue check does.
+        writeTolpoptions();
+        if (currentOptionSet)
+            dropVanishedSelection();
+        return;
+    }
     if (!currentOptionSet) {
         QMessageBox box;
         box.setText(tr("Select a printer."));
@@ -124,12 +150,18 @@ void VelDialog::showSettingsApplied()
     box.setText(tr("Settings applied."));
     box.setMinimumWidth(100);
     box.setMinimumHeight(100);
+    holdMinimumSize(box, QSize(100, 100));
     box.exec();
 }
 
-void VelDialog::syncOtherApplications(const QString &pageSize)
+bool VelDialog::syncOtherApplications(const QString &pageSize)
 {
     PrintSettingsSync sync;
     sync.findSyncTargets();
     sync.syncPrintSettings(pageSize);
+    if (sync.failures().isEmpty())
+        return true;
+    showApplyError(tr("The print settings of other applications could not all be updated:") + QLatin1Char('\n')
+                   + sync.failures().join(QLatin1Char('\n')));
+    return false;
 }

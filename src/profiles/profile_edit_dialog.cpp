@@ -97,7 +97,9 @@ void ProfileEditDialog::editProfile()
     // The profile under its new name is complete before the old file goes.
     QByteArray data;
     if (!rewrittenProfile(&data) || !replaceFileData(newPath, data)) {
-        showMessage(tr("Error"), tr("The profile could not be changed."));
+        // A directory that cannot be used has its own box on the way.
+        if (!settingsDirectoryRefused())
+            showMessage(tr("Error"), tr("The profile could not be changed."));
         return;
     }
     if (newPath != oldPath) {

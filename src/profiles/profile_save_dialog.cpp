@@ -94,7 +94,9 @@ void ProfileSaveDialog::saveProfile()
     }
     const QHash<QString, QString> settings = collectTabOptions(*tabListRef);
     if (!writeProfileFile(profileFilePath(name), settings, false, descriptionForFile())) {
-        showMessage(tr("Save Profile"), tr("The profile could not be saved."));
+        // A directory that cannot be used has its own box on the way.
+        if (!settingsDirectoryRefused())
+            showMessage(tr("Save Profile"), tr("The profile could not be saved."));
         return;
     }
     accept();

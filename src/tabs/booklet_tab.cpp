@@ -1,12 +1,28 @@
 #include "tabs/booklet_tab.h"
 
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+
+#include "app/program_state.h"
 #include "app/vel_dialog.h"
+#include "model/option_model.h"
+#include "ui/option_widgets.h"
 
 BookletTab::BookletTab(VelDialog *dialog)
     : Tab(dialog)
 {
     buildWidgets();
-    connectSignals();
+    Tab::connectSignals();
+
+    auto *page = new QHBoxLayout;
+    setLayout(page);
+    auto *grid = new QGridLayout;
+    grid->addWidget(bookletGroup, 0, 1, 1, 1, Qt::AlignLeft);
+    grid->addWidget(foldCheckBox, 1, 1, 1, 1, Qt::AlignLeft);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(3, 1);
+    page->addLayout(grid, 0);
 }
 
 void BookletTab::setTabName()
@@ -17,7 +33,22 @@ void BookletTab::setTabName()
 void BookletTab::buildWidgets()
 {
     tabName = tr("Layout");
+    bookletGroup = new VelButtonGroup(this, tr("Booklet") + QStringLiteral(":"));
+    bookletGroup->setAccessibleName(QStringLiteral("butGroupVZBooklet"));
+    bookletGroup->addButton(tr("Off"), QStringLiteral(":/icons/booklet-off"));
+    bookletGroup->addButton(tr("Left edge binding"), QStringLiteral(":/icons/booklet-left"));
+    bookletGroup->addButton(tr("Right edge binding"), QStringLiteral(":/icons/booklet-right"));
+
+    foldCheckBox = new QCheckBox(tr("Booklet fold"));
+    foldCheckBox->setAccessibleName(QStringLiteral("chkBxFold"));
+
+    controls.insert(QStringLiteral("VZBooklet"), bookletGroup);
+    controls.insert(QStringLiteral("Fold"), foldCheckBox);
+    labels.insert(QStringLiteral("VZBooklet"), bookletGroup);
+    labels.insert(QStringLiteral("Fold"), foldCheckBox);
 }
+
+void BookletTab::addCustomConstraints() {}
 
 QIcon BookletTab::tabIcon()
 {
@@ -31,5 +62,16 @@ QIcon BookletTab::tabConstraintIcon()
 
 bool BookletTab::hasOptions()
 {
+    if (!currentOptionSet)
+        return false;
+    for (auto it = controls.constBegin(); it != controls.constEnd(); ++it) {
+        if (currentOptionSet->findOption(it.key()))
+            return true;
+    }
     return false;
+}
+
+void BookletTab::connectSignals()
+{
+    Tab::connectSignals();
 }

@@ -1,11 +1,11 @@
-// The Layout tab: booklet printing.
-// This version builds the tab's frame only: it reports no options, so the
-// main dialog keeps it disabled and hidden.
+// The Layout tab: booklet binding and booklet folding.
 #pragma once
 
 #include "ui/tab.h"
 
+class QCheckBox;
 class VelDialog;
+class VelButtonGroup;
 
 class BookletTab : public Tab
 {
@@ -15,7 +15,15 @@ public:
 
     void setTabName() override;
     void buildWidgets() override;
+    void addCustomConstraints() override;
     QIcon tabIcon() override;
     QIcon tabConstraintIcon() override;
+    // Enabled while the queue has booklet binding or booklet folding.
     bool hasOptions() override;
+
+    // The base wiring of the tab's two controls.
+    virtual void connectSignals();
+
+    VelButtonGroup *bookletGroup = nullptr;
+    QCheckBox *foldCheckBox = nullptr;
 };

@@ -1,13 +1,56 @@
 #include "tabs/general_tab.h"
 
-#include "ui/option_widgets.h"
+#include <QAbstractButton>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include "app/program_state.h"
 #include "app/vel_dialog.h"
+#include "model/option_model.h"
+#include "ui/option_widgets.h"
+
+namespace {
+
+const int kComboWidth = 215;
+const int kColorGroupWidth = 200;
+
+// Duplex and colour groups get a little air above and below. The sheet's
+// stray declarations ("none;", "outline:") are dropped by Qt's parser.
+const char kGroupStyle[] =
+    "VelButtonGroup{ none; margin-top: 8px; margin-bottom: 8px } QPushButton { border: none; outline: } ";
+
+QFrame *separator(QFrame::Shape shape)
+{
+    auto *line = new QFrame;
+    line->setFocusPolicy(Qt::NoFocus);
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Plain);
+    return line;
+}
+
+} // namespace
 
 GeneralTab::GeneralTab(VelDialog *dialog)
     : Tab(dialog)
 {
     buildWidgets();
-    connectSignals();
+    Tab::connectSignals();
+    layOut();
+
+    setTabOrder(pageSizeCombo, mediaTypeCombo);
+    setTabOrder(mediaTypeCombo, inputSlotCombo);
+    setTabOrder(inputSlotCombo, outputBinCombo);
+    const QList<QAbstractButton *> collateButtons = collateGroup->buttonList();
+    setTabOrder(outputBinCombo, collateButtons.at(0));
+    setTabOrder(collateButtons.at(0), collateButtons.at(1));
+
+    // After the base connections, so the choice is recorded and the
+    // constraints re-run before the dialog reacts.
+    connect(colorModeGroup, SIGNAL(buttonClicked(int)), dialog, SLOT(toggleColorMode()), Qt::UniqueConnection);
+    connect(mediaTypeCombo, SIGNAL(currentIndexChanged(int)), dialog, SLOT(togglePublishingFronAndBackLabel()),
+            Qt::UniqueConnection);
 }
 
 void GeneralTab::setTabName()
@@ -18,11 +61,96 @@ void GeneralTab::setTabName()
 void GeneralTab::buildWidgets()
 {
     tabName = tr("Basic");
+
+    pageSizeLabel = new QLabel(tr("Media size") + QStringLiteral(":"));
+    pageSizeCombo = new ComboBoxEx();
+    mediaTypeLabel = new QLabel(tr("Media type") + QStringLiteral(":"));
+    mediaTypeCombo = new ComboBoxEx();
+    inputSlotLabel = new QLabel(tr("Source") + QStringLiteral(":"));
+    inputSlotCombo = new ComboBoxEx();
+    outputBinLabel = new QLabel(tr("Destination") + QStringLiteral(":"));
+    outputBinCombo = new ComboBoxEx();
+    for (ComboBoxEx *combo : {pageSizeCombo, mediaTypeCombo, inputSlotCombo, outputBinCombo})
+        combo->setFixedWidth(kComboWidth);
+
+    collateGroup = new VelButtonGroup(this, tr("Collate") + QStringLiteral(": "));
+    collateGroup->addButton(tr("Off"), QStringLiteral(":/icons/collate-off"));
+    collateGroup->addButton(tr("On"), QStringLiteral(":/icons/collate-on"));
+
+    duplexGroup = new VelButtonGroup(this, tr("Duplex") + QStringLiteral(": "));
+    duplexGroup->addButton(tr("Off"), QStringLiteral(":/icons/duplex-off"));
+    duplexGroup->addButton(tr("Long edge"), QStringLiteral(":/icons/duplex-long"));
+    duplexGroup->addButton(tr("Short edge"), QStringLiteral(":/icons/duplex-short"));
+
     colorModeGroup = new VelButtonGroup(this, tr("Color") + QStringLiteral(": "));
-    colorModeGroup->setAccessibleName(QStringLiteral("butGroupColorModelGeneral"));
+    colorModeGroup->setFixedWidth(kColorGroupWidth);
     colorModeGroup->addButton(tr("Full color"), QStringLiteral(":/icons/color"));
     colorModeGroup->addButton(tr("Black & white"), QStringLiteral(":/icons/monochrome"));
-    colorModeGroup->hide();
+    colorModeGroup->updateLabelColor(true);
+
+    pageSizeLabel->setAccessibleName(QStringLiteral("lblPageSize"));
+    pageSizeCombo->setAccessibleName(QStringLiteral("cmbBxPageSize"));
+    mediaTypeLabel->setAccessibleName(QStringLiteral("lblMediaType"));
+    mediaTypeCombo->setAccessibleName(QStringLiteral("cmbBxMediaType"));
+    inputSlotLabel->setAccessibleName(QStringLiteral("lblInputSlot"));
+    inputSlotCombo->setAccessibleName(QStringLiteral("cmbBxInputSlot"));
+    outputBinLabel->setAccessibleName(QStringLiteral("lblOutputBin"));
+    outputBinCombo->setAccessibleName(QStringLiteral("cmbBxOutputBin"));
+    collateGroup->setAccessibleName(QStringLiteral("butGroupCol"));
+    duplexGroup->setAccessibleName(QStringLiteral("butGroupDuplex"));
+    colorModeGroup->setAccessibleName(QStringLiteral("butGroupColorModelGeneral"));
+
+    controls.insert(QStringLiteral("PageSize"), pageSizeCombo);
+    controls.insert(QStringLiteral("MediaType"), mediaTypeCombo);
+    controls.insert(QStringLiteral("InputSlot"), inputSlotCombo);
+    controls.insert(QStringLiteral("OutputBin"), outputBinCombo);
+    controls.insert(QStringLiteral("Coll"), collateGroup);
+    controls.insert(QStringLiteral("Duplex"), duplexGroup);
+    controls.insert(QStringLiteral("ColorModel"), colorModeGroup);
+
+    labels.insert(QStringLiteral("PageSize"), pageSizeLabel);
+    labels.insert(QStringLiteral("MediaType"), mediaTypeLabel);
+    labels.insert(QStringLiteral("InputSlot"), inputSlotLabel);
+    labels.insert(QStringLiteral("OutputBin"), outputBinLabel);
+    labels.insert(QStringLiteral("Coll"), collateGroup);
+    labels.insert(QStringLiteral("Duplex"), duplexGroup);
+}
+
+void GeneralTab::layOut()
+{
+    auto *page = new QHBoxLayout;
+    setLayout(page);
+
+    auto *combos = new QGridLayout;
+    const Qt::Alignment labelAlign = Qt::AlignLeft | Qt::AlignBottom;
+    const Qt::Alignment comboAlign = Qt::AlignLeft | Qt::AlignTop;
+    combos->addWidget(pageSizeLabel, 0, 1, 1, 1, labelAlign);
+    combos->addWidget(pageSizeCombo, 1, 1, 1, 1, comboAlign);
+    combos->addWidget(mediaTypeLabel, 2, 1, 1, 1, labelAlign);
+    combos->addWidget(mediaTypeCombo, 3, 1, 1, 1, comboAlign);
+    combos->addWidget(inputSlotLabel, 4, 1, 1, 1, labelAlign);
+    combos->addWidget(inputSlotCombo, 5, 1, 1, 1, comboAlign);
+    combos->addWidget(outputBinLabel, 7, 1, 1, 1, labelAlign);
+    combos->addWidget(outputBinCombo, 8, 1, 1, 1, comboAlign);
+    combos->setColumnStretch(2, 1);
+    combos->setRowStretch(12, 1);
+    page->addLayout(combos, 0);
+
+    page->addWidget(separator(QFrame::VLine), 1);
+
+    auto *groups = new QGridLayout;
+    groups->addWidget(collateGroup, 0, 0, 1, 2, Qt::AlignLeft);
+    groups->addWidget(separator(QFrame::HLine), 1, 0, 1, 4);
+    groups->addWidget(duplexGroup, 2, 0, 1, 3, Qt::AlignLeft);
+    groups->addWidget(separator(QFrame::HLine), 3, 0, 1, 4);
+    groups->addWidget(colorModeGroup, 4, 0, 1, 2, Qt::AlignLeft);
+    colorModeGroup->setFixedWidth(kColorGroupWidth);
+    groups->setColumnStretch(2, 1);
+    groups->setRowStretch(9, 1);
+    page->addLayout(groups, 0);
+
+    duplexGroup->setStyleSheet(QLatin1String(kGroupStyle));
+    colorModeGroup->setStyleSheet(QLatin1String(kGroupStyle));
 }
 
 QIcon GeneralTab::tabIcon()
@@ -37,5 +165,90 @@ QIcon GeneralTab::tabConstraintIcon()
 
 bool GeneralTab::hasOptions()
 {
-    return false;
+    return currentOptionSet != nullptr;
+}
+
+void GeneralTab::fillComboBox(ComboBoxEx *combo, vOption *option)
+{
+    const QList<vChoice *> choices = option->choices();
+    for (vChoice *choice : choices) {
+        if (choice->keyword() != QLatin1String("Custom"))
+            combo->addItem(choice->text());
+    }
+}
+
+void GeneralTab::updateLabels()
+{
+    Tab::updateLabels();
+    outputBinLabel->setText(tr("Destination") + QStringLiteral(":"));
+    inputSlotLabel->setText(tr("Source") + QStringLiteral(":"));
+    pageSizeLabel->setText(tr("Print size") + QStringLiteral(":"));
+}
+
+void GeneralTab::clearConstraintMarks()
+{
+    Tab::clearConstraintMarks();
+    colorModeGroup->markLabel(false);
+}
+
+void GeneralTab::showFixedMonochrome(VelButtonGroup *group)
+{
+    group->selectButtonByName(tr("Black & white"));
+    group->setEnabled(false);
+    group->updateLabelColor(true);
+}
+
+bool GeneralTab::enableOptionsForButtonGroup(VelButtonGroup *button_group, vOption *option)
+{
+    const bool moved = Tab::enableOptionsForButtonGroup(button_group, option);
+    if (option && button_group && option->keyword() == QLatin1String("ColorModel") && option->choiceCount() == 1)
+        showFixedMonochrome(button_group);
+    return moved;
+}
+
+void GeneralTab::applyColorModelFallback()
+{
+    vOption *colour = currentOptionSet ? currentOptionSet->findOption(QStringLiteral("ColorModel")) : nullptr;
+    if (!colour) {
+        colorModeGroup->selectButtonByName(tr("Black & white"));
+        colorModeGroup->updateLabelColor(true);
+    } else if (colour->choiceCount() == 1) {
+        showFixedMonochrome(colorModeGroup);
+    }
+}
+
+void GeneralTab::applyDuplexFallback()
+{
+    if (currentOptionSet && currentOptionSet->findOption(QStringLiteral("Duplex")))
+        return;
+    duplexGroup->selectButtonByName(tr("Off"));
+    duplexGroup->updateLabelColor(true);
+}
+
+void GeneralTab::reload()
+{
+    blockAllSignals(true);
+    setTabName();
+    constraintMarks->clear();
+    clearConstraintMarks();
+    updateLabels();
+    loadValues();
+    markAllOptions();
+    enableOptions();
+    applyColorModelFallback();
+    applyDuplexFallback();
+    colorModeGroup->update();
+    blockAllSignals(false);
+}
+
+QHash<QString, QString> GeneralTab::collectOptions()
+{
+    Tab::collectOptions();
+    const auto pageSize = optionValues.constFind(QStringLiteral("PageSize"));
+    if (pageSize != optionValues.constEnd()) {
+        const QString value = pageSize.value();
+        for (const char *key : {"PageRegion", "ImageableArea", "PaperDimension", "MediaSize"})
+            optionValues.insert(QLatin1String(key), value);
+    }
+    return optionValues;
 }

@@ -274,12 +274,29 @@ void VelCheckBoxButton::addDependent(QWidget *widget, const QString &offValue)
     m_dependentValues->append(offValue);
 }
 
+void VelCheckBoxButton::removeDependent(QWidget *widget)
+{
+    const int index = m_dependents->indexOf(widget);
+    if (index < 0)
+        return;
+    m_dependents->removeAt(index);
+    if (index < m_dependentValues->size())
+        m_dependentValues->removeAt(index);
+}
+
 QString VelCheckBoxButton::dependentValue(QWidget *widget) const
 {
     const int index = m_dependents->indexOf(widget);
     if (index < 0 || index >= m_dependentValues->size())
         return QString();
     return m_dependentValues->at(index);
+}
+
+void VelCheckBoxButton::setDependentValue(QWidget *widget, const QString &offValue)
+{
+    const int index = m_dependents->indexOf(widget);
+    if (index >= 0 && index < m_dependentValues->size())
+        (*m_dependentValues)[index] = offValue;
 }
 
 void VelCheckBoxButton::setChecked(bool checked)

@@ -117,9 +117,15 @@ public:
     // offValue: the display text of the dependent's "off" choice, or
     // "no_default" when the section writes nothing for it.
     void addDependent(QWidget *widget, const QString &offValue);
+    // Takes a dependent out again together with its off value; nothing
+    // when the widget is not a dependent.
+    void removeDependent(QWidget *widget);
     QList<QWidget *> &dependents() { return *m_dependents; }
     QList<QString> dependentValues() const { return *m_dependentValues; }
     QString dependentValue(QWidget *widget) const;
+    // Replaces the off value of a dependent added before; nothing for a
+    // widget that is not one.
+    void setDependentValue(QWidget *widget, const QString &offValue);
 
     void setChecked(bool checked);
     bool isChecked() const;

@@ -14,6 +14,8 @@
 #include <cups/cups.h>
 #include <unistd.h>
 
+#include "app/busy_cursor.h"
+#include "app/cups_queries.h"
 #include "app/printer_status.h"
 #include "app/program_state.h"
 #include "app/vel_dialog.h"
@@ -71,6 +73,34 @@ QTableWidgetItem *headerItem(const QString &text)
     return new QTableWidgetItem(text);
 }
 
+// A Status cell keeps what lpstat said apart from its wording, so that a
+// change of language shows it anew without asking CUPS again.
+const int kStateRole = Qt::UserRole;
+const int kOutputRole = Qt::UserRole + 1;
+
+QTableWidgetItem *statusItem(const QueueStatus &status)
+{
+    auto *item = new QTableWidgetItem(status.text());
+    item->setData(kStateRole, int(status.state));
+    item->setData(kOutputRole, status.output);
+    return item;
+}
+
+// Holds a replaced option store until control is back in the event loop
+// that replaced it: a slot further up the stack may still use the store.
+class RetiredStore : public QObject
+{
+public:
+    explicit RetiredStore(vOptionSet *store)
+        : m_store(store)
+    {
+    }
+    ~RetiredStore() override { delete m_store; }
+
+private:
+    vOptionSet *m_store;
+};
+
 } // namespace
 
 PrinterTab::PrinterTab(VelDialog *dialog)
@@ -78,6 +108,14 @@ PrinterTab::PrinterTab(VelDialog *dialog)
 {
     buildWidgets();
     connectSignals();
+}
+
+PrinterTab::~PrinterTab()
+{
+    for (vOptionSet *store : qAsConst(ownStores)) {
+        if (store != currentOptionSet)
+            delete store;
+    }
 }
 
 void PrinterTab::setTabName()
@@ -117,11 +155,14 @@ bool PrinterTab::isMakerPpd(ppd_file_t *ppd)
 
 void PrinterTab::listPrinters()
 {
+    deviceUris.clear();
     cups_dest_t *dests = nullptr;
     const int count = cupsGetDests(&dests);
+    schedulerReached = count > 0 || !schedulerUnreachable();
     for (int i = 0; i < count; ++i) {
         const QString name = ppdText(dests[i].name);
         printerSet.insert(name);
+        deviceUris.insert(name, ppdText(cupsGetOption("device-uri", dests[i].num_options, dests[i].options)));
         FetchedPpd fetched(name.toUtf8());
         if (!isMakerPpd(fetched.ppd()))
             continue;
@@ -141,9 +182,49 @@ void PrinterTab::fillColumn(int column, QString (*valueOf)(const QString &queue)
     }
 }
 
+void PrinterTab::fillDestinationColumn()
+{
+    if (cupsQueryWay == CupsQueryWay::PerQueue) {
+        fillColumn(1, deviceUriOf);
+        return;
+    }
+    // The destinations of the listing carry their device URI already.
+    for (int row = 0; row < printerTable->rowCount(); ++row) {
+        QTableWidgetItem *nameItem = printerTable->item(row, 0);
+        const QString name = nameItem ? nameItem->text() : QString();
+        printerTable->setItem(row, 1, new QTableWidgetItem(deviceUris.value(name)));
+    }
+}
+
 void PrinterTab::fillStatusColumn()
 {
-    fillColumn(2, printerStatus);
+    QStringList names;
+    for (int row = 0; row < printerTable->rowCount(); ++row) {
+        QTableWidgetItem *nameItem = printerTable->item(row, 0);
+        names << (nameItem ? nameItem->text() : QString());
+    }
+    // One lpstat for the whole list.
+    QHash<QString, QueueStatus> statuses;
+    if (cupsQueryWay == CupsQueryWay::Batched)
+        statuses = queueStatuses(names, printerSet);
+    for (int row = 0; row < names.size(); ++row) {
+        const QueueStatus status =
+            cupsQueryWay == CupsQueryWay::Batched ? statuses.value(names.at(row)) : queueStatus(names.at(row));
+        printerTable->setItem(row, 2, statusItem(status));
+    }
+}
+
+void PrinterTab::retranslateStatusColumn()
+{
+    for (int row = 0; row < printerTable->rowCount(); ++row) {
+        QTableWidgetItem *item = printerTable->item(row, 2);
+        if (!item)
+            continue;
+        QueueStatus status;
+        status.state = QueueState(item->data(kStateRole).toInt());
+        status.output = item->data(kOutputRole).toString();
+        item->setText(status.text());
+    }
 }
 
 // The maker's queues with their device URI and status, under the three
@@ -153,13 +234,22 @@ void PrinterTab::fillTable()
     printerTable->setHorizontalHeaderItem(0, headerItem(tr("Printers")));
     listPrinters();
     printerTable->setHorizontalHeaderItem(1, headerItem(tr("Destination")));
-    fillColumn(1, deviceUriOf);
+    fillDestinationColumn();
     printerTable->setHorizontalHeaderItem(2, headerItem(tr("Status")));
     fillStatusColumn();
     if (printerTable->rowCount() > 0) {
         printerTable->resizeColumnsToContents();
         printerTable->resizeRowsToContents();
     }
+    showSchedulerState();
+}
+
+void PrinterTab::showSchedulerState()
+{
+    if (!unreachableLabel)
+        return;
+    unreachableLabel->setText(tr("The print system (CUPS) cannot be reached, so no printers can be listed."));
+    unreachableLabel->setVisible(!schedulerReached);
 }
 
 void PrinterTab::buildPrinterTable()
@@ -177,11 +267,21 @@ void PrinterTab::buildPrinterTable()
     printerTable->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     printerTable->setTabKeyNavigation(false);
 
+    // Said in place of the rows when no CUPS scheduler answers.
+    unreachableLabel = new QLabel(this);
+    unreachableLabel->setAccessibleName(QStringLiteral("lblUnreachable"));
+    unreachableLabel->setWordWrap(true);
+    unreachableLabel->setStyleSheet(QStringLiteral("QLabel{color: red}"));
+    unreachableLabel->hide();
+    box->addWidget(unreachableLabel);
+
     fillTable();
 
     box->addWidget(printerTable);
     if (printerTable->rowCount() == 0) {
-        for (int column = 0; column < 3; ++column)
+        // The last column stretches over the rest: at a fixed width it would
+        // run past the table's edge and cut its heading off.
+        for (int column = 0; column < 2; ++column)
             printerTable->setColumnWidth(column, 186);
     }
 
@@ -194,11 +294,20 @@ void PrinterTab::buildPrinterTable()
     rootWarningLabel->setStyleSheet(QStringLiteral("QLabel{color: red; font-family: Sans; font-size: 10px; "
                                                    "border-width: 1px; border-color: %1; border-style: solid}")
                                         .arg(frame));
+    // Long translations wrap rather than widen the page, and the label keeps
+    // its room while hidden, so nothing moves when it comes and goes.
+    rootWarningLabel->setWordWrap(true);
+    QSizePolicy warningPolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    warningPolicy.setHeightForWidth(true);
+    warningPolicy.setRetainSizeWhenHidden(true);
+    rootWarningLabel->setSizePolicy(warningPolicy);
     rootWarningLabel->hide();
 
     auto *headingGrid = new QGridLayout();
     headingGrid->addWidget(installedOptionsLabel, 0, 0, 1, 3, Qt::AlignLeft);
-    headingGrid->addWidget(rootWarningLabel, 0, 3, 1, 8, Qt::AlignLeft);
+    // The warning takes the rest of the row, its text at the left.
+    headingGrid->addWidget(rootWarningLabel, 0, 3, 1, 8);
+    headingGrid->setColumnStretch(3, 1);
     box->addLayout(headingGrid);
 
     auto *scrollArea = new QScrollArea(this);
@@ -221,6 +330,7 @@ void PrinterTab::buildPrinterTable()
 
 void PrinterTab::refreshPrinterList()
 {
+    BusyCursor busy(this);
     printerTable->blockSignals(true);
     const int rememberedRow = printerTable->currentRow();
     QString rememberedName;
@@ -274,17 +384,22 @@ void PrinterTab::changePrinter(int row, int collumn, int prev_row, int prev_coll
         ? nullptr
         : cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), nullptr);
 
+    // The replaced store stays alive until the dialog has moved every tab
+    // to the new one (releaseStaleStores).
     currentOptionSet = nullptr;
+    unreadableQueue.clear();
     if (dest) {
-        // A queue whose PPD cannot be fetched or opened is treated like one
-        // CUPS no longer knows: no store. The replaced store is kept alive,
-        // since pointers into it may still be held.
+        // A queue whose PPD cannot be fetched or opened gets no store; the
+        // dialog says so.
         FetchedPpd fetched(QByteArray(dest->name));
         if (fetched.ppd()) {
             auto *store = new vOptionSet();
             loadFromPpd(fetched.ppd(), store);
             store->setPrinterName(queue);
             currentOptionSet = store;
+            ownStores.append(store);
+        } else {
+            unreadableQueue = queue;
         }
         cupsFreeDests(1, dest);
     }
@@ -385,8 +500,12 @@ void PrinterTab::retranslate()
     printerTable->setHorizontalHeaderItem(2, headerItem(tr("Status")));
     tabName = tr("Printer");
     const bool blocked = printerTable->blockSignals(true);
-    fillStatusColumn();
+    if (cupsQueryWay == CupsQueryWay::PerQueue)
+        fillStatusColumn();
+    else
+        retranslateStatusColumn();
     printerTable->blockSignals(blocked);
+    showSchedulerState();
     rootWarningLabel->setText(tr("Root access is required to make changes to installable options"));
     installedOptionsLabel->setText(tr("Installed options"));
     installedOptionsLabel->update();
@@ -480,4 +599,26 @@ void PrinterTab::clearInstalledOptions()
     // No control is left that could differ from its baseline.
     installedChanged = false;
     rootWarningLabel->hide();
+}
+
+void PrinterTab::clearHighlight()
+{
+    const bool blocked = printerTable->blockSignals(true);
+    printerTable->clearSelection();
+    // Without a current cell, a click on the same row counts as a new choice.
+    printerTable->setCurrentCell(-1, -1);
+    printerTable->blockSignals(blocked);
+}
+
+void PrinterTab::releaseStaleStores()
+{
+    if (cupsQueryWay == CupsQueryWay::PerQueue)
+        return;
+    for (int i = ownStores.size() - 1; i >= 0; --i) {
+        vOptionSet *store = ownStores.at(i);
+        if (store == currentOptionSet)
+            continue;
+        ownStores.removeAt(i);
+        (new RetiredStore(store))->deleteLater();
+    }
 }

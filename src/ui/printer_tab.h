@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QString>
 
 #include <cups/ppd.h>
@@ -15,12 +16,14 @@ class QGridLayout;
 class QLabel;
 class QTableWidget;
 class VelDialog;
+class vOptionSet;
 
 class PrinterTab : public Tab
 {
     Q_OBJECT
 public:
     explicit PrinterTab(VelDialog *dialog);
+    ~PrinterTab() override;
 
     void setTabName() override;
     void buildWidgets() override;
@@ -57,9 +60,23 @@ public:
     // a maker filter and a device ID naming Wexa.
     static bool isMakerPpd(ppd_file_t *ppd);
 
+    // The queue whose PPD could not be fetched or opened at the last choice;
+    // empty after any other choice.
+    QString unreadableQueue;
+    // Removes the highlight and the current cell of the table, so that a
+    // click on the row that was current chooses it again.
+    void clearHighlight();
+    // Frees, once control is back in the event loop, every option store this
+    // tab made that is no longer the current one. The dialog calls it when
+    // every tab has let go of the replaced store.
+    void releaseStaleStores();
+
     QTableWidget *printerTable = nullptr;
     QLabel *installedOptionsLabel = nullptr;
     QLabel *rootWarningLabel = nullptr;
+    // Shown while the last listing found no CUPS scheduler answering.
+    QLabel *unreachableLabel = nullptr;
+    bool schedulerReached = true;
     QGridLayout *optionsGrid = nullptr;
     int nextOptionRow = 0;
     QHash<QString, QString> installedBaseline;
@@ -73,8 +90,16 @@ private:
     void listPrinters();
     void fillTable();
     void fillColumn(int column, QString (*valueOf)(const QString &queue));
+    void fillDestinationColumn();
     void fillStatusColumn();
+    void retranslateStatusColumn();
+    void showSchedulerState();
     void connectInstalledControl(QWidget *control, const char *signal);
     void buildInstalledOptions();
     void removeInstalledOptionWidgets();
+
+    // Device URI of every destination of the last listing.
+    QHash<QString, QString> deviceUris;
+    // The option stores this tab made and has not freed yet.
+    QList<vOptionSet *> ownStores;
 };

@@ -51,6 +51,9 @@ if [ ! -e "$dir/serverbin/filter/commandtops" ]; then
   chmod 755 "$dir/serverbin/filter/commandtops"
 fi
 for name in velfilter_H velfilter_ras_H velfilter_pdf_H velfilter_vpsl_H; do
+  # A link to an installed filter of that name goes first: cp would write
+  # through it into the system's filter.
+  rm -f "$dir/serverbin/filter/$name"
   cp "$support/velfilter" "$dir/serverbin/filter/$name"
   chmod 755 "$dir/serverbin/filter/$name"
 done

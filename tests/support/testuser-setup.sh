@@ -6,8 +6,9 @@ set -u
 user=ordovantest
 PATH=$PATH:/usr/sbin:/sbin
 export PATH
-build=$1
-tests=$2
+# Relative paths are taken from the current directory.
+build=$(cd "$1" && pwd) || { echo "testuser-setup: no directory $1" >&2; exit 1; }
+tests=$(cd "$2" && pwd) || { echo "testuser-setup: no directory $2" >&2; exit 1; }
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "testuser-setup: not root; tests run as $(id -un)"
@@ -22,8 +23,9 @@ fi
 can() { setpriv --reuid="$user" --regid="$user" --init-groups -- test "$@"; }
 
 # Search permission on every directory above the trees (a checkout below
-# /root, for instance), then read access to the trees themselves.
-for top in "$build" "$tests"; do
+# /root, for instance), on the way as written and on the one the links lead
+# to, then read access to the trees themselves.
+for top in "$build" "$tests" "$(cd "$build" && pwd -P)" "$(cd "$tests" && pwd -P)"; do
   d=$top
   while [ "$d" != "/" ] && [ -n "$d" ]; do
     if ! can -x "$d"; then
@@ -37,11 +39,13 @@ for top in "$build" "$tests"; do
     d=$(dirname "$d")
   done
 done
-# The private CUPS server's own directories keep the modes it gives them.
+# The private CUPS server's own directories and the root-writer setup (its
+# password copy is the test user's alone) keep the modes they are given.
 cups=$build/tests/cups
+rootwriter=$build/tests/rootwriter
 for top in "$build" "$tests"; do
-  if [ -n "$(find "$top" -path "$cups" -prune -o ! -perm -o+r -print -quit 2>/dev/null)" ]; then
-    find "$top" -path "$cups" -prune -o -exec chmod o+rX {} +
+  if [ -n "$(find "$top" \( -path "$cups" -o -path "$rootwriter" \) -prune -o ! -perm -o+r -print -quit 2>/dev/null)" ]; then
+    find "$top" \( -path "$cups" -o -path "$rootwriter" \) -prune -o -exec chmod o+rX {} +
     echo "testuser-setup: made $top readable for $user"
   fi
 done
