@@ -439,6 +439,7 @@ private slots:
         put(cfg("theirs"), "[Profile]\n[WR Other Model]\nProfileDescription=\nPageSize=Tabloid\n");
         // From here on, any lpoptions run leaves a trace.
         const QString trace = base.path() + "/lpoptions-ran";
+        QVERIFY(QDir().mkpath(base.path() + "/bin"));
         put(base.path() + "/bin/lpoptions", "#!/bin/sh\ntouch '" + trace.toUtf8() + "'\n");
         QVERIFY(QFile::setPermissions(base.path() + "/bin/lpoptions", QFile::ReadOwner | QFile::ExeOwner));
         const QByteArray path = qgetenv("PATH");
