@@ -20,6 +20,7 @@
 #include "dialog_test_util.h"
 #include "support/cups_test_util.h"
 #include "tabs/job_tab.h"
+#include "tabs/pqx_tab.h"
 #include "ui/option_widgets.h"
 #include "ui/vel_tab_widget.h"
 
@@ -442,8 +443,8 @@ private slots:
         open(queue);
         job->storageButton->setChecked(true);
         job->userLoginButton->setChecked(true);
-        currentOptionSet->markOptionChoice(QStringLiteral("PQXToggle"), QStringLiteral("On"));
-        d->setConstraints();
+        // The print-management service switched on in its own tab.
+        d->pqxTab->toggleGroup->buttonList().at(1)->click();
         for (VelCheckBoxButton *section : {job->storageButton, job->accountingButton, job->userLoginButton})
             QVERIFY(!section->isChecked() && !section->isEnabled());
     }

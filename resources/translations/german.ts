@@ -616,4 +616,67 @@ Es werden keine Einstellungen daraus gelesen oder darin gespeichert.</translatio
         <translation>Bindung rechts</translation>
     </message>
 </context>
+<context>
+    <name>PQXTab</name>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Login user name</source>
+        <translation>Anmeldename</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>No notifications for policy conflicts</source>
+        <translation>Keine Benachrichtigung bei Richtlinienkonflikten</translation>
+    </message>
+    <message>
+        <source>Continue printing</source>
+        <translation>Drucken fortsetzen</translation>
+    </message>
+    <message>
+        <source>Cancel printing</source>
+        <translation>Drucken abbrechen</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Überprüfen</translation>
+    </message>
+    <message>
+        <source>Server, Port, and Login user information must be filled out.</source>
+        <translation>Server, Port und Anmeldename müssen ausgefüllt werden.</translation>
+    </message>
+    <message>
+        <source>You must click Verify after making changes.</source>
+        <translation>Nach Änderungen müssen Sie auf Überprüfen klicken.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the server.</source>
+        <translation>Keine Verbindung zum Server möglich.</translation>
+    </message>
+    <message>
+        <source>Login failed. The user name or password you entered is incorrect.</source>
+        <translation>Anmeldung fehlgeschlagen. Der eingegebene Benutzername oder das Passwort ist falsch.</translation>
+    </message>
+    <message>
+        <source>Server and user credentials have been authenticated and policies have been applied.</source>
+        <translation>Die Anmeldedaten für Server und Benutzer wurden authentifiziert und die Richtlinien wurden angewendet.</translation>
+    </message>
+    <message>
+        <source>Credentials and policies will be checked again during printing.</source>
+        <translation>Anmeldedaten und Richtlinien werden beim Drucken erneut geprüft.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to print.</source>
+        <translation>Sie haben keine Berechtigung zum Drucken.</translation>
+    </message>
+</context>
 </TS>

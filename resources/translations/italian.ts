@@ -616,4 +616,67 @@ Nessuna impostazione viene letta da essa o salvata in essa.</translation>
         <translation>Rilegatura a destra</translation>
     </message>
 </context>
+<context>
+    <name>PQXTab</name>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Login user name</source>
+        <translation>Nome utente di accesso</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>No notifications for policy conflicts</source>
+        <translation>Nessuna notifica per i conflitti con i criteri</translation>
+    </message>
+    <message>
+        <source>Continue printing</source>
+        <translation>Continua la stampa</translation>
+    </message>
+    <message>
+        <source>Cancel printing</source>
+        <translation>Annulla la stampa</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>Server, Port, and Login user information must be filled out.</source>
+        <translation>È necessario compilare i campi Server, Porta e Nome utente di accesso.</translation>
+    </message>
+    <message>
+        <source>You must click Verify after making changes.</source>
+        <translation>Dopo aver apportato modifiche è necessario fare clic su Verifica.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the server.</source>
+        <translation>Impossibile connettersi al server.</translation>
+    </message>
+    <message>
+        <source>Login failed. The user name or password you entered is incorrect.</source>
+        <translation>Accesso non riuscito. Il nome utente o la password inseriti non sono corretti.</translation>
+    </message>
+    <message>
+        <source>Server and user credentials have been authenticated and policies have been applied.</source>
+        <translation>Le credenziali del server e dell'utente sono state autenticate e i criteri sono stati applicati.</translation>
+    </message>
+    <message>
+        <source>Credentials and policies will be checked again during printing.</source>
+        <translation>Le credenziali e i criteri verranno controllati di nuovo durante la stampa.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to print.</source>
+        <translation>Non si dispone dell'autorizzazione per stampare.</translation>
+    </message>
+</context>
 </TS>

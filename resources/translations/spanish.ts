@@ -616,4 +616,67 @@ No se lee ni se guarda en ella ningún ajuste.</translation>
         <translation>Encuadernación derecha</translation>
     </message>
 </context>
+<context>
+    <name>PQXTab</name>
+    <message>
+        <source>Server</source>
+        <translation>Servidor</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Login user name</source>
+        <translation>Nombre de usuario de inicio de sesión</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>No notifications for policy conflicts</source>
+        <translation>Sin notificaciones de conflictos con las directivas</translation>
+    </message>
+    <message>
+        <source>Continue printing</source>
+        <translation>Continuar la impresión</translation>
+    </message>
+    <message>
+        <source>Cancel printing</source>
+        <translation>Cancelar la impresión</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verificar</translation>
+    </message>
+    <message>
+        <source>Server, Port, and Login user information must be filled out.</source>
+        <translation>Debe completar los campos Servidor, Puerto y Nombre de usuario de inicio de sesión.</translation>
+    </message>
+    <message>
+        <source>You must click Verify after making changes.</source>
+        <translation>Debe hacer clic en Verificar después de realizar cambios.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the server.</source>
+        <translation>No se puede conectar con el servidor.</translation>
+    </message>
+    <message>
+        <source>Login failed. The user name or password you entered is incorrect.</source>
+        <translation>Error de inicio de sesión. El nombre de usuario o la contraseña que ha introducido no son correctos.</translation>
+    </message>
+    <message>
+        <source>Server and user credentials have been authenticated and policies have been applied.</source>
+        <translation>Se han autenticado las credenciales del servidor y del usuario y se han aplicado las directivas.</translation>
+    </message>
+    <message>
+        <source>Credentials and policies will be checked again during printing.</source>
+        <translation>Las credenciales y las directivas se volverán a comprobar durante la impresión.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to print.</source>
+        <translation>No tiene permiso para imprimir.</translation>
+    </message>
+</context>
 </TS>

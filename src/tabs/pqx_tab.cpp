@@ -1,23 +1,204 @@
 #include "tabs/pqx_tab.h"
 
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegExp>
+#include <QRegExpValidator>
+
+#include <cstdlib>
+
+#include "app/credential_cipher.h"
+#include "app/program_state.h"
+#include "app/settings_files.h"
+#include "app/vcurl.h"
 #include "app/vel_dialog.h"
+#include "model/option_model.h"
+#include "ui/option_widgets.h"
+
+namespace {
+
+const QString kTitle = QStringLiteral("uLmera");
+const QString kOn = QStringLiteral("On");
+const QString kOff = QStringLiteral("Off");
+const QString kStoredOn = QStringLiteral("ON");
+const QString kStoredOff = QStringLiteral("OFF");
+const QString kDefaultPort = QStringLiteral("9094");
+const QString kRefused = QStringLiteral("INVALID_USER_NAME_OR_PASSWORD");
+const QString kMonoOnly = QStringLiteral("\"JE.MonoPrint\":\"ON\"");
+const QString kUnspecified = QStringLiteral("An unspecified error occured.");
+
+const QString kColorMode = QStringLiteral("PQXColorMode");
+const QString kTonsave = QStringLiteral("PQXTonsave");
+const QString kDuplex = QStringLiteral("PQXDuplex");
+
+const QString kEnabledKey = QStringLiteral("PQX_enabled");
+const QString kNotifyKey = QStringLiteral("PQX_notify");
+const QString kServerKey = QStringLiteral("PQX_server");
+const QString kBlockingKey = QStringLiteral("PQX_blocking");
+const QString kPortKey = QStringLiteral("PQX_port");
+const QString kUserKey = QStringLiteral("PQX_username");
+const QString kPasswordKey = QStringLiteral("PQX_password");
+
+QString onOff(bool on)
+{
+    return on ? kStoredOn : kStoredOff;
+}
+
+// A stored password as enciphered, lower-case hexadecimal; empty when the
+// cipher is not available, so that nothing unreadable is stored.
+QString encipherPassword(const QString &password)
+{
+    QString doubled = password;
+    doubled.replace(QLatin1String("\\"), QLatin1String("\\\\"));
+    const QByteArray plain = doubled.toUtf8();
+    int length = 0;
+    unsigned char *cipher = encipherCredential(plain.constData(), &length);
+    if (!cipher)
+        return QString();
+    const QString hex = QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(cipher), length).toHex());
+    free(cipher);
+    return hex;
+}
+
+// The password in clear from its stored form; empty for an empty or
+// unreadable value.
+QString decipherPassword(const QString &stored)
+{
+    if (stored.isEmpty())
+        return QString();
+    const QByteArray hex = stored.toUtf8();
+    char *plain = decipherCredential(hex.constData(), hex.size() / 2);
+    if (!plain)
+        return QString();
+    const QString text = QString::fromUtf8(plain);
+    free(plain);
+    return unescapeBackslashes(text);
+}
+
+} // namespace
 
 PQXTab::PQXTab(VelDialog *dialog)
     : Tab(dialog)
 {
     buildWidgets();
     connectSignals();
+    setTabName();
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(toggleGroup, 0, 0, 1, 4);
+    grid->addWidget(serverLabel, 1, 0, 1, 6);
+    grid->addWidget(serverEdit, 2, 0, 1, 6);
+    grid->addWidget(portLabel, 1, 7, 1, 3);
+    grid->addWidget(portEdit, 2, 7, 1, 3);
+    grid->addWidget(userLabel, 3, 0, 1, 10);
+    grid->addWidget(userEdit, 4, 0, 1, 10);
+    grid->addWidget(passwordLabel, 5, 0, 1, 10);
+    grid->addWidget(passwordEdit, 6, 0, 1, 10);
+    grid->addWidget(notifyBox, 7, 0, 1, 5);
+    grid->addWidget(continueRadio, 8, 1, 1, 3);
+    grid->addWidget(cancelRadio, 9, 1, 1, 3);
+    grid->addWidget(verifyButton, 10, 0, 1, 2);
+    grid->setColumnStretch(10, 1);
+    grid->setRowStretch(15, 1);
+}
+
+PQXTab::~PQXTab()
+{
+    delete loginClient;
 }
 
 void PQXTab::setTabName()
 {
-    tabName = QStringLiteral("uLmera");
+    tabName = kTitle;
 }
 
 void PQXTab::buildWidgets()
 {
-    tabName = QStringLiteral("uLmera");
-    connect(this, SIGNAL(colorchanged()), dialog, SLOT(toggleColorMode()));
+    // The buttons carry the store's choice texts, so that selecting and
+    // marking find each other in every language.
+    toggleGroup = new VelButtonGroup(this, kTitle + QLatin1Char(':'));
+    tabName = kTitle;
+    const QString offText = QCoreApplication::translate("QObject", "Off");
+    toggleGroup->addButton(offText, QStringLiteral(":/icons/pqx-off"));
+    toggleGroup->addButton(QCoreApplication::translate("QObject", "On"), QStringLiteral(":/icons/pqx-on"));
+    toggleGroup->selectButtonByName(offText);
+
+    const QRegExp userPattern(QStringLiteral("^[\\w][\\w ]{63}$"));
+    const QRegExp shortPasswordPattern(QStringLiteral(".{,64}"));
+    const QRegExp longPasswordPattern(QStringLiteral(".{,256}"));
+    const QRegExp portPattern(QStringLiteral("[0-9]{,16}"));
+    const QRegExp serverPattern(QStringLiteral("\\S{,260}"));
+    longPasswordValidator = new QRegExpValidator(longPasswordPattern, this);
+    shortPasswordValidator = new QRegExpValidator(shortPasswordPattern, this);
+
+    serverLabel = new QLabel(tr("Server") + QLatin1Char(':'), this);
+    serverEdit = new QLineEdit(this);
+    serverEdit->setValidator(new QRegExpValidator(serverPattern, this));
+    portLabel = new QLabel(tr("Port") + QLatin1Char(':'), this);
+    portEdit = new QLineEdit(this);
+    portEdit->setValidator(new QRegExpValidator(portPattern, this));
+    userLabel = new QLabel(tr("Login user name") + QLatin1Char(':'), this);
+    userEdit = new QLineEdit(this);
+    userEdit->setValidator(new QRegExpValidator(userPattern, this));
+    passwordLabel = new QLabel(tr("Password") + QLatin1Char(':'), this);
+    passwordEdit = new QLineEdit(this);
+    passwordEdit->setEchoMode(QLineEdit::Password);
+    passwordEdit->setMaxLength(256);
+    notifyBox = new QCheckBox(tr("No notifications for policy conflicts") + QLatin1Char(':'), this);
+    continueRadio = new QRadioButton(tr("Continue printing"), this);
+    cancelRadio = new QRadioButton(tr("Cancel printing"), this);
+    verifyButton = new QPushButton(tr("Verify"), this);
+
+    controls.insert(QStringLiteral("PQXToggle"), toggleGroup);
+
+    loginClient = new vcurl;
+
+    toggleGroup->setAccessibleName(QStringLiteral("butGroupPQX"));
+    serverLabel->setAccessibleName(QStringLiteral("lblPQXServer"));
+    serverEdit->setAccessibleName(QStringLiteral("lnEditPQXServer"));
+    portLabel->setAccessibleName(QStringLiteral("lblPQXPort"));
+    portEdit->setAccessibleName(QStringLiteral("lnEditPQXPort"));
+    userLabel->setAccessibleName(QStringLiteral("lblPQXUser"));
+    userEdit->setAccessibleName(QStringLiteral("lnEditPQXUser"));
+    passwordLabel->setAccessibleName(QStringLiteral("lblPQXPassword"));
+    passwordEdit->setAccessibleName(QStringLiteral("lnEditPQXPassword"));
+    notifyBox->setAccessibleName(QStringLiteral("chkBxPQXConflict"));
+    continueRadio->setAccessibleName(QStringLiteral("rdButPQXContinue"));
+    cancelRadio->setAccessibleName(QStringLiteral("rdButPQXCancel"));
+    verifyButton->setAccessibleName(QStringLiteral("butPQXVerify"));
+
+    changedSinceVerify = false;
+    verifyingByButton = false;
+    policiesOk = true;
+    replyReceived = false;
+    constrained = false;
+    setAllPolicies(kOff);
+}
+
+void PQXTab::connectSignals()
+{
+    connect(toggleGroup, SIGNAL(buttonClicked(int)), this, SLOT(togglePQX()));
+    Tab::connectSignals();
+    connect(verifyButton, SIGNAL(clicked(bool)), this, SLOT(verify()));
+    connect(notifyBox, SIGNAL(clicked(bool)), this, SLOT(toggleNotifications()));
+    // A reply first settles the tab's state, then the dialog re-marks.
+    connect(loginClient, SIGNAL(messageReady(QString)), this, SLOT(verifySuccess(QString)), Qt::UniqueConnection);
+    connectToDialog(loginClient, SIGNAL(messageReady(QString)));
+    connect(loginClient, SIGNAL(errorReady(QString)), this, SLOT(verifyFailure(QString)), Qt::UniqueConnection);
+    connectToDialog(loginClient, SIGNAL(errorReady(QString)));
+    connectToDialog(toggleGroup, SIGNAL(buttonClicked(int)));
+    for (QLineEdit *edit : {serverEdit, portEdit, userEdit, passwordEdit})
+        connectToDialog(edit, SIGNAL(textEdited(QString)));
+    if (dialog)
+        connect(this, SIGNAL(colorchanged()), dialog, SLOT(toggleColorMode()), Qt::UniqueConnection);
 }
 
 QIcon PQXTab::tabIcon()
@@ -32,5 +213,343 @@ QIcon PQXTab::tabConstraintIcon()
 
 bool PQXTab::hasOptions()
 {
-    return false;
+    return currentOptionSet && !currentOptionSet->hasVpslFilter();
+}
+
+void PQXTab::reload()
+{
+    blockAllSignals(true);
+    setTabName();
+    constraintMarks->clear();
+    clearConstraintMarks();
+    updateLabels();
+    loadValues();
+    choosePasswordValidator();
+    markAllOptions();
+    postReloadHook();
+    enableOptions();
+    loadPQXSettings();
+    replyReceived = false;
+    autoVerify();
+    applyPolicyOptions();
+    blockAllSignals(false);
+}
+
+// ---------------------------------------------------------------------------
+// Service state and marks
+
+QList<QWidget *> PQXTab::serviceWidgets() const
+{
+    return {serverLabel, serverEdit, portLabel, portEdit, userLabel, userEdit,
+            passwordLabel, passwordEdit, notifyBox, continueRadio, cancelRadio, verifyButton};
+}
+
+void PQXTab::setAllPolicies(const QString &choice)
+{
+    policyChoices.insert(kColorMode, choice);
+    policyChoices.insert(kTonsave, choice);
+    policyChoices.insert(kDuplex, choice);
+}
+
+void PQXTab::applyToggleState(bool on)
+{
+    for (QWidget *widget : serviceWidgets())
+        widget->setEnabled(on);
+    if (currentOptionSet)
+        currentOptionSet->markOptionChoice(QStringLiteral("PQXToggle"), on ? kOn : kOff);
+    if (on) {
+        if (portEdit->text().isEmpty())
+            portEdit->setText(kDefaultPort);
+    } else if (currentOptionSet) {
+        // Off lifts every policy in the store; policyChoices keeps what the
+        // server said for when the service is switched on again.
+        for (const QString &keyword : {kColorMode, kTonsave, kDuplex})
+            currentOptionSet->markOptionChoice(keyword, kOff);
+    }
+}
+
+void PQXTab::togglePQX()
+{
+    const bool on = toggleGroup->checkedIndex() == 1;
+    notifyBox->setChecked(true);
+    continueRadio->setChecked(true);
+    applyToggleState(on);
+    // The policies of the last login hold again as soon as the service is
+    // back: the tab counts itself verified, so the store must agree.
+    if (on)
+        applyPolicyOptions();
+    toggleNotifications();
+}
+
+void PQXTab::toggleNotifications()
+{
+    const bool free = notifyBox->isChecked() && toggleGroup->checkedIndex() == 1;
+    continueRadio->setEnabled(free);
+    cancelRadio->setEnabled(free);
+    if (!free)
+        continueRadio->setChecked(true);
+}
+
+void PQXTab::checkForChanges()
+{
+    changedSinceVerify = toggleGroup->isEnabled() != verifiedToggle || serverEdit->text() != verifiedServer
+        || portEdit->text() != verifiedPort || userEdit->text() != verifiedUsername
+        || passwordEdit->text() != verifiedPassword;
+}
+
+void PQXTab::markToggle(const QString &text)
+{
+    setErrorMark(toggleGroup, text, true);
+}
+
+void PQXTab::markCustomConstraints()
+{
+    checkForChanges();
+    constrained = true;
+    if (toggleGroup->checkedIndex() != 1) {
+        setErrorMark(toggleGroup, QString(), false);
+        constrained = false;
+        return;
+    }
+    verifyButton->setEnabled(false);
+    for (QLineEdit *edit : {serverEdit, portEdit, userEdit, passwordEdit}) {
+        if (edit->text().isEmpty()) {
+            markToggle(tr("Server, Port, and Login user information must be filled out."));
+            return;
+        }
+    }
+    verifyButton->setEnabled(true);
+    if (changedSinceVerify) {
+        markToggle(tr("You must click Verify after making changes."));
+    } else if (!replyReceived) {
+        markToggle(tr("Unable to connect to the server."));
+    } else if (policiesOk) {
+        setErrorMark(toggleGroup, QString(), false);
+        constrained = false;
+    } else {
+        markToggle(tr("Login failed. The user name or password you entered is incorrect."));
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Stored settings
+
+QHash<QString, QString> PQXTab::collectOptions()
+{
+    optionValues.clear();
+    const bool on = toggleGroup->checkedIndex() == 1;
+    const bool notify = notifyBox->isChecked();
+    optionValues.insert(kEnabledKey, onOff(on));
+    optionValues.insert(kNotifyKey, onOff(notify));
+    optionValues.insert(kServerKey, serverEdit->text());
+    optionValues.insert(kBlockingKey, onOff(notify && cancelRadio->isChecked()));
+    optionValues.insert(kPortKey, portEdit->text());
+    optionValues.insert(kUserKey, userEdit->text());
+    if (on) {
+        const QString cipher = encipherPassword(passwordEdit->text());
+        if (!cipher.isEmpty())
+            optionValues.insert(kPasswordKey, cipher);
+    } else {
+        optionValues.insert(kPasswordKey, QString());
+    }
+    return optionValues;
+}
+
+QString PQXTab::storedPassword()
+{
+    return decipherPassword(readSettingValue(kPasswordKey));
+}
+
+void PQXTab::loadPQXSettings()
+{
+    const QString enabled = readSettingValue(kEnabledKey);
+    const QString notify = readSettingValue(kNotifyKey);
+    const QString server = readSettingValue(kServerKey);
+    const QString blocking = readSettingValue(kBlockingKey);
+    const QString port = readSettingValue(kPortKey);
+    const QString user = readSettingValue(kUserKey);
+    const QString password = storedPassword();
+
+    const bool on = enabled == kStoredOn;
+    toggleGroup->setButton(on ? 1 : 0);
+    verifiedToggle = on;
+    serverEdit->setText(server);
+    verifiedServer = server;
+    portEdit->setText(port);
+    verifiedPort = port;
+    userEdit->setText(user);
+    verifiedUsername = user;
+    passwordEdit->setText(password);
+    verifiedPassword = password;
+    notifyBox->setChecked(notify == kStoredOn);
+    if (blocking == kStoredOff)
+        continueRadio->setChecked(true);
+    if (blocking == kStoredOn)
+        cancelRadio->setChecked(true);
+    applyToggleState(on);
+    toggleNotifications();
+}
+
+void PQXTab::choosePasswordValidator()
+{
+    const bool longPasswords = currentOptionSet && currentOptionSet->findOption(QStringLiteral("cMaxPassword"));
+    passwordEdit->setValidator(longPasswords ? longPasswordValidator : shortPasswordValidator);
+}
+
+// ---------------------------------------------------------------------------
+// Verification
+
+void PQXTab::postLogin(const QString &server, const QString &port, const QString &user, const QString &password)
+{
+    const QString base = QStringLiteral("https://") + server + QLatin1Char(':') + port;
+    pendingLogins.append({QLatin1Char('<') + base + QLatin1Char(' ') + user + QLatin1Char('>'), server, port, user,
+                          password});
+    loginClient->postLogin(base, user, password);
+}
+
+void PQXTab::verify()
+{
+    const QString port = portEdit->text();
+    const QString server = serverEdit->text();
+    const QString user = userEdit->text();
+    const QString password = passwordEdit->text();
+    verifyingByButton = true;
+    policiesOk = false;
+    postLogin(server, port, user, password);
+}
+
+void PQXTab::autoVerify()
+{
+    const QString enabled = readSettingValue(kEnabledKey);
+    const QString server = readSettingValue(kServerKey);
+    const QString port = readSettingValue(kPortKey);
+    const QString user = readSettingValue(kUserKey);
+    const QString password = storedPassword();
+    verifyingByButton = false;
+    if (enabled == kStoredOn) {
+        policiesOk = false;
+        postLogin(server, port, user, password);
+    }
+    setAllPolicies(kOff);
+}
+
+int PQXTab::loginOf(const QString &message) const
+{
+    int found = -1;
+    for (int i = 0; i < pendingLogins.size(); ++i) {
+        const QString &tag = pendingLogins.at(i).tag;
+        if (message.startsWith(tag) && (found < 0 || tag.size() > pendingLogins.at(found).tag.size()))
+            found = i;
+    }
+    return found;
+}
+
+bool PQXTab::isStaleReply(const QString &message) const
+{
+    // The login's own values decide, not a reading of the tag: a server
+    // such as "[::1]" holds the separators the tag is built with.
+    const int index = loginOf(message);
+    if (index < 0)
+        return true;
+    const Login &login = pendingLogins.at(index);
+    return serverEdit->text() != login.server || portEdit->text() != login.port || userEdit->text() != login.user;
+}
+
+void PQXTab::verifySuccess(QString message)
+{
+    const int index = loginOf(message);
+    const bool stale = isStaleReply(message);
+    if (index < 0)
+        return;
+    const Login login = pendingLogins.takeAt(index);
+    if (stale)
+        return;
+    // Only the tag goes: the body may hold "<" and ">" of its own.
+    const QString body = message.mid(login.tag.size());
+    policiesOk = parsePolicies(body);
+    replyReceived = true;
+    applyPolicyOptions();
+    if (policiesOk) {
+        // What this login sent is verified, whatever the fields hold by the
+        // time the result box is closed.
+        changedSinceVerify = false;
+        verifiedToggle = toggleGroup->isEnabled();
+        verifiedServer = login.server;
+        verifiedPort = login.port;
+        verifiedUsername = login.user;
+        verifiedPassword = login.password;
+    }
+    showVerifyResult(body);
+}
+
+void PQXTab::verifyFailure(QString message)
+{
+    const int index = loginOf(message);
+    const bool stale = isStaleReply(message);
+    if (index < 0)
+        return;
+    pendingLogins.removeAt(index);
+    if (stale)
+        return;
+    replyReceived = false;
+    applyPolicyOptions();
+    QMessageBox box;
+    box.setWindowTitle(kTitle);
+    box.setText(tr("Unable to connect to the server."));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+bool PQXTab::parsePolicies(const QString &body)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(body.toUtf8());
+    const QJsonObject top = document.isObject() ? document.object() : QJsonObject();
+    // A refusal grants nothing, whatever else the body holds.
+    if (body.contains(kRefused) || !top.contains(QLatin1String("Policies"))) {
+        setAllPolicies(kOff);
+        return false;
+    }
+    const QJsonObject policies = top.value(QLatin1String("Policies")).toObject();
+    const auto take = [&](const char *member, const QString &keyword, const char *onValue) {
+        const QString name = QLatin1String(member);
+        if (policies.contains(name))
+            policyChoices.insert(keyword, policies.value(name).toString() == QLatin1String(onValue) ? kOn : kOff);
+    };
+    take("JE.FullColorPrint", kColorMode, "ON");
+    take("DR.TonsaveRestriction", kTonsave, "PV.On");
+    take("DR.DuplexRestriction", kDuplex, "PV.On");
+    return true;
+}
+
+void PQXTab::applyPolicyOptions()
+{
+    if (!currentOptionSet)
+        return;
+    const QString color = policyChoices.value(kColorMode);
+    currentOptionSet->markOptionChoice(kColorMode, color);
+    if (color == kOn)
+        emit colorchanged();
+    currentOptionSet->markOptionChoice(kTonsave, policyChoices.value(kTonsave));
+    currentOptionSet->markOptionChoice(kDuplex, policyChoices.value(kDuplex));
+}
+
+void PQXTab::showVerifyResult(const QString &body)
+{
+    QString text = kUnspecified;
+    if (body.contains(kRefused))
+        text = tr("Login failed. The user name or password you entered is incorrect.");
+    // Authenticated only when the reply carried policies and is no refusal.
+    if (verifyingByButton && policiesOk && body.contains(QLatin1Char('{')))
+        text = tr("Server and user credentials have been authenticated and policies have been applied.")
+            + QStringLiteral("\n\n") + tr("Credentials and policies will be checked again during printing.")
+            + QLatin1Char('\n');
+    if (body.contains(kMonoOnly))
+        text = tr("You do not have permission to print.");
+    if (text == kUnspecified && !verifyingByButton)
+        return;
+    QMessageBox box;
+    box.setWindowTitle(kTitle);
+    box.setText(text);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
 }
