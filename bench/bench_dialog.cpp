@@ -22,8 +22,11 @@
 // best figures is printed with its target. To show where the time goes it
 // also times the pieces: cupsGetDests, the names-only request, fetching and
 // opening one PPD, lpstat for one queue and for all. Each figure is the best
-// and the mean of the rounds. The panel refuses root: run it as an ordinary
-// user (see the README).
+// and the mean of the rounds. At its end, the way the program works now only,
+// it times the Watermark, Quorix and Finishing tabs on queues of their own
+// (for the Finishing tab: a switch to a queue with stored finishing choices,
+// and the tab's reload and reset). The panel refuses root: run it as an
+// ordinary user (see the README).
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -57,6 +60,7 @@
 #include "app/vel_dialog.h"
 #include "profiles/tab_list_ref.h"
 #include "tabs/booklet_tab.h"
+#include "tabs/finishing_tab.h"
 #include "tabs/general_tab.h"
 #include "tabs/job_tab.h"
 #include "tabs/pqx_tab.h"
@@ -328,6 +332,48 @@ void benchWatermarks(const QString &lpadmin, const QString &data, const QString 
     report("  of which collecting the tabs' settings", collect);
 }
 
+// The Finishing tab on a queue of the full test description, whose settings
+// file holds a tri-fold, a staple and a punch choice: a switch to that queue
+// (every tab reloaded; the Finishing tab's fold buttons change with their
+// slots running, and one constraint loop), one reload of the tab as within a
+// switch (no constraint pass may run), one on its own (its live slots then
+// run their constraint passes) and the tab's reset of its fold buttons.
+void benchFinishing(const QString &lpadmin, const QString &data, const QString &settingsDir, int rounds)
+{
+    const QString queue = QStringLiteral("BenchFinishing");
+    if (!run(lpadmin, {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
+                       QStringLiteral("file:///dev/null"), QStringLiteral("-P"), data + QStringLiteral("/page-full.ppd")})) {
+        std::fprintf(stderr, "bench_dialog: lpadmin failed for %s\n", qPrintable(queue));
+        return;
+    }
+    const QByteArray stored("FldA=Trifold;None\nFldC=RtoL;None\nStpl=Center;None\nPnch=3Hole;None\n");
+    Figure toQueue, inSwitch, reload, reset;
+    for (int r = 0; r < rounds; ++r) {
+        currentOptionSet = nullptr;
+        settingsSource.clear();
+        QFile file(settingsDir + queue + QStringLiteral(".cfg"));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return;
+        file.write(stored);
+        file.close();
+        auto *dialog = new VelDialog(nullptr);
+        userDir = settingsDir;
+        QTableWidget *table = dialog->printerTab->printerTable;
+        table->setCurrentCell(rowOf(table, QStringLiteral("BenchQueue_00")), 0);
+        toQueue.add(timeMs([&] { table->setCurrentCell(rowOf(table, queue), 0); }));
+        dialog->reloadingTabs = true;
+        inSwitch.add(timeMs([&] { dialog->finishingTab->reload(); }));
+        dialog->reloadingTabs = false;
+        reload.add(timeMs([&] { dialog->finishingTab->reload(); }));
+        reset.add(timeMs([&] { dialog->finishingTab->resetCheckButtons(); }));
+        delete dialog;
+    }
+    report("switch to the full finishing queue", toQueue);
+    report("  Finishing tab reload within a switch", inSwitch);
+    report("  Finishing tab reload on its own", reload);
+    report("  Finishing tab resetCheckButtons", reset);
+}
+
 // One constraint pass with the Job tab enabled: the queue of the realistic
 // Wexa description is chosen and the tab's storage section switched on (no
 // pass of its own), so the pass runs the tab's storage, e-mail, login,
@@ -584,6 +630,7 @@ int main(int argc, char **argv)
     report("  constraint pass, tab enabled", publishing.pass);
     benchWatermarks(lpadmin, data, settingsDir, rounds);
     benchQuorix(otherQueue, settingsDir, rounds);
+    benchFinishing(lpadmin, data, settingsDir, rounds);
 
     stopServer();
     return 0;

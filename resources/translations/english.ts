@@ -680,6 +680,81 @@ No settings are read from it or saved in it.</translation>
     </message>
 </context>
 <context>
+    <name>FinishingTab</name>
+    <message>
+        <source>Finishing</source>
+        <translation>Finishing</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation>Separation</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Offset jobs</source>
+        <translation>Offset jobs</translation>
+    </message>
+    <message>
+        <source>Rotate copies</source>
+        <translation>Rotate copies</translation>
+    </message>
+    <message>
+        <source>Tri-Fold</source>
+        <translation>Tri-Fold</translation>
+    </message>
+    <message>
+        <source>Print side</source>
+        <translation>Print side</translation>
+    </message>
+    <message>
+        <source>Direction of fold</source>
+        <translation>Direction of fold</translation>
+    </message>
+    <message>
+        <source>Number of sheets</source>
+        <translation>Number of sheets</translation>
+    </message>
+    <message>
+        <source>Z-Fold</source>
+        <translation>Z-Fold</translation>
+    </message>
+    <message>
+        <source>Engineering Fold</source>
+        <translation>Engineering Fold</translation>
+    </message>
+    <message>
+        <source>Bi-Fold</source>
+        <translation>Bi-Fold</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation>Punch</translation>
+    </message>
+    <message>
+        <source>Punch Method:</source>
+        <translation>Punch Method:</translation>
+    </message>
+    <message>
+        <source>Staple:</source>
+        <translation>Staple:</translation>
+    </message>
+    <message>
+        <source>Staple location:</source>
+        <translation>Staple location:</translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation>Staple method</translation>
+    </message>
+</context>
+<context>
     <name>AboutDialog</name>
     <message>
         <source>Close</source>

@@ -680,6 +680,81 @@ Aucun réglage n&apos;y est lu ni enregistré.</translation>
     </message>
 </context>
 <context>
+    <name>FinishingTab</name>
+    <message>
+        <source>Finishing</source>
+        <translation>Finition</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation>Séparation</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Inactif</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <source>Offset jobs</source>
+        <translation>Décaler les travaux</translation>
+    </message>
+    <message>
+        <source>Rotate copies</source>
+        <translation>Faire pivoter les copies</translation>
+    </message>
+    <message>
+        <source>Tri-Fold</source>
+        <translation>Pli en trois</translation>
+    </message>
+    <message>
+        <source>Print side</source>
+        <translation>Face d'impression</translation>
+    </message>
+    <message>
+        <source>Direction of fold</source>
+        <translation>Sens du pli</translation>
+    </message>
+    <message>
+        <source>Number of sheets</source>
+        <translation>Nombre de feuilles</translation>
+    </message>
+    <message>
+        <source>Z-Fold</source>
+        <translation>Pli en Z</translation>
+    </message>
+    <message>
+        <source>Engineering Fold</source>
+        <translation>Pli technique</translation>
+    </message>
+    <message>
+        <source>Bi-Fold</source>
+        <translation>Pli en deux</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation>Perforation</translation>
+    </message>
+    <message>
+        <source>Punch Method:</source>
+        <translation>Mode de perforation :</translation>
+    </message>
+    <message>
+        <source>Staple:</source>
+        <translation>Agrafage :</translation>
+    </message>
+    <message>
+        <source>Staple location:</source>
+        <translation>Position des agrafes :</translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation>Mode d'agrafage</translation>
+    </message>
+</context>
+<context>
     <name>AboutDialog</name>
     <message>
         <source>Close</source>

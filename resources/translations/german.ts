@@ -680,6 +680,81 @@ Es werden keine Einstellungen daraus gelesen oder darin gespeichert.</translatio
     </message>
 </context>
 <context>
+    <name>FinishingTab</name>
+    <message>
+        <source>Finishing</source>
+        <translation>Endverarbeitung</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation>Trennung</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Offset jobs</source>
+        <translation>Aufträge versetzen</translation>
+    </message>
+    <message>
+        <source>Rotate copies</source>
+        <translation>Kopien drehen</translation>
+    </message>
+    <message>
+        <source>Tri-Fold</source>
+        <translation>Wickelfalz</translation>
+    </message>
+    <message>
+        <source>Print side</source>
+        <translation>Druckseite</translation>
+    </message>
+    <message>
+        <source>Direction of fold</source>
+        <translation>Falzrichtung</translation>
+    </message>
+    <message>
+        <source>Number of sheets</source>
+        <translation>Anzahl der Blätter</translation>
+    </message>
+    <message>
+        <source>Z-Fold</source>
+        <translation>Z-Falz</translation>
+    </message>
+    <message>
+        <source>Engineering Fold</source>
+        <translation>Planfalz</translation>
+    </message>
+    <message>
+        <source>Bi-Fold</source>
+        <translation>Halbfalz</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation>Lochen</translation>
+    </message>
+    <message>
+        <source>Punch Method:</source>
+        <translation>Lochmethode:</translation>
+    </message>
+    <message>
+        <source>Staple:</source>
+        <translation>Heften:</translation>
+    </message>
+    <message>
+        <source>Staple location:</source>
+        <translation>Heftposition:</translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation>Heftmethode</translation>
+    </message>
+</context>
+<context>
     <name>AboutDialog</name>
     <message>
         <source>Close</source>

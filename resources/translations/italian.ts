@@ -680,6 +680,81 @@ Nessuna impostazione viene letta da essa o salvata in essa.</translation>
     </message>
 </context>
 <context>
+    <name>FinishingTab</name>
+    <message>
+        <source>Finishing</source>
+        <translation>Finitura</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation>Separazione</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Offset jobs</source>
+        <translation>Sfalsa lavori</translation>
+    </message>
+    <message>
+        <source>Rotate copies</source>
+        <translation>Ruota copie</translation>
+    </message>
+    <message>
+        <source>Tri-Fold</source>
+        <translation>Piegatura in tre</translation>
+    </message>
+    <message>
+        <source>Print side</source>
+        <translation>Lato di stampa</translation>
+    </message>
+    <message>
+        <source>Direction of fold</source>
+        <translation>Direzione di piegatura</translation>
+    </message>
+    <message>
+        <source>Number of sheets</source>
+        <translation>Numero di fogli</translation>
+    </message>
+    <message>
+        <source>Z-Fold</source>
+        <translation>Piegatura a Z</translation>
+    </message>
+    <message>
+        <source>Engineering Fold</source>
+        <translation>Piegatura tecnica</translation>
+    </message>
+    <message>
+        <source>Bi-Fold</source>
+        <translation>Piegatura in due</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation>Perforazione</translation>
+    </message>
+    <message>
+        <source>Punch Method:</source>
+        <translation>Metodo di perforazione:</translation>
+    </message>
+    <message>
+        <source>Staple:</source>
+        <translation>Pinzatura:</translation>
+    </message>
+    <message>
+        <source>Staple location:</source>
+        <translation>Posizione della pinzatura:</translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation>Metodo di pinzatura</translation>
+    </message>
+</context>
+<context>
     <name>AboutDialog</name>
     <message>
         <source>Close</source>

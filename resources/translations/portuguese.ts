@@ -680,6 +680,81 @@ Nenhuma configuração é lida dela nem guardada nela.</translation>
     </message>
 </context>
 <context>
+    <name>FinishingTab</name>
+    <message>
+        <source>Finishing</source>
+        <translation>Acabamento</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation>Separação</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ativado</translation>
+    </message>
+    <message>
+        <source>Offset jobs</source>
+        <translation>Deslocar trabalhos</translation>
+    </message>
+    <message>
+        <source>Rotate copies</source>
+        <translation>Girar cópias</translation>
+    </message>
+    <message>
+        <source>Tri-Fold</source>
+        <translation>Dobra em três</translation>
+    </message>
+    <message>
+        <source>Print side</source>
+        <translation>Lado de impressão</translation>
+    </message>
+    <message>
+        <source>Direction of fold</source>
+        <translation>Direção da dobra</translation>
+    </message>
+    <message>
+        <source>Number of sheets</source>
+        <translation>Número de folhas</translation>
+    </message>
+    <message>
+        <source>Z-Fold</source>
+        <translation>Dobra em Z</translation>
+    </message>
+    <message>
+        <source>Engineering Fold</source>
+        <translation>Dobra de engenharia</translation>
+    </message>
+    <message>
+        <source>Bi-Fold</source>
+        <translation>Dobra em dois</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation>Perfuração</translation>
+    </message>
+    <message>
+        <source>Punch Method:</source>
+        <translation>Método de perfuração:</translation>
+    </message>
+    <message>
+        <source>Staple:</source>
+        <translation>Grampeamento:</translation>
+    </message>
+    <message>
+        <source>Staple location:</source>
+        <translation>Posição do grampo:</translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation>Método de grampeamento</translation>
+    </message>
+</context>
+<context>
     <name>AboutDialog</name>
     <message>
         <source>Close</source>

@@ -680,6 +680,81 @@ No se lee ni se guarda en ella ningún ajuste.</translation>
     </message>
 </context>
 <context>
+    <name>FinishingTab</name>
+    <message>
+        <source>Finishing</source>
+        <translation>Acabado</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation>Separación</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Offset jobs</source>
+        <translation>Desplazar trabajos</translation>
+    </message>
+    <message>
+        <source>Rotate copies</source>
+        <translation>Girar copias</translation>
+    </message>
+    <message>
+        <source>Tri-Fold</source>
+        <translation>Plegado en tres</translation>
+    </message>
+    <message>
+        <source>Print side</source>
+        <translation>Cara de impresión</translation>
+    </message>
+    <message>
+        <source>Direction of fold</source>
+        <translation>Dirección del plegado</translation>
+    </message>
+    <message>
+        <source>Number of sheets</source>
+        <translation>Número de hojas</translation>
+    </message>
+    <message>
+        <source>Z-Fold</source>
+        <translation>Plegado en Z</translation>
+    </message>
+    <message>
+        <source>Engineering Fold</source>
+        <translation>Plegado de planos</translation>
+    </message>
+    <message>
+        <source>Bi-Fold</source>
+        <translation>Plegado en dos</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation>Perforación</translation>
+    </message>
+    <message>
+        <source>Punch Method:</source>
+        <translation>Método de perforación:</translation>
+    </message>
+    <message>
+        <source>Staple:</source>
+        <translation>Grapado:</translation>
+    </message>
+    <message>
+        <source>Staple location:</source>
+        <translation>Posición de grapado:</translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation>Método de grapado</translation>
+    </message>
+</context>
+<context>
     <name>AboutDialog</name>
     <message>
         <source>Close</source>

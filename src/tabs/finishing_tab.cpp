@@ -1,12 +1,72 @@
 #include "tabs/finishing_tab.h"
 
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+
+#include "app/credential_cipher.h"
+#include "app/program_state.h"
 #include "app/vel_dialog.h"
+#include "model/option_model.h"
+#include "ui/option_widgets.h"
+
+namespace {
+
+const int kComboWidth = 200;
+const QString kNone = QStringLiteral("None");
+const QString kNoDefault = QStringLiteral("no_default");
+
+QFrame *line(QFrame::Shape shape)
+{
+    auto *frame = new QFrame;
+    frame->setFrameShape(shape);
+    frame->setFrameShadow(QFrame::Plain);
+    return frame;
+}
+
+QLabel *namedLabel(const QString &text, const char *name)
+{
+    auto *label = new QLabel(text);
+    label->setAccessibleName(QLatin1String(name));
+    return label;
+}
+
+ComboBoxEx *namedCombo(const char *name, bool fixedWidth)
+{
+    auto *combo = new ComboBoxEx();
+    combo->setAccessibleName(QLatin1String(name));
+    if (fixedWidth)
+        combo->setFixedWidth(kComboWidth);
+    return combo;
+}
+
+void mark(const char *option, const QString &choice)
+{
+    currentOptionSet->markOptionChoice(QLatin1String(option), choice);
+}
+
+void setShown(std::initializer_list<QWidget *> widgets, bool shown)
+{
+    for (QWidget *widget : widgets)
+        widget->setVisible(shown);
+}
+
+void setEnabledAll(std::initializer_list<QWidget *> widgets, bool enabled)
+{
+    for (QWidget *widget : widgets)
+        widget->setEnabled(enabled);
+}
+
+} // namespace
 
 FinishingTab::FinishingTab(VelDialog *dialog)
     : Tab(dialog)
 {
     buildWidgets();
     connectSignals();
+    layOut();
 }
 
 void FinishingTab::setTabName()
@@ -17,6 +77,191 @@ void FinishingTab::setTabName()
 void FinishingTab::buildWidgets()
 {
     tabName = tr("Finishing");
+
+    separationGroup = new VelButtonGroup(this, tr("Separation") + QStringLiteral(": "));
+    separationGroup->setAccessibleName(QStringLiteral("butGroupSep"));
+    separationGroup->addButton(tr("Off"), QStringLiteral(":/icons/separation-off"));
+    separationGroup->addButton(tr("Offset jobs"), QStringLiteral(":/icons/separation-offset"));
+    separationGroup->addButton(tr("Rotate copies"), QStringLiteral(":/icons/separation-rotate"));
+
+    const QString colon = QStringLiteral(":");
+    triFoldLabel = namedLabel(tr("Tri-Fold") + colon, "lblTriFld");
+    triFoldButton = new VelCheckBoxButton(this, QStringLiteral("TriFold"), QIcon(QStringLiteral(":/icons/trifold")));
+    triFoldButton->setAccessibleName(QStringLiteral("chkButTriFld"));
+    triFoldPrintSideLabel = namedLabel(tr("Print side") + colon, "lblFldB");
+    triFoldPrintSideCombo = namedCombo("cmbBxFldB", true);
+    triFoldDirectionLabel = namedLabel(tr("Direction of fold") + colon, "lblFldC");
+    triFoldDirectionCombo = namedCombo("cmbBxFldC", true);
+    triFoldSheetsLabel = namedLabel(tr("Number of sheets") + colon, "lblFldD");
+    triFoldSheetsCombo = namedCombo("cmbBxFldD", true);
+
+    zFoldLabel = namedLabel(tr("Z-Fold") + colon, "lblTriFldZ");
+    zFoldButton = new VelCheckBoxButton(this, QStringLiteral("Zfold"), QIcon(QStringLiteral(":/icons/zfold")));
+    zFoldButton->setAccessibleName(QStringLiteral("chkButTriFldZ"));
+    zFoldDirectionLabel = namedLabel(tr("Direction of fold") + colon, "lblZFldC");
+    zFoldDirectionCombo = namedCombo("cmbBxZFldC", true);
+    zFoldSheetsLabel = namedLabel(tr("Number of sheets") + colon, "lblZFldD");
+    zFoldSheetsCombo = namedCombo("cmbBxZFldD", true);
+
+    engineeringFoldLabel = namedLabel(tr("Engineering Fold") + colon, "lblHalfZFld");
+    engineeringFoldButton =
+        new VelCheckBoxButton(this, QStringLiteral("EngrFold"), QIcon(QStringLiteral(":/icons/efold")));
+    engineeringFoldButton->setAccessibleName(QStringLiteral("chkButHalfZFld"));
+
+    biFoldLabel = namedLabel(tr("Bi-Fold") + colon, "lblBiFld");
+    biFoldButton = new VelCheckBoxButton(this, QStringLiteral("BiFold"), QIcon(QStringLiteral(":/icons/bifold")));
+    biFoldButton->setAccessibleName(QStringLiteral("chkButBiFld"));
+    biFoldPrintSideLabel = namedLabel(tr("Print side") + colon, "cmbBxLblBiFld");
+    biFoldPrintSideCombo = namedCombo("cmbBxBiFld", true);
+    biFoldSheetsLabel = namedLabel(tr("Number of sheets") + colon, "lblFldB");
+    biFoldSheetsCombo = namedCombo("cmbBxFldA", true);
+
+    punchHeading = namedLabel(tr("Punch") + QStringLiteral(": "), "lblHolePunch");
+    punchMethodLabel = namedLabel(tr("Punch Method:"), "lblPnch");
+    punchButton = new VelCheckBoxButton(this, QStringLiteral("Hole punch"), QIcon(QStringLiteral(":/icons/punch")));
+    punchButton->setAccessibleName(QStringLiteral("chkButPnch"));
+    punchCombo = namedCombo("cmbBxPnch", false);
+
+    stapleHeading = namedLabel(tr("Staple:"), "lblStaple");
+    stapleLocationLabel = namedLabel(tr("Staple location:"), "lblStpl");
+    stapleButton = new VelCheckBoxButton(this, QStringLiteral("Staple"), QIcon(QStringLiteral(":/icons/staple")));
+    stapleButton->setAccessibleName(QStringLiteral("chkButStpl"));
+    stapleLocationCombo = namedCombo("cmbBxStpl", false);
+    stapleMethodLabel = namedLabel(tr("Staple method"), "lblScnt");
+    stapleMethodCombo = namedCombo("cmbBxScnt", false);
+
+    // The title follows the system locale, like every other place that
+    // names this rotation.
+    rotateGroup = new VelButtonGroup(this, rotate180Text() + QStringLiteral(": "));
+    rotateGroup->setAccessibleName(QStringLiteral("butGroupRot"));
+    rotateGroup->addButton(tr("Off"), QStringLiteral(":/icons/Rotate-180-off"));
+    rotateGroup->addButton(tr("On"), QStringLiteral(":/icons/Rotate-180-on"));
+
+    controls.insert(QStringLiteral("Sep"), separationGroup);
+    controls.insert(QStringLiteral("FldB"), triFoldPrintSideCombo);
+    controls.insert(QStringLiteral("FldC"), triFoldDirectionCombo);
+    controls.insert(QStringLiteral("FldD"), triFoldSheetsCombo);
+    controls.insert(QStringLiteral("ZFldC"), zFoldDirectionCombo);
+    controls.insert(QStringLiteral("ZFldD"), zFoldSheetsCombo);
+    controls.insert(QStringLiteral("BiFldB"), biFoldPrintSideCombo);
+    controls.insert(QStringLiteral("BFpS"), biFoldSheetsCombo);
+    controls.insert(QStringLiteral("Rotate"), rotateGroup);
+    controls.insert(QStringLiteral("Pnch"), punchCombo);
+    controls.insert(QStringLiteral("Stpl"), stapleLocationCombo);
+    controls.insert(QStringLiteral("Scnt"), stapleMethodCombo);
+    controls.insert(QStringLiteral("cTriFld"), triFoldButton);
+    controls.insert(QStringLiteral("cBiFld"), biFoldButton);
+    controls.insert(QStringLiteral("cHole"), punchButton);
+    controls.insert(QStringLiteral("cStpl"), stapleButton);
+    controls.insert(QStringLiteral("cEngrFld"), engineeringFoldButton);
+    controls.insert(QStringLiteral("cTriFldZ"), zFoldButton);
+
+    labels.insert(QStringLiteral("Sep"), separationGroup);
+    labels.insert(QStringLiteral("Pnch"), punchMethodLabel);
+    labels.insert(QStringLiteral("Stpl"), stapleHeading);
+    labels.insert(QStringLiteral("Scnt"), stapleMethodLabel);
+    labels.insert(QStringLiteral("Rotate"), rotateGroup);
+
+    sectionButtons << punchButton << stapleButton << triFoldButton << biFoldButton << engineeringFoldButton
+                   << zFoldButton;
+
+    const QString off = tr("Off");
+    triFoldButton->addDependent(triFoldPrintSideLabel, kNoDefault);
+    triFoldButton->addDependent(triFoldPrintSideCombo, off);
+    triFoldButton->addDependent(triFoldDirectionLabel, kNoDefault);
+    triFoldButton->addDependent(triFoldDirectionCombo, off);
+    triFoldButton->addDependent(triFoldSheetsLabel, kNoDefault);
+    triFoldButton->addDependent(triFoldSheetsCombo, off);
+    zFoldButton->addDependent(zFoldDirectionLabel, kNoDefault);
+    zFoldButton->addDependent(zFoldDirectionCombo, off);
+    zFoldButton->addDependent(zFoldSheetsLabel, kNoDefault);
+    zFoldButton->addDependent(zFoldSheetsCombo, off);
+    biFoldButton->addDependent(biFoldPrintSideLabel, kNoDefault);
+    biFoldButton->addDependent(biFoldPrintSideCombo, off);
+    biFoldButton->addDependent(biFoldSheetsLabel, kNoDefault);
+    biFoldButton->addDependent(biFoldSheetsCombo, off);
+    punchButton->addDependent(punchMethodLabel, kNoDefault);
+    punchButton->addDependent(punchCombo, off);
+    stapleButton->addDependent(stapleMethodLabel, kNoDefault);
+    stapleButton->addDependent(stapleMethodCombo, off);
+    stapleButton->addDependent(stapleLocationLabel, kNoDefault);
+    stapleButton->addDependent(stapleLocationCombo, off);
+}
+
+void FinishingTab::connectSignals()
+{
+    const auto on = [this](VelCheckBoxButton *button, const char *slot) {
+        connect(button, SIGNAL(toggled(bool)), this, slot, Qt::UniqueConnection);
+    };
+    on(punchButton, SLOT(togglePunch(bool)));
+    on(stapleButton, SLOT(toggleStaple(bool)));
+    for (VelCheckBoxButton *fold : {triFoldButton, biFoldButton, engineeringFoldButton, zFoldButton}) {
+        on(fold, SLOT(markFold()));
+        on(fold, SLOT(checkFoldConstraints()));
+        on(fold, fold == triFoldButton ? SLOT(toggleTriFold(bool)) : SLOT(toggleBiFold(bool)));
+    }
+    on(zFoldButton, SLOT(toggleZFold(bool)));
+    Tab::connectSignals();
+}
+
+void FinishingTab::layOut()
+{
+    auto *page = new QHBoxLayout;
+    setLayout(page);
+
+    leftGrid = new QGridLayout;
+    const Qt::Alignment left = Qt::AlignLeft;
+    leftGrid->addWidget(separationGroup, 0, 0, 1, 3, left);
+    leftGrid->addWidget(line(QFrame::HLine), 1, 0, 1, 4);
+    leftGrid->addWidget(triFoldLabel, 2, 0, 1, 2, left);
+    leftGrid->addWidget(triFoldButton, 3, 0, 2, 1, left);
+    leftGrid->addWidget(triFoldPrintSideLabel, 3, 1, 1, 1, left);
+    leftGrid->addWidget(triFoldPrintSideCombo, 4, 1, 1, 1, left);
+    leftGrid->addWidget(triFoldDirectionLabel, 5, 1, 1, 1, left);
+    leftGrid->addWidget(triFoldDirectionCombo, 6, 1, 1, 1, left);
+    leftGrid->addWidget(triFoldSheetsLabel, 7, 1, 1, 1, left);
+    leftGrid->addWidget(triFoldSheetsCombo, 8, 1, 1, 1, left);
+    // The Z-fold details share the tri-fold rows; one kind shows at a time.
+    leftGrid->addWidget(zFoldDirectionLabel, 5, 1, 1, 1, left);
+    leftGrid->addWidget(zFoldDirectionCombo, 6, 1, 1, 1, left);
+    leftGrid->addWidget(zFoldSheetsLabel, 7, 1, 1, 1, left);
+    leftGrid->addWidget(zFoldSheetsCombo, 8, 1, 1, 1, left);
+    leftGrid->addWidget(zFoldLabel, 5, 0, 1, 1, left);
+    leftGrid->addWidget(zFoldButton, 6, 0, 2, 1, left);
+    leftGrid->addWidget(line(QFrame::HLine), 10, 0, 1, 4);
+    leftGrid->addWidget(biFoldLabel, 11, 0, 1, 2, left);
+    leftGrid->addWidget(biFoldButton, 12, 0, 2, 1, left);
+    leftGrid->addWidget(biFoldPrintSideLabel, 12, 1, 1, 1, left);
+    leftGrid->addWidget(biFoldPrintSideCombo, 13, 1, 1, 1, left);
+    leftGrid->addWidget(biFoldSheetsLabel, 14, 1, 1, 1, left);
+    leftGrid->addWidget(biFoldSheetsCombo, 15, 1, 1, 1, left);
+    engineeringSeparator = line(QFrame::HLine);
+    leftGrid->addWidget(engineeringSeparator, 17, 0, 1, 4);
+    leftGrid->addWidget(engineeringFoldLabel, 18, 0, 1, 2, left);
+    leftGrid->addWidget(engineeringFoldButton, 19, 0, 2, 1, left);
+    leftGrid->setColumnStretch(3, 1);
+    leftGrid->setRowStretch(21, 1);
+    page->addLayout(leftGrid, 0);
+
+    page->addWidget(line(QFrame::VLine), 1);
+
+    auto *rightGrid = new QGridLayout;
+    rightGrid->addWidget(stapleHeading, 0, 0, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
+    rightGrid->addWidget(stapleButton, 1, 0, 2, 1, Qt::AlignLeft | Qt::AlignTop);
+    rightGrid->addWidget(stapleLocationLabel, 1, 1, 1, 1, Qt::AlignLeft | Qt::AlignVCenter);
+    rightGrid->addWidget(stapleLocationCombo, 2, 1, 1, 1, Qt::AlignLeft | Qt::AlignVCenter);
+    rightGrid->addWidget(stapleMethodLabel, 3, 1, 1, 1, Qt::AlignLeft | Qt::AlignBottom);
+    rightGrid->addWidget(stapleMethodCombo, 4, 1, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    rightGrid->addWidget(line(QFrame::HLine), 5, 0, 1, 4);
+    rightGrid->addWidget(punchHeading, 6, 0, 1, 2, left);
+    rightGrid->addWidget(punchMethodLabel, 7, 1, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
+    rightGrid->addWidget(punchButton, 7, 0, 2, 1, left);
+    rightGrid->addWidget(punchCombo, 8, 1, 1, 1, Qt::AlignLeft | Qt::AlignVCenter);
+    rightGrid->addWidget(line(QFrame::HLine), 9, 0, 1, 4);
+    rightGrid->addWidget(rotateGroup, 10, 0, 1, 2);
+    rightGrid->setColumnStretch(3, 1);
+    rightGrid->setRowStretch(16, 1);
+    page->addLayout(rightGrid, 0);
 }
 
 QIcon FinishingTab::tabIcon()
@@ -29,7 +274,333 @@ QIcon FinishingTab::tabConstraintIcon()
     return QIcon(QStringLiteral(":/icons/tab-finishing-constraint"));
 }
 
+bool FinishingTab::hasStoreOption(const char *keyword) const
+{
+    return currentOptionSet && currentOptionSet->findOption(QLatin1String(keyword));
+}
+
 bool FinishingTab::hasOptions()
 {
+    if (!currentOptionSet)
+        return false;
+    for (auto it = controls.constBegin(); it != controls.constEnd(); ++it) {
+        if (currentOptionSet->findOption(it.key()))
+            return true;
+    }
     return false;
+}
+
+bool FinishingTab::isConstrained()
+{
+    return hasOptions() && Tab::isConstrained();
+}
+
+QList<QLabel *> FinishingTab::foldLabels() const
+{
+    return {triFoldLabel, biFoldLabel, zFoldLabel, engineeringFoldLabel};
+}
+
+QList<VelCheckBoxButton *> FinishingTab::foldButtons() const
+{
+    return {triFoldButton, biFoldButton, zFoldButton, engineeringFoldButton};
+}
+
+void FinishingTab::clearConstraintMarks()
+{
+    Tab::clearConstraintMarks();
+    // The whole mark goes, with its leading blank, so that the labels do not
+    // grow by a blank on every pass.
+    for (QLabel *label : foldLabels())
+        label->setText(withoutErrorMark(label->text()));
+}
+
+void FinishingTab::resetCheckButtons()
+{
+    for (VelCheckBoxButton *button : foldButtons())
+        button->setChecked(false);
+}
+
+// ---------------------------------------------------------------------------
+// Folding
+
+void FinishingTab::markFold()
+{
+    if (!currentOptionSet)
+        return;
+    const bool tri = triFoldButton->isChecked();
+    const bool bi = biFoldButton->isChecked();
+    const bool z = zFoldButton->isChecked();
+    const bool engineering = engineeringFoldButton->isChecked();
+    const int checked = int(tri) + int(bi) + int(z) + int(engineering);
+    const QString on = QStringLiteral("True");
+    if (checked == 1) {
+        if (bi) {
+            mark("FldA", QStringLiteral("Bifold"));
+            mark("cBiFld", on);
+        } else if (tri) {
+            mark("FldA", QStringLiteral("Trifold"));
+            mark("cTriFld", on);
+        } else if (z) {
+            mark("FldA", QStringLiteral("Zfold"));
+            mark("cTriFldZ", on);
+        } else {
+            mark("FldA", QStringLiteral("EngrFold"));
+            mark("cEngrFld", on);
+        }
+    } else if (checked == 0) {
+        for (const char *option : {"FldA", "FldB", "FldC", "FldD", "ZFldC", "ZFldD", "BiFldB", "BFpS"})
+            mark(option, kNone);
+        for (const char *option : {"cBiFld", "cTriFld", "cTriFldZ", "cEngrFld"})
+            mark(option, QStringLiteral("False"));
+    }
+}
+
+void FinishingTab::checkFoldConstraints()
+{
+    bool all = true;
+    for (VelCheckBoxButton *button : foldButtons())
+        all = all && button->isChecked();
+    for (QLabel *label : foldLabels()) {
+        if (all)
+            addConstraintMark(label, label);
+        else
+            removeConstraintMark(label);
+    }
+}
+
+void FinishingTab::syncFoldButtons()
+{
+    const QList<QPair<VelCheckBoxButton *, QLabel *>> rows = {{biFoldButton, biFoldLabel},
+                                                              {triFoldButton, triFoldLabel},
+                                                              {zFoldButton, zFoldLabel},
+                                                              {engineeringFoldButton, engineeringFoldLabel}};
+    vOption *fold = currentOptionSet ? currentOptionSet->findOption(QStringLiteral("FldA")) : nullptr;
+    if (!fold) {
+        for (const auto &row : rows) {
+            row.first->setEnabled(false);
+            row.second->setEnabled(false);
+            row.first->setChecked(false);
+        }
+        checkFoldConstraints();
+        return;
+    }
+    setEnabledAll({biFoldButton, biFoldLabel, triFoldButton, triFoldLabel}, true);
+    setEnabledAll({zFoldButton, zFoldLabel, engineeringFoldButton, engineeringFoldLabel}, hasStoreOption("Option24"));
+
+    // A stored kind the queue cannot fold stays checked though hidden.
+    const QString stored = storedValue(fold->keyword());
+    biFoldButton->setChecked(stored == QLatin1String("Bifold"));
+    triFoldButton->setChecked(stored == QLatin1String("Trifold"));
+    zFoldButton->setChecked(stored == QLatin1String("Zfold"));
+    engineeringFoldButton->setChecked(stored == QLatin1String("EngrFold"));
+    checkFoldConstraints();
+}
+
+// ---------------------------------------------------------------------------
+// The other sections
+
+void FinishingTab::syncStapleButton()
+{
+    if (!hasStoreOption("Stpl")) {
+        stapleButton->setChecked(false);
+        return;
+    }
+    const QString stored = storedValue(QStringLiteral("Stpl"));
+    bool stapled = false;
+    for (const char *word : {"Center", "Rear", "Front", "BookletStitch", "Internal"})
+        stapled = stapled || stored.contains(QLatin1String(word));
+    stapleButton->setChecked(stapled);
+}
+
+void FinishingTab::syncPunchButton()
+{
+    if (!hasStoreOption("Pnch")) {
+        punchHeading->setEnabled(false);
+        punchButton->setChecked(false);
+        return;
+    }
+    punchHeading->setEnabled(true);
+    punchButton->setChecked(storedValue(QStringLiteral("Pnch")).contains(QLatin1String("Hole")));
+}
+
+void FinishingTab::syncRotateGroup()
+{
+    if (!hasStoreOption("Rotate"))
+        rotateGroup->setButton(0);
+}
+
+void FinishingTab::syncSeparationButtons()
+{
+    vOption *separation = currentOptionSet ? currentOptionSet->findOption(QStringLiteral("Sep")) : nullptr;
+    if (!separation) {
+        separationGroup->selectButtonByName(tr("Off"));
+        return;
+    }
+    separationGroup->setEnabled(true);
+    separationGroup->enableButton(2, separation->hasChoice(QStringLiteral("Rot")));
+    separationGroup->enableButton(1, separation->hasChoice(QStringLiteral("Jog")));
+}
+
+void FinishingTab::keepDerivedSwitch(VelCheckBoxButton *button, const QString &keyword, bool derived)
+{
+    if (!currentOptionSet || !currentOptionSet->findOption(keyword) || button->isChecked() == derived
+        || !storedValue(keyword).isEmpty())
+        return;
+    // The dependents follow the button by themselves; nothing else speaks.
+    blockAllSignals(true);
+    button->setChecked(derived);
+    markOptionForWidget(derived ? 1 : 0, button);
+    blockAllSignals(false);
+}
+
+// ---------------------------------------------------------------------------
+// Section slots
+
+void FinishingTab::resetCombo(ComboBoxEx *combo)
+{
+    const QSignalBlocker blocker(combo);
+    combo->setCurrentIndex(0);
+}
+
+void FinishingTab::togglePunch(bool toggled)
+{
+    if (!toggled)
+        resetCombo(punchCombo);
+}
+
+void FinishingTab::toggleStaple(bool toggled)
+{
+    if (!toggled) {
+        resetCombo(stapleLocationCombo);
+        resetCombo(stapleMethodCombo);
+        return;
+    }
+    vOption *method = currentOptionSet ? currentOptionSet->findOption(QStringLiteral("Scnt")) : nullptr;
+    const bool choosable = !method || method->choiceCount() >= 3;
+    setEnabledAll({stapleMethodCombo, stapleMethodLabel}, choosable);
+}
+
+void FinishingTab::toggleTriFold(bool toggled)
+{
+    if (!toggled) {
+        resetCombo(triFoldDirectionCombo);
+        resetCombo(triFoldSheetsCombo);
+        resetCombo(triFoldPrintSideCombo);
+        return;
+    }
+    setShown({zFoldDirectionLabel, zFoldDirectionCombo, zFoldSheetsLabel, zFoldSheetsCombo}, false);
+}
+
+void FinishingTab::toggleBiFold(bool toggled)
+{
+    if (toggled)
+        return;
+    resetCombo(biFoldSheetsCombo);
+    resetCombo(biFoldPrintSideCombo);
+}
+
+void FinishingTab::toggleZFold(bool toggled)
+{
+    if (!toggled) {
+        resetCombo(zFoldDirectionCombo);
+        resetCombo(zFoldSheetsCombo);
+    }
+    setShown({triFoldDirectionLabel, triFoldDirectionCombo, triFoldSheetsLabel, triFoldSheetsCombo}, !toggled);
+    setShown({zFoldDirectionLabel, zFoldDirectionCombo, zFoldSheetsLabel, zFoldSheetsCombo}, toggled);
+}
+
+void FinishingTab::hideZFold()
+{
+    setShown({zFoldLabel, zFoldButton, engineeringFoldLabel, engineeringFoldButton, engineeringSeparator},
+             hasStoreOption("Option24"));
+    syncFoldButtons();
+}
+
+void FinishingTab::hideBiFoldPrintSide()
+{
+    const bool printSide = hasStoreOption("BiFldB");
+    setShown({biFoldPrintSideLabel, biFoldPrintSideCombo}, printSide);
+    const int row = printSide ? 14 : 12;
+    for (QWidget *widget : {static_cast<QWidget *>(biFoldSheetsLabel), static_cast<QWidget *>(biFoldSheetsCombo)}) {
+        leftGrid->removeWidget(widget);
+        leftGrid->addWidget(widget, widget == biFoldSheetsLabel ? row : row + 1, 1, 1, 1, Qt::AlignLeft);
+    }
+    syncFoldButtons();
+}
+
+void FinishingTab::hideZFoldOptions()
+{
+    toggleZFold(zFoldButton->isChecked());
+}
+
+// ---------------------------------------------------------------------------
+// Loading and collecting
+
+void FinishingTab::reload()
+{
+    blockAllSignals(true);
+    syncFoldButtons();
+    syncStapleButton();
+    syncPunchButton();
+    syncRotateGroup();
+    syncSeparationButtons();
+    const bool stapled = stapleButton->isChecked();
+    const bool punched = punchButton->isChecked();
+    blockAllSignals(false);
+
+    // Loads every bound control, the switches from their own stored lines.
+    Tab::reload();
+    keepDerivedSwitch(stapleButton, QStringLiteral("cStpl"), stapled);
+    keepDerivedSwitch(punchButton, QStringLiteral("cHole"), punched);
+
+    // A fold button that changes here runs its slots.
+    hideZFold();
+    hideBiFoldPrintSide();
+    hideZFoldOptions();
+
+    blockAllSignals(true);
+    CheckBoxMarkConstraintsWithSender(punchButton);
+    CheckBoxMarkConstraintsWithSender(stapleButton);
+    toggleStaple(stapleButton->isChecked());
+    blockAllSignals(false);
+}
+
+QHash<QString, QString> FinishingTab::collectOptions()
+{
+    optionValues.clear();
+    if (!currentOptionSet)
+        return optionValues;
+    for (auto it = controls.constBegin(); it != controls.constEnd(); ++it) {
+        vOption *option = currentOptionSet->findOption(it.key());
+        if (!option)
+            continue;
+        const QString value = widgetValue(it.value(), option);
+        if (!value.isEmpty())
+            optionValues.insert(it.key(), value);
+    }
+
+    if (hasStoreOption("FldA")) {
+        QString fold = kNone;
+        if (biFoldButton->isChecked())
+            fold = QStringLiteral("Bifold");
+        else if (triFoldButton->isChecked())
+            fold = QStringLiteral("Trifold");
+        else if (engineeringFoldButton->isChecked())
+            fold = QStringLiteral("EngrFold");
+        else if (zFoldButton->isChecked())
+            fold = QStringLiteral("Zfold");
+        optionValues.insert(QStringLiteral("FldA"), fold);
+    }
+
+    for (VelCheckBoxButton *section : qAsConst(sectionButtons)) {
+        if (section->isChecked())
+            continue;
+        const QList<QWidget *> dependents = section->dependents();
+        for (QWidget *dependent : dependents) {
+            const QString keyword = controls.key(dependent);
+            if (!keyword.isEmpty() && currentOptionSet->findOption(keyword))
+                optionValues.insert(keyword, kNone);
+        }
+    }
+    return optionValues;
 }
