@@ -49,7 +49,7 @@ $SUDO cmake --install "$BUILD_DIR"
 prefix=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$BUILD_DIR/CMakeCache.txt")
 ppddir=$(sed -n 's/^ORDOVAN_PPD_DIR:STRING=//p' "$BUILD_DIR/CMakeCache.txt")
 program=$prefix/bin/ordovan
-sample_ppd=${ppddir%/}/velmora-wexa-sample.ppd
+sample_ppd=${ppddir%/}/WR_Wexa_C45_PS.ppd
 
 # 2. A local CUPS scheduler: the system's service where systemd runs,
 #    otherwise cupsd started directly (a container, for instance).

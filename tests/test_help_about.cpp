@@ -37,7 +37,7 @@ const QStringList englishTitles = {"Printer", "Basic", "Layout", "Finishing", "I
 
 // Classes whose texts are still being written; their catalogue entries and
 // widgets are judged once they are complete.
-const QStringList pendingClasses = {"ImagingTab", "ProfileDialog", "ProfileSaveDialog"};
+const QStringList pendingClasses = {"ImagingTab"};
 
 struct Message
 {

@@ -104,6 +104,7 @@ private slots:
         QCOMPARE(tab->log, QStringList({"reload", "pass"}));
         QVERIFY(!tab->section->isChecked() && !tab->section->isEnabled());
         tab->log.clear();
+        d.profileDialog->fillProfileTable();
         emit d.profileDialog->buttonBox->accepted();
         QCOMPARE(tab->log, QStringList({"reload", "pass"}));
 

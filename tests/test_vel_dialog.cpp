@@ -356,6 +356,7 @@ private slots:
         QVERIFY(!d.printerTab->rootWarningLabel->isHidden());
         currentOptionSet->findOption(QStringLiteral("Option17"))->setCurrentChoice(nullptr);
 
+        d.profileDialog->fillProfileTable();
         emit d.profileDialog->buttonBox->accepted();
         QCOMPARE(settingsSource, userDir);
         QCOMPARE(findByAccessibleName<QComboBox>(&d, QStringLiteral("cmbBxOption17")), trays);

@@ -10,6 +10,8 @@ QString userDir;
 QString settingsSource;
 bool settingsValid = false;
 QSet<QString> printerSet;
+QString modelPpdDir = QStringLiteral(ORDOVAN_PPD_DIR);
+QString cupsPpdDir = QStringLiteral("/etc/cups/ppd/");
 
 QString sudoProgramPath = QStringLiteral(ORDOVAN_SUDO_PATH);
 QString suProgramPath = QStringLiteral(ORDOVAN_SU_PATH);

@@ -28,6 +28,12 @@ extern bool settingsValid;
 // Names of all CUPS destinations seen at the Printer tab's last listing.
 extern QSet<QString> printerSet;
 
+// The maker's printer descriptions by model (profile details read them) and
+// CUPS's copies of its queues' descriptions (their names are reserved for
+// profiles), each ending in "/".  Tests point them elsewhere.
+extern QString modelPpdDir;
+extern QString cupsPpdDir;
+
 // The root road's programs, by absolute path: sudo, su and the root-side
 // writer of installable options (where the build installs it).  Nothing is
 // looked up on the user's search path.  Tests point them at stand-ins.

@@ -249,6 +249,16 @@ QString readSettingValue(const QString &key)
     return QString();
 }
 
+bool readFileLines(const QString &path, QList<QByteArray> *lines)
+{
+    return readLines(path, lines);
+}
+
+bool replaceFileData(const QString &path, const QByteArray &data)
+{
+    return replaceSettingsFile(path, data);
+}
+
 QStringList readSettingValues(const QString &key)
 {
     QStringList values;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -32,6 +34,14 @@ bool writeSettingsFile(const QString &path, const QHash<QString, QString> &optio
 // replacement and failure rules as writeSettingsFile.
 bool writeProfileFile(const QString &path, const QHash<QString, QString> &options, bool queueFile,
                       const QString &description);
+
+// Every line of the file at path as stored, without its line end; false when
+// the file cannot be read.
+bool readFileLines(const QString &path, QList<QByteArray> *lines);
+
+// Replaces the file at path with data, with the replacement and failure
+// rules of writeSettingsFile.
+bool replaceFileData(const QString &path, const QByteArray &data);
 
 // Writes one "key=value[;default]" line per entry, in the hash's order.
 void writeOptionLines(QTextStream &stream, const QHash<QString, QString> &options, bool queueFile);

@@ -1,13 +1,28 @@
-// The profile list: choosing a saved profile (or the factory defaults) makes
-// every tab reload from it.
-// This version holds the dialog's frame and its connections only.
+// The profile list: the saved profiles of the user with a first row for the
+// factory defaults, the stored settings of the chosen row, and loading,
+// saving, editing and deleting profiles.
 #pragma once
 
 #include <QDialog>
+#include <QDir>
+#include <QHash>
+#include <QString>
+
+#include <cups/ppd.h>
 
 class QDialogButtonBox;
+class QFile;
+class QFrame;
+class QGridLayout;
+class QLabel;
 class QPushButton;
+class QTableWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+class ProfileEditDialog;
+class ProfileSaveDialog;
 class VelDialog;
+class vOptionSet;
 struct TabListRef;
 
 class ProfileDialog : public QDialog
@@ -16,15 +31,43 @@ class ProfileDialog : public QDialog
 public:
     ProfileDialog(VelDialog *dialog, TabListRef *tabs);
 
+    void addProfileRow(const QString &name);
+    // The file of a row's profile; the per-user directory alone for row 0.
+    QString profilePath(int row) const;
+
+    // Details of a row: the factory defaults or a profile file's settings
+    // as the user knows them, grouped like the tabs.
+    void showProfileDetails(int row);
+    QHash<QString, QString> readProfileFile(QFile &file);
+    ppd_file_t *openModelPpd(const QString &modelLine);
+    QString profileValueText(const QString &keyword, const QString &value, vOptionSet *store);
+    static QHash<QString, QString> factoryDefaultValues();
+    void showProfileValues(const QHash<QString, QString> &values);
+    void addDetailRow(const QString &label, const QString &value, QTreeWidgetItem *group);
+    // The description stored in a profile, as stored.
+    QString readProfileForEdit(const QString &name);
+
+    // Set while a profile is read when its model's description opened.
+    ppd_file_t *modelPpd = nullptr;
+    QGridLayout *layout = nullptr;
+    QLabel *selectLabel = nullptr;
+    QTableWidget *profileTable = nullptr;
     QPushButton *saveButton = nullptr;
+    QPushButton *editButton = nullptr;
+    QPushButton *deleteButton = nullptr;
+    QTreeWidget *detailsTree = nullptr;
+    QFrame *separator = nullptr;
     QDialogButtonBox *buttonBox = nullptr;
+    QPushButton *applyButton = nullptr;
+    ProfileSaveDialog *saveDialog = nullptr;
+    ProfileEditDialog *editDialog = nullptr;
+    int nextRow = 0;
 
 public slots:
     void fillProfileTable();
-    void show();
+    virtual void show();
+    void launchProfileEditDialog();
+    void loadDetailsFromCell(int row_end, int col_end, int row_start, int col_start);
     void loadProfile();
-
-private:
-    VelDialog *dialog = nullptr;
-    TabListRef *tabs = nullptr;
+    void deleteProfile();
 };

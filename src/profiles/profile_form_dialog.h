@@ -1,0 +1,39 @@
+// The name and description form that the profile save and edit dialogs
+// share: the fields, OK and Cancel, and the names a profile may not take.
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class QDialogButtonBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QTextEdit;
+
+class ProfileFormDialog : public QDialog
+{
+public:
+    bool isFactoryDefaultName(const QString &name) const;
+    QString profileFilePath(const QString &name) const;
+    QStringList queueNames() const;
+
+    QGridLayout *layout = nullptr;
+    QLabel *nameLabel = nullptr;
+    QLineEdit *nameEdit = nullptr;
+    QLabel *descriptionLabel = nullptr;
+    QTextEdit *descriptionEdit = nullptr;
+    QDialogButtonBox *buttonBox = nullptr;
+    // Base names of CUPS's queue descriptions, refreshed at each opening.
+    QStringList reservedNames;
+
+protected:
+    explicit ProfileFormDialog(QWidget *parent);
+
+    // Enables OK exactly when the name rules hold for the two fields.
+    void updateOkButton();
+    // The description as typed, line breaks as stored in the file.
+    QString descriptionForFile() const;
+    // A message box without a parent.
+    static void showMessage(const QString &title, const QString &text);
+};
