@@ -794,7 +794,10 @@ bool Tab::enableOptionsForButtonGroup(VelButtonGroup *button_group, vOption *opt
     } else {
         button_group->setEnabled(!inSwitchedOffSection(button_group));
     }
-    return mustMove;
+    // Without a free button to move to, another pass would only find the
+    // same blocked choice shown again: report a change only when the group
+    // now stands on a free choice.
+    return mustMove && firstFree >= 0;
 }
 
 // ---------------------------------------------------------------------------
