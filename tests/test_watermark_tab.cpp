@@ -149,7 +149,7 @@ bool TestWatermarkTab::apply(VelDialog *dialog)
     BoxCloser boxes;
     dialog->slotButtonApply();
     qDebug("Apply: %s", qPrintable(boxes.texts.join('/')));
-    return boxes.texts == QStringList(QStringLiteral("Settings applied."));
+    return boxes.texts == QStringList(QCoreApplication::translate("VelDialog", "Settings applied."));
 }
 
 void TestWatermarkTab::customWatermarkReachesCups_data()

@@ -1112,6 +1112,118 @@ No settings are read from it or saved in it.</translation>
     </message>
 </context>
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Legal notices</source>
+        <translation>Legal notices</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+</context>
+<context>
+    <name>HelpDialog</name>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>LicenseDialog</name>
+    <message>
+        <source>Legal Notices</source>
+        <translation>Legal Notices</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>Ordovan</source>
+        <translation>Ordovan</translation>
+    </message>
+    <message>
+        <source>Please do not run %1 as root.</source>
+        <translation>Please do not run %1 as root.</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Profiles</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>It looks like your installed printers have changed.
+Reloading list now.</source>
+        <translation>It looks like your installed printers have changed.
+Reloading list now.</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpoptions failed.</source>
+        <translation>Error: Printer does not exist or lpoptions failed.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written.</source>
+        <translation>Error: The settings file could not be written.</translation>
+    </message>
+    <message>
+        <source>Select a printer.</source>
+        <translation>Select a printer.</translation>
+    </message>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Password Prompt</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Success</translation>
+    </message>
+    <message>
+        <source>Settings applied.</source>
+        <translation>Settings applied.</translation>
+    </message>
+</context>
+<context>
     <name>ImagingTab</name>
     <message>
         <source>Imaging</source>

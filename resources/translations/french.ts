@@ -1112,6 +1112,118 @@ Aucun réglage n&apos;y est lu ni enregistré.</translation>
     </message>
 </context>
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Legal notices</source>
+        <translation>Mentions légales</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+</context>
+<context>
+    <name>HelpDialog</name>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>LicenseDialog</name>
+    <message>
+        <source>Legal Notices</source>
+        <translation>Mentions légales</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>Ordovan</source>
+        <translation>Ordovan</translation>
+    </message>
+    <message>
+        <source>Please do not run %1 as root.</source>
+        <translation>Veuillez ne pas exécuter %1 en tant que root.</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Profils</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>It looks like your installed printers have changed.
+Reloading list now.</source>
+        <translation>Il semble que vos imprimantes installées aient changé.
+La liste est rechargée.</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpoptions failed.</source>
+        <translation>Erreur : l&apos;imprimante n&apos;existe pas ou lpoptions a échoué.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written.</source>
+        <translation>Erreur : le fichier de paramètres n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>Select a printer.</source>
+        <translation>Sélectionnez une imprimante.</translation>
+    </message>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Demande de mot de passe</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Succès</translation>
+    </message>
+    <message>
+        <source>Settings applied.</source>
+        <translation>Paramètres appliqués.</translation>
+    </message>
+</context>
+<context>
     <name>ImagingTab</name>
     <message>
         <source>Imaging</source>

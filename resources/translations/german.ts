@@ -1112,6 +1112,118 @@ Es werden keine Einstellungen daraus gelesen oder darin gespeichert.</translatio
     </message>
 </context>
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Legal notices</source>
+        <translation>Rechtliche Hinweise</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+</context>
+<context>
+    <name>HelpDialog</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>LicenseDialog</name>
+    <message>
+        <source>Legal Notices</source>
+        <translation>Rechtliche Hinweise</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>Ordovan</source>
+        <translation>Ordovan</translation>
+    </message>
+    <message>
+        <source>Please do not run %1 as root.</source>
+        <translation>Bitte führen Sie %1 nicht als root aus.</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>It looks like your installed printers have changed.
+Reloading list now.</source>
+        <translation>Die installierten Drucker scheinen sich geändert zu haben.
+Die Liste wird neu geladen.</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpoptions failed.</source>
+        <translation>Fehler: Der Drucker existiert nicht, oder lpoptions ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written.</source>
+        <translation>Fehler: Die Einstellungsdatei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Select a printer.</source>
+        <translation>Wählen Sie einen Drucker aus.</translation>
+    </message>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Passwortabfrage</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>Settings applied.</source>
+        <translation>Einstellungen übernommen.</translation>
+    </message>
+</context>
+<context>
     <name>ImagingTab</name>
     <message>
         <source>Imaging</source>

@@ -1112,6 +1112,118 @@ Nessuna impostazione viene letta da essa o salvata in essa.</translation>
     </message>
 </context>
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Legal notices</source>
+        <translation>Note legali</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+</context>
+<context>
+    <name>HelpDialog</name>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+</context>
+<context>
+    <name>LicenseDialog</name>
+    <message>
+        <source>Legal Notices</source>
+        <translation>Note legali</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>Ordovan</source>
+        <translation>Ordovan</translation>
+    </message>
+    <message>
+        <source>Please do not run %1 as root.</source>
+        <translation>Non eseguire %1 come root.</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Salva con nome...</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Profili</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>It looks like your installed printers have changed.
+Reloading list now.</source>
+        <translation>Sembra che le stampanti installate siano cambiate.
+L&apos;elenco viene ricaricato.</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpoptions failed.</source>
+        <translation>Errore: la stampante non esiste o lpoptions non è riuscito.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written.</source>
+        <translation>Errore: impossibile scrivere il file delle impostazioni.</translation>
+    </message>
+    <message>
+        <source>Select a printer.</source>
+        <translation>Selezionare una stampante.</translation>
+    </message>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Richiesta password</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Operazione riuscita</translation>
+    </message>
+    <message>
+        <source>Settings applied.</source>
+        <translation>Impostazioni applicate.</translation>
+    </message>
+</context>
+<context>
     <name>ImagingTab</name>
     <message>
         <source>Imaging</source>

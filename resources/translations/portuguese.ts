@@ -1112,6 +1112,118 @@ Nenhuma configuração é lida dela nem guardada nela.</translation>
     </message>
 </context>
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Legal notices</source>
+        <translation>Avisos legais</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versão</translation>
+    </message>
+</context>
+<context>
+    <name>HelpDialog</name>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+</context>
+<context>
+    <name>LicenseDialog</name>
+    <message>
+        <source>Legal Notices</source>
+        <translation>Avisos legais</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+</context>
+<context>
+    <name>VelDialog</name>
+    <message>
+        <source>Ordovan</source>
+        <translation>Ordovan</translation>
+    </message>
+    <message>
+        <source>Please do not run %1 as root.</source>
+        <translation>Não execute o %1 como root.</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Salvar como...</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Perfis</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>It looks like your installed printers have changed.
+Reloading list now.</source>
+        <translation>Parece que as impressoras instaladas foram alteradas.
+Recarregando a lista agora.</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpoptions failed.</source>
+        <translation>Erro: a impressora não existe ou o lpoptions falhou.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written.</source>
+        <translation>Erro: não foi possível gravar o arquivo de configurações.</translation>
+    </message>
+    <message>
+        <source>Select a printer.</source>
+        <translation>Selecione uma impressora.</translation>
+    </message>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Solicitação de senha</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Sucesso</translation>
+    </message>
+    <message>
+        <source>Settings applied.</source>
+        <translation>Configurações aplicadas.</translation>
+    </message>
+</context>
+<context>
     <name>ImagingTab</name>
     <message>
         <source>Imaging</source>

@@ -11,15 +11,6 @@
 
 namespace safefile {
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SettingsFiles", text);
-}
-
-} // namespace
-
 QString errorText(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -33,30 +24,30 @@ PrivateDir::PrivateDir(const QString &path)
     struct stat info;
     if (name.isEmpty() || ::lstat(name.constData(), &info) != 0) {
         absent = name.isEmpty() || errno == ENOENT;
-        whatIsWrong = absent ? tr("it does not exist") : errorText(errno);
+        whatIsWrong = absent ? SettingsFiles::tr("it does not exist") : errorText(errno);
         return;
     }
     if (S_ISLNK(info.st_mode)) {
-        whatIsWrong = tr("it is a symbolic link");
+        whatIsWrong = SettingsFiles::tr("it is a symbolic link");
         return;
     }
     if (!S_ISDIR(info.st_mode)) {
-        whatIsWrong = tr("it is not a directory");
+        whatIsWrong = SettingsFiles::tr("it is not a directory");
         return;
     }
     // Opened without following a link, then checked again through the
     // descriptor: what is checked is what is used.
     const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
-        whatIsWrong = errno == ELOOP ? tr("it is a symbolic link") : errorText(errno);
+        whatIsWrong = errno == ELOOP ? SettingsFiles::tr("it is a symbolic link") : errorText(errno);
         return;
     }
     if (::fstat(fd, &info) != 0 || !S_ISDIR(info.st_mode)) {
-        whatIsWrong = tr("it is not a directory");
+        whatIsWrong = SettingsFiles::tr("it is not a directory");
     } else if (info.st_uid != ::geteuid()) {
-        whatIsWrong = tr("it belongs to another user");
+        whatIsWrong = SettingsFiles::tr("it belongs to another user");
     } else if (info.st_mode & (S_IWGRP | S_IWOTH)) {
-        whatIsWrong = tr("other users may write to it");
+        whatIsWrong = SettingsFiles::tr("other users may write to it");
     } else {
         descriptor = fd;
         return;

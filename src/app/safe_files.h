@@ -8,10 +8,18 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <fcntl.h>
 #include <sys/stat.h>
+
+// The translation context of the settings-directory texts, shared with the
+// settings files.
+class SettingsFiles
+{
+    Q_DECLARE_TR_FUNCTIONS(SettingsFiles)
+};
 
 namespace safefile {
 

@@ -24,11 +24,6 @@ namespace {
 bool directoryRefused = false;
 bool alarmPending = false;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SettingsFiles", text);
-}
-
 // One "Error" box for all the reads and writes of one user action: the box
 // is shown when the program is back in its event loop, and every further
 // report until it is closed joins it.
@@ -37,8 +32,8 @@ void raiseDirectoryAlarm(const QString &dir, const QString &problem)
     directoryRefused = true;
     if (alarmPending)
         return;
-    const QString text = tr("The settings directory %1 cannot be used: %2.\n"
-                            "No settings are read from it or saved in it.")
+    const QString text = SettingsFiles::tr("The settings directory %1 cannot be used: %2.\n"
+                                           "No settings are read from it or saved in it.")
                              .arg(dir, problem);
     if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
         qWarning("%s", qPrintable(text));
@@ -48,7 +43,7 @@ void raiseDirectoryAlarm(const QString &dir, const QString &problem)
     QTimer::singleShot(0, QCoreApplication::instance(), [text]() {
         QMessageBox box;
         box.setIcon(QMessageBox::Critical);
-        box.setWindowTitle(tr("Error"));
+        box.setWindowTitle(SettingsFiles::tr("Error"));
         box.setText(text);
         box.exec();
         alarmPending = false;
@@ -85,7 +80,7 @@ QString createUserDir()
 {
     const QByteArray path = QFile::encodeName(withoutTrailingSlashes(userDir));
     if (path.isEmpty())
-        return tr("no directory is set");
+        return SettingsFiles::tr("no directory is set");
     struct stat info;
     if (::lstat(path.constData(), &info) == 0)
         return QString(); // whatever it is, the check decides
@@ -97,7 +92,7 @@ QString createUserDir()
             ::mkdir(part.constData(), 0755);
     }
     if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
-        return tr("it cannot be created (%1)").arg(safefile::errorText(errno));
+        return SettingsFiles::tr("it cannot be created (%1)").arg(safefile::errorText(errno));
     return QString();
 }
 

@@ -2,6 +2,14 @@
 
 #include <QHash>
 
+// The standard buttons the dialogs and message boxes show are worded by Qt
+// in its own context; listed here, their texts travel in our catalogues.
+[[maybe_unused]] static const char *const standardButtonTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Apply"),
+};
+
 QString translationResourceFor(const QString &localeName)
 {
     static const QHash<QString, QString> catalogues = {

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QHash>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPalette>
@@ -408,7 +409,26 @@ void VelDialog::tabSelected()
     const int index = tabWidget->currentIndex();
     if (index < 0 || index >= tabs.size())
         return;
-    helpDialog->showTopic(tabs.at(index)->getTabName());
+    helpDialog->showTopic(helpTopicOf(tabs.at(index)));
+}
+
+QString VelDialog::helpTopicOf(Tab *tab)
+{
+    // The help pages are found by the tabs' English titles; the displayed
+    // title is translated in every other language.
+    static const QHash<QString, QString> englishTitles = {
+        {QStringLiteral("PrinterTab"), QStringLiteral("Printer")},
+        {QStringLiteral("GeneralTab"), QStringLiteral("Basic")},
+        {QStringLiteral("BookletTab"), QStringLiteral("Layout")},
+        {QStringLiteral("FinishingTab"), QStringLiteral("Finishing")},
+        {QStringLiteral("ImagingTab"), QStringLiteral("Imaging")},
+        {QStringLiteral("PublishingTab"), QStringLiteral("Publishing")},
+        {QStringLiteral("JobTab"), QStringLiteral("Job")},
+        {QStringLiteral("WatermarkTab"), QStringLiteral("Watermark")},
+        {QStringLiteral("PQXTab"), QStringLiteral("uLmera")},
+    };
+    const QString title = englishTitles.value(QString::fromLatin1(tab->metaObject()->className()));
+    return title.isEmpty() ? tab->getTabName() : title;
 }
 
 void VelDialog::toggleColorMode()

@@ -52,6 +52,8 @@ public:
     bool syncOtherApplications(const QString &pageSize);
     // The Printer tab's current installed options become its baseline.
     void snapshotPrinterOptions();
+    // The tab's untranslated title, by which its help page is found.
+    static QString helpTopicOf(Tab *tab);
 
     // The last Apply may close the dialog.
     bool applyOk = false;

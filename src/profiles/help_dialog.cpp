@@ -1,26 +1,58 @@
 #include "profiles/help_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QTextEdit>
+#include <QTextStream>
 #include <QVBoxLayout>
 
 HelpDialog::HelpDialog(QWidget *parent)
     : QDialog(parent)
 {
-    setWindowTitle(tr("Help"));
-    setFixedSize(650, 500);
     textEdit = new QTextEdit(this);
     textEdit->setReadOnly(true);
-    auto *buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(textEdit);
     layout->addWidget(buttonBox);
-    connect(buttonBox, SIGNAL(accepted()), this, SLOT(accept()));
+    setWindowTitle(tr("Help"));
+    setFixedSize(650, 500);
     showTopic(QStringLiteral("Printer"));
+    connect(buttonBox, SIGNAL(accepted()), this, SLOT(accept()));
 }
 
 void HelpDialog::showTopic(const QString &tabTitle)
 {
-    currentTopic = tabTitle;
-    textEdit->setPlainText(tabTitle);
+    // The pages are XHTML: always shown as rich text.
+    textEdit->setHtml(loadHelpText(tabTitle));
+}
+
+QString HelpDialog::loadHelpText(const QString &topic)
+{
+    QFile file(helpResourceForTopic(topic));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    QTextStream stream(&file);
+    stream.setCodec("UTF-8");
+    return stream.readAll();
+}
+
+QString HelpDialog::helpResourceForTopic(const QString &topic)
+{
+    static const QList<QPair<QString, QString>> pages = {
+        {QStringLiteral("Basic"), QStringLiteral(":/strings/help_basic")},
+        {QStringLiteral("Job"), QStringLiteral(":/strings/help_job")},
+        {QStringLiteral("Finishing"), QStringLiteral(":/strings/help_finishing")},
+        {QStringLiteral("Imaging"), QStringLiteral(":/strings/help_imaging")},
+        {QStringLiteral("Layout"), QStringLiteral(":/strings/help_layout")},
+        {QStringLiteral("Quorix"), QStringLiteral(":/strings/help_quorix")},
+        {QStringLiteral("uLmera"), QStringLiteral(":/strings/help_quorix-wr")},
+        {QStringLiteral("Publishing"), QStringLiteral(":/strings/help_publishing")},
+        {QStringLiteral("Watermark"), QStringLiteral(":/strings/help_watermark")},
+    };
+    for (const auto &page : pages) {
+        if (page.first == topic)
+            return page.second;
+    }
+    return QStringLiteral(":/strings/help_printer");
 }
