@@ -11,24 +11,28 @@
 //   switch:  choosing the large queue in the table (store built from its PPD,
 //            every tab reloaded, one constraint loop), first time and again;
 //   loop:    one constraint loop triggered by toggling an installed option;
-//   memory:  resident size before and after N printer switches (default 100);
-//   basic:   choosing the next media type on the Basic tab (its choice
-//            recorded, one constraint loop), and reloading the Basic and
-//            Layout tabs alone (part of every switch);
-//   imaging: the Imaging tab's reload, its dialogs' reads and its part of
-//            a constraint pass on the large queue.
-// Each is measured both ways the dialog can ask CUPS (see CupsQueryWay):
-// "before", the way of earlier versions (one lpstat per row, a destination
-// enumeration per loop pass, replaced stores kept), and "after", the way the
-// program works now; the rounds of the two alternate, and the ratio of the
-// best figures is printed with its target. To show where the time goes it
-// also times the pieces: cupsGetDests, the names-only request, fetching and
-// opening one PPD, lpstat for one queue and for all. Each figure is the best
-// and the mean of the rounds. At its end, the way the program works now only,
-// it times the Watermark, Quorix and Finishing tabs on queues of their own
-// (for the Finishing tab: a switch to a queue with stored finishing choices,
-// and the tab's reload and reset). The panel refuses root: run it as an
-// ordinary user (see the README).
+//   memory:  resident size before and after N printer switches (default 100).
+// Each of these is measured both ways the dialog can ask CUPS (see
+// CupsQueryWay): "before", the way of earlier versions (one lpstat per row, a
+// destination enumeration per loop pass, replaced stores kept), and "after",
+// the way the program works now; the rounds of the two alternate, and the
+// ratio of the best figures is printed with its target. To show where the
+// time goes it also times the pieces: cupsGetDests, the names-only request,
+// fetching and opening one PPD, lpstat for one queue and for all. Then, the
+// way the program works now only, the tabs' own figures:
+//   basic:      choosing the next media type on the Basic tab (its choice
+//               recorded, one constraint loop), and reloading the Basic and
+//               Layout tabs alone (part of every switch);
+//   job:        one constraint pass with the Job tab's storage section on;
+//   publishing: the page-list check on its costliest inputs and one
+//               constraint pass on the large queue;
+//   imaging:    the Imaging tab's reload, its dialogs' reads and its part of
+//               a constraint pass on the large queue;
+// and on queues of their own the Watermark tab (200 stored watermarks), the
+// Quorix tab (a login answered by a local server) and the Finishing tab (a
+// switch to a queue with stored finishing choices, the tab's reload and
+// reset). Each figure is the best and the mean of the rounds. The panel
+// refuses root: run it as an ordinary user (see the README).
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -619,6 +623,9 @@ int main(int argc, char **argv)
     }
 
     Figure dests, names, ppd, status, statusAll;
+    // The listing's one lpstat, split over every listed queue.
+    const QSet<QString> listedNames = queueNames();
+    const QStringList listedQueues(listedNames.begin(), listedNames.end());
     for (int r = 0; r < rounds; ++r) {
         dests.add(timeMs([] {
             cups_dest_t *d = nullptr;
@@ -636,7 +643,7 @@ int main(int argc, char **argv)
             }
         }));
         status.add(timeMs([&] { printerStatus(largeQueue); }));
-        statusAll.add(timeMs([&] { queueStatuses({largeQueue}, {largeQueue}); }));
+        statusAll.add(timeMs([&] { queueStatuses(listedQueues, listedNames); }));
     }
 
     std::printf("queues on the server: %d (listed: %d), large PPD: %s, %d rounds\n", own + 2, listed,
