@@ -426,7 +426,7 @@ Por exemplo: user@example.com</translation>
         <source>The settings directory %1 cannot be used: %2.
 No settings are read from it or saved in it.</source>
         <translation>A pasta de configurações %1 não pode ser usada: %2.
-Nenhuma configuração é lida dela nem guardada nela.</translation>
+Nenhuma configuração é lida dela nem salva nela.</translation>
     </message>
     <message>
         <source>Error</source>
@@ -438,7 +438,7 @@ Nenhuma configuração é lida dela nem guardada nela.</translation>
     </message>
     <message>
         <source>it is a symbolic link</source>
-        <translation>é uma ligação simbólica</translation>
+        <translation>é um link simbólico</translation>
     </message>
     <message>
         <source>it is not a directory</source>
@@ -446,11 +446,11 @@ Nenhuma configuração é lida dela nem guardada nela.</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation>pertence a outro utilizador</translation>
+        <translation>pertence a outro usuário</translation>
     </message>
     <message>
         <source>other users may write to it</source>
-        <translation>outros utilizadores podem escrever nela</translation>
+        <translation>outros usuários podem gravar nela</translation>
     </message>
     <message>
         <source>no directory is set</source>
@@ -465,11 +465,11 @@ Nenhuma configuração é lida dela nem guardada nela.</translation>
     <name>PasswordPrompt</name>
     <message>
         <source>Password Prompt</source>
-        <translation>Pedido de palavra-passe</translation>
+        <translation>Solicitação de senha</translation>
     </message>
     <message>
         <source>Please enter the root password.</source>
-        <translation>Introduza a palavra-passe de root.</translation>
+        <translation>Digite a senha de root.</translation>
     </message>
     <message>
         <source>Could not authorize.</source>
@@ -505,25 +505,25 @@ Nenhuma configuração é lida dela nem guardada nela.</translation>
     </message>
     <message>
         <source>the writer&apos;s configuration file is not safe.</source>
-        <translation>o ficheiro de configuração do programa de escrita não é seguro.</translation>
+        <translation>o arquivo de configuração do programa de gravação não é seguro.</translation>
     </message>
     <message>
         <source>the writer %1 could not be run.</source>
-        <translation>não foi possível executar o programa de escrita %1.</translation>
+        <translation>não foi possível executar o programa de gravação %1.</translation>
     </message>
 </context>
 <context>
     <name>PrintSettingsSync</name>
     <message>
         <source>not updated; its new text is kept in %1</source>
-        <translation>não atualizado; o novo texto fica guardado em %1</translation>
+        <translation>não atualizado; o novo texto fica salvo em %1</translation>
     </message>
 </context>
 <context>
     <name>VelDialog</name>
     <message>
         <source>The print settings of other applications could not all be updated:</source>
-        <translation>Não foi possível atualizar todas as configurações de impressão de outras aplicações:</translation>
+        <translation>Não foi possível atualizar todas as configurações de impressão de outros aplicativos:</translation>
     </message>
 </context>
 <context>
