@@ -14,7 +14,9 @@
 //   memory:  resident size before and after N printer switches (default 100);
 //   basic:   choosing the next media type on the Basic tab (its choice
 //            recorded, one constraint loop), and reloading the Basic and
-//            Layout tabs alone (part of every switch).
+//            Layout tabs alone (part of every switch);
+//   imaging: the Imaging tab's reload, its dialogs' reads and its part of
+//            a constraint pass on the large queue.
 // Each is measured both ways the dialog can ask CUPS (see CupsQueryWay):
 // "before", the way of earlier versions (one lpstat per row, a destination
 // enumeration per loop pass, replaced stores kept), and "after", the way the
@@ -62,6 +64,9 @@
 #include "tabs/booklet_tab.h"
 #include "tabs/finishing_tab.h"
 #include "tabs/general_tab.h"
+#include "tabs/imaging_tab.h"
+#include "tabs/adjustment_dialog.h"
+#include "tabs/mono_dialog.h"
 #include "tabs/job_tab.h"
 #include "tabs/pqx_tab.h"
 #include "tabs/publishing_tab.h"
@@ -289,6 +294,40 @@ void measurePublishing(VelDialog *dialog, PublishingFigures &f)
     tab->pageInsertButton->setChecked(false);
     tab->BlockAllSignals(false);
     f.pass.add(timeMs([&] { dialog->setConstraints(); }));
+}
+
+// The Imaging tab's share of a switch to the large queue: its reload (which
+// has both adjustment dialogs read their stored values), the dialogs' reads
+// alone, and the tab's part of a constraint pass.
+struct ImagingFigures
+{
+    Figure reload;
+    Figure dialogs;
+    Figure pass;
+};
+
+void measureImaging(VelDialog *dialog, ImagingFigures &f)
+{
+    ImagingTab *tab = dialog->imagingTab;
+    if (!tab->hasOptions())
+        return;
+    f.reload.add(timeMs([tab] { tab->reload(); }));
+    f.dialogs.add(timeMs([tab] {
+        tab->colorAdjustmentDialog->loadSettings();
+        tab->monoAdjustmentDialog->loadSettings();
+    }));
+    f.pass.add(timeMs([tab] {
+        tab->enableOptions();
+        tab->markAllOptions();
+    }));
+}
+
+void reportImaging(const ImagingFigures &f)
+{
+    std::printf("Imaging tab, large queue:\n");
+    report("  reload (part of every switch)", f.reload);
+    report("  of which the adjustment dialogs' reads", f.dialogs);
+    report("  its part of a constraint pass", f.pass);
 }
 
 // The Watermark tab with 200 stored custom watermarks: one reload of the
@@ -558,6 +597,7 @@ int main(int argc, char **argv)
 
     // The tabs' own figures, with the panel asking CUPS as it does now.
     PublishingFigures publishing;
+    ImagingFigures imaging;
     Figure jobPass, jobSteps, basicChange, pageReload;
     for (int r = 0; r < rounds; ++r) {
         currentOptionSet = nullptr;
@@ -567,6 +607,7 @@ int main(int argc, char **argv)
         QTableWidget *table = dialog->printerTab->printerTable;
         table->setCurrentCell(rowOf(table, largeQueue), 0);
         measurePublishing(dialog, publishing);
+        measureImaging(dialog, imaging);
         basicChange.add(changeMediaType(dialog));
         pageReload.add(timeMs([dialog] {
             dialog->generalTab->reload();
@@ -628,6 +669,7 @@ int main(int argc, char **argv)
     report("  page-list check, 16383 single pages", publishing.singlePages);
     report("  page-list check, 2-2147483647", publishing.hugeRange);
     report("  constraint pass, tab enabled", publishing.pass);
+    reportImaging(imaging);
     benchWatermarks(lpadmin, data, settingsDir, rounds);
     benchQuorix(otherQueue, settingsDir, rounds);
     benchFinishing(lpadmin, data, settingsDir, rounds);

@@ -479,39 +479,6 @@ private slots:
         QVERIFY(translator.load(resource));
     }
 
-    void colourModeMirrored()
-    {
-        VelDialog d(nullptr);
-        pointUserDirAtTemp();
-        VelButtonGroup *basic = d.generalTab->colorModeGroup;
-        VelButtonGroup *imaging = d.imagingTab->colorModeGroup;
-        // Without a printer both tabs are disabled; a user reaches them only
-        // with one, so they are enabled here as a loaded queue would.
-        d.generalTab->setEnabled(true);
-        d.imagingTab->setEnabled(true);
-        // The Basic tab connects its group itself.
-        connect(imaging, SIGNAL(buttonClicked(int)), &d, SLOT(toggleColorMode()));
-
-        basic->buttonList().at(1)->click();
-        QCOMPARE(imaging->checkedIndex(), 1);
-        QCOMPARE(d.imagingTab->colorResets, 1);
-        QCOMPARE(d.imagingTab->monoResets, 0);
-
-        imaging->buttonList().at(0)->click();
-        QCOMPARE(basic->checkedIndex(), 0);
-        QCOMPARE(d.imagingTab->colorResets, 1);
-        QCOMPARE(d.imagingTab->monoResets, 0);
-
-        basic->buttonList().at(1)->click();
-        basic->buttonList().at(0)->click();
-        QCOMPARE(imaging->checkedIndex(), 0);
-        QCOMPARE(d.imagingTab->monoResets, 1);
-
-        // The print-management tab's colour signal resets the colour settings.
-        QMetaObject::invokeMethod(d.pqxTab, "colorchanged");
-        QCOMPARE(d.imagingTab->colorResets, 3);
-    }
-
     void helpFollowsSelectedTab()
     {
         VelDialog d(nullptr);

@@ -1223,4 +1223,181 @@ Recarregando a lista agora.</translation>
         <translation>Configurações aplicadas.</translation>
     </message>
 </context>
+<context>
+    <name>ImagingTab</name>
+    <message>
+        <source>Imaging</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>Print quality</source>
+        <translation>Qualidade de impressão</translation>
+    </message>
+    <message>
+        <source>Trapping</source>
+        <translation>Trapping</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Colorido</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Preto e branco</translation>
+    </message>
+    <message>
+        <source>Print grays with black toner</source>
+        <translation>Imprimir cinzas com toner preto</translation>
+    </message>
+    <message>
+        <source>Moire Prevention</source>
+        <translation>Prevenção de moiré</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolução</translation>
+    </message>
+    <message>
+        <source>VIR</source>
+        <translation>VIR</translation>
+    </message>
+    <message>
+        <source>Tonsave</source>
+        <translation>Economia de toner</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ativado</translation>
+    </message>
+    <message>
+        <source>Gloss mode</source>
+        <translation>Modo brilho</translation>
+    </message>
+    <message>
+        <source>Adjustment</source>
+        <translation>Ajuste</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Configurações...</translation>
+    </message>
+    <message>
+        <source>Halftone screen</source>
+        <translation>Retícula de meio-tom</translation>
+    </message>
+    <message>
+        <source>Color reproduction</source>
+        <translation>Reprodução de cores</translation>
+    </message>
+    <message>
+        <source>Color conversion</source>
+        <translation>Conversão de cores</translation>
+    </message>
+    <message>
+        <source>CIE optimization</source>
+        <translation>Otimização CIE</translation>
+    </message>
+    <message>
+        <source>600 dpi</source>
+        <translation>600 dpi</translation>
+    </message>
+</context>
+<context>
+    <name>adjustmentDialog</name>
+    <message>
+        <source>Adjustment Settings</source>
+        <translation>Configurações de ajuste</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>HSL(hue, saturation and lightness)</source>
+        <translation>HSL (matiz, saturação e luminosidade)</translation>
+    </message>
+    <message>
+        <source>Color balance</source>
+        <translation>Equilíbrio de cores</translation>
+    </message>
+    <message>
+        <source>Hue Adjustment</source>
+        <translation>Ajuste de matiz</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modificar</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarelo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Ciano</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturação</translation>
+    </message>
+    <message>
+        <source>Lightness</source>
+        <translation>Luminosidade</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Color levels</source>
+        <translation>Níveis de cor</translation>
+    </message>
+</context>
+<context>
+    <name>monoDialog</name>
+    <message>
+        <source>Adjustment Settings</source>
+        <translation>Configurações de ajuste</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brilho</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+</context>
 </TS>

@@ -1,13 +1,51 @@
 #include "tabs/imaging_tab.h"
 
-#include "ui/option_widgets.h"
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "app/program_state.h"
+#include "app/settings_files.h"
 #include "app/vel_dialog.h"
+#include "model/option_model.h"
+#include "tabs/adjustment_dialog.h"
+#include "tabs/mono_dialog.h"
+#include "ui/option_widgets.h"
+
+namespace {
+
+const int kComboWidth = 175;
+
+QFrame *separator(QFrame::Shape shape)
+{
+    auto *line = new QFrame;
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Plain);
+    return line;
+}
+
+bool switchedOn(const QString &keyword)
+{
+    return keyword == QLatin1String("On") || keyword.contains(QLatin1String("Level"));
+}
+
+} // namespace
 
 ImagingTab::ImagingTab(VelDialog *dialog)
     : Tab(dialog)
 {
     buildWidgets();
-    connectSignals();
+    Tab::connectSignals();
+    layOut();
+}
+
+vOption *ImagingTab::findOption(const char *keyword) const
+{
+    return currentOptionSet ? currentOptionSet->findOption(QLatin1String(keyword)) : nullptr;
 }
 
 void ImagingTab::setTabName()
@@ -18,11 +56,153 @@ void ImagingTab::setTabName()
 void ImagingTab::buildWidgets()
 {
     tabName = tr("Imaging");
+
+    printQualityLabel = new QLabel(tr("Print quality") + QStringLiteral(":"));
+    trapLabel = new QLabel(tr("Trapping") + QStringLiteral(":"));
+    trapCombo = new ComboBoxEx();
+    trapCombo->setFixedWidth(kComboWidth);
+    printQualityIcon = new QLabel;
+    printQualityIcon->setPixmap(QPixmap(QStringLiteral(":/icons/print-quality")));
     colorModeGroup = new VelButtonGroup(this, tr("Color") + QStringLiteral(": "));
-    colorModeGroup->setAccessibleName(QStringLiteral("butGroupColorModel"));
     colorModeGroup->addButton(tr("Full color"), QStringLiteral(":/icons/color"));
     colorModeGroup->addButton(tr("Black & white"), QStringLiteral(":/icons/monochrome"));
-    colorModeGroup->hide();
+    grayCheckBox = new QCheckBox(tr("Print grays with black toner"));
+    moireCheckBox = new QCheckBox(tr("Moire Prevention"));
+    resolutionLabel = new QLabel(tr("Resolution") + QStringLiteral(":"));
+    resolutionCombo = new ComboBoxEx();
+    resolutionCombo->setFixedWidth(kComboWidth);
+    smoothingCheckBox = new QCheckBox(tr("VIR"));
+    tonsaveGroup = new VelButtonGroup(this, tr("Tonsave") + QStringLiteral(":"));
+    tonsaveGroup->addButton(tr("Off"), QStringLiteral(":/icons/tonsave-off"));
+    tonsaveGroup->addButton(tr("On"), QStringLiteral(":/icons/tonsave-on"));
+    tonsaveLevelCombo = new ComboBoxEx();
+    glossCheckBox = new QCheckBox(tr("Gloss mode"));
+    adjustmentLabel = new QLabel(tr("Adjustment") + QStringLiteral(":"));
+    adjustmentButton = new QPushButton(tr("Settings..."));
+    screenLabel = new QLabel(tr("Halftone screen") + QStringLiteral(":"));
+    screenCombo = new ComboBoxEx();
+    screenCombo->setFixedWidth(kComboWidth);
+    crepLabel = new QLabel(tr("Color reproduction") + QStringLiteral(":"));
+    crepCombo = new ComboBoxEx();
+    crepCombo->setFixedWidth(kComboWidth);
+    rcmLabel = new QLabel(tr("Color conversion") + QStringLiteral(":"));
+    rcmCombo = new ComboBoxEx();
+    rcmCombo->setFixedWidth(kComboWidth);
+    cieLabel = new QLabel(tr("CIE optimization") + QStringLiteral(":"));
+    cieCombo = new ComboBoxEx();
+    cieCombo->setFixedWidth(kComboWidth);
+
+    colorAdjustmentDialog = new adjustmentDialog(this);
+    monoAdjustmentDialog = new monoDialog(this);
+
+    controls.insert(QStringLiteral("VSCREENMODE"), screenCombo);
+    controls.insert(QStringLiteral("Trap"), trapCombo);
+    controls.insert(QStringLiteral("ColorModel"), colorModeGroup);
+    controls.insert(QStringLiteral("GBTn"), grayCheckBox);
+    controls.insert(QStringLiteral("VMoirePrevention"), moireCheckBox);
+    controls.insert(QStringLiteral("Resolution"), resolutionCombo);
+    controls.insert(QStringLiteral("Smoothing"), smoothingCheckBox);
+    // No printer option carries this keyword: the base loading empties and
+    // disables the combo and collecting skips it; the toner-saving rules
+    // fill and enable it.
+    controls.insert(QStringLiteral("cTnsv"), tonsaveLevelCombo);
+    controls.insert(QStringLiteral("VZGlossmode"), glossCheckBox);
+    controls.insert(QStringLiteral("Crep"), crepCombo);
+    controls.insert(QStringLiteral("RCM"), rcmCombo);
+    controls.insert(QStringLiteral("CIE"), cieCombo);
+
+    labels.insert(QStringLiteral("VSCREENMODE"), screenLabel);
+    labels.insert(QStringLiteral("Trap"), trapLabel);
+    labels.insert(QStringLiteral("ColorModel"), colorModeGroup);
+    labels.insert(QStringLiteral("GBTn"), grayCheckBox);
+    labels.insert(QStringLiteral("VMoirePrevention"), moireCheckBox);
+    labels.insert(QStringLiteral("Smoothing"), smoothingCheckBox);
+    labels.insert(QStringLiteral("Tnsv"), tonsaveGroup);
+    labels.insert(QStringLiteral("VZGlossmode"), glossCheckBox);
+    labels.insert(QStringLiteral("Crep"), crepLabel);
+    labels.insert(QStringLiteral("RCM"), rcmLabel);
+    labels.insert(QStringLiteral("CIE"), cieLabel);
+    labels.insert(QStringLiteral("Cadj"), adjustmentLabel);
+
+    printQualityLabel->setAccessibleName(QStringLiteral("lblPrintQuality"));
+    trapLabel->setAccessibleName(QStringLiteral("lblTrap"));
+    printQualityIcon->setAccessibleName(QStringLiteral("iconTrapping"));
+    trapCombo->setAccessibleName(QStringLiteral("cmbBxTrap"));
+    colorModeGroup->setAccessibleName(QStringLiteral("butGroupColorModel"));
+    grayCheckBox->setAccessibleName(QStringLiteral("chkBxGBTn"));
+    moireCheckBox->setAccessibleName(QStringLiteral("chkBxVMoirePrevention"));
+    resolutionLabel->setAccessibleName(QStringLiteral("lblResolution"));
+    resolutionCombo->setAccessibleName(QStringLiteral("cmbBxResolution"));
+    smoothingCheckBox->setAccessibleName(QStringLiteral("chkBxSmoothing"));
+    tonsaveLevelCombo->setAccessibleName(QStringLiteral("cmbBxTnsv"));
+    tonsaveGroup->setAccessibleName(QStringLiteral("butGroupTnsv"));
+    glossCheckBox->setAccessibleName(QStringLiteral("chkBxVZGlossMode"));
+    adjustmentLabel->setAccessibleName(QStringLiteral("lblAdjustment"));
+    adjustmentButton->setAccessibleName(QStringLiteral("butAdjustment"));
+    screenLabel->setAccessibleName(QStringLiteral("lblVZSCREENMODE"));
+    screenCombo->setAccessibleName(QStringLiteral("cmbBxVZSCREENMODE"));
+    crepLabel->setAccessibleName(QStringLiteral("lblCrep"));
+    crepCombo->setAccessibleName(QStringLiteral("cmbBxCrep"));
+    rcmLabel->setAccessibleName(QStringLiteral("lblRCM"));
+    rcmCombo->setAccessibleName(QStringLiteral("cmbBxRCM"));
+    cieLabel->setAccessibleName(QStringLiteral("lblCIE"));
+    cieCombo->setAccessibleName(QStringLiteral("cmbBxCIE"));
+
+    // Before the base connections: a colour click mirrors the Basic tab and
+    // resets the other adjustment before the choice is recorded.
+    connect(tonsaveGroup, SIGNAL(buttonClicked(int)), this, SLOT(tonsaveButtonToggled()));
+    connect(tonsaveGroup, SIGNAL(buttonClicked(int)), dialog, SLOT(setConstraints()));
+    connect(tonsaveLevelCombo, SIGNAL(currentIndexChanged(int)), this, SLOT(tonsaveComboBoxChanged()));
+    connect(tonsaveLevelCombo, SIGNAL(currentIndexChanged(int)), dialog, SLOT(setConstraints()));
+    connect(adjustmentButton, SIGNAL(clicked()), this, SLOT(showAdjustmentDialog()));
+    connect(colorModeGroup, SIGNAL(buttonClicked(int)), dialog, SLOT(toggleColorMode()));
+    connect(colorModeGroup, SIGNAL(buttonClicked(int)), this, SLOT(clearDialogSettings()));
+}
+
+void ImagingTab::layOut()
+{
+    auto *page = new QHBoxLayout;
+    setLayout(page);
+
+    auto *left = new QGridLayout;
+    left->addWidget(printQualityIcon, 0, 0, 2, 1, Qt::AlignLeft);
+    left->addWidget(printQualityLabel, 0, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+    left->addWidget(trapLabel, 1, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+    left->addWidget(trapCombo, 2, 1, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
+    left->addWidget(glossCheckBox, 3, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+    left->addWidget(cieLabel, 4, 1, 1, 2, Qt::AlignLeft);
+    left->addWidget(cieCombo, 5, 1, 1, 2, Qt::AlignLeft);
+    left->addWidget(screenLabel, 6, 1, 1, 2, Qt::AlignLeft);
+    left->addWidget(screenCombo, 7, 1, 1, 2, Qt::AlignLeft);
+    left->addWidget(resolutionLabel, 8, 1, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
+    left->addWidget(resolutionCombo, 9, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+    left->addWidget(separator(QFrame::HLine), 10, 0, 1, 6);
+    auto *tonsave = new QGridLayout;
+    tonsave->addWidget(tonsaveGroup, 0, 0, 1, 2, Qt::AlignLeft);
+    tonsave->addWidget(tonsaveLevelCombo, 0, 2, 1, 2, Qt::AlignLeft | Qt::AlignHCenter | Qt::AlignVCenter);
+    left->addLayout(tonsave, 11, 0, 1, 4, Qt::AlignLeft);
+    left->setColumnStretch(5, 1);
+    left->setRowStretch(17, 1);
+    page->addLayout(left, 0);
+
+    page->addWidget(separator(QFrame::VLine), 1);
+
+    auto *right = new QGridLayout;
+    right->addWidget(colorModeGroup, 0, 1, 1, 2, Qt::AlignLeft);
+    right->addWidget(separator(QFrame::HLine), 1, 0, 1, 4);
+    right->addWidget(adjustmentLabel, 2, 1, 1, 2, Qt::AlignLeft);
+    right->addWidget(adjustmentButton, 3, 1, 1, 1, Qt::AlignLeft);
+    right->addWidget(crepLabel, 4, 1, 1, 1, Qt::AlignLeft | Qt::AlignBottom);
+    right->addWidget(crepCombo, 5, 1, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    right->addWidget(rcmLabel, 6, 1, 1, 1, Qt::AlignLeft | Qt::AlignBottom);
+    right->addWidget(rcmCombo, 7, 1, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    right->addWidget(separator(QFrame::HLine), 8, 0, 1, 4);
+    right->addWidget(smoothingCheckBox, 10, 1, 1, 1, Qt::AlignLeft);
+    right->addWidget(grayCheckBox, 11, 1, 1, 2, Qt::AlignLeft);
+    right->addWidget(moireCheckBox, 12, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+    right->setColumnStretch(2, 1);
+    right->setRowStretch(14, 1);
+    page->addLayout(right, 0);
 }
 
 QIcon ImagingTab::tabIcon()
@@ -37,18 +217,303 @@ QIcon ImagingTab::tabConstraintIcon()
 
 bool ImagingTab::hasOptions()
 {
+    if (!currentOptionSet)
+        return false;
+    for (auto it = controls.constBegin(); it != controls.constEnd(); ++it) {
+        if (currentOptionSet->findOption(it.key()))
+            return true;
+    }
     return false;
+}
+
+void ImagingTab::retranslate()
+{
+    adjustmentLabel->setText(tr("Adjustment") + QStringLiteral(":"));
+    adjustmentButton->setText(tr("Settings..."));
+    resolutionLabel->setText(tr("Resolution") + QStringLiteral(":"));
+}
+
+void ImagingTab::clearConstraintMarks()
+{
+    Tab::clearConstraintMarks();
+    if (colorModeGroup && colorModeGroup->isEnabled())
+        colorModeGroup->markLabel(false);
+}
+
+QHash<QString, QString> ImagingTab::extraOptions()
+{
+    return QHash<QString, QString>();
+}
+
+// ---------------------------------------------------------------------------
+// Toner saving
+
+vChoice *ImagingTab::shownLevel(vOption *tonsave) const
+{
+    const QList<vChoice *> choices = tonsave->choices();
+    const int levels = choices.size() - 1;
+    if (levels <= 0)
+        return nullptr;
+    int index = tonsaveLevelCombo->currentIndex();
+    if (index < 0 || index >= levels)
+        index = qMin(2, levels - 1);
+    return choices.at(index + 1);
+}
+
+void ImagingTab::tonsaveButtonToggled()
+{
+    vOption *option = findOption("Tnsv");
+    if (!option)
+        return;
+    if (tonsaveGroup->checkedPushButtonIndex() == 0) {
+        tonsaveLevelCombo->setEnabled(false);
+        if (option->choiceCount() == 6)
+            tonsaveLevelCombo->setCurrentIndex(2);
+        if (vChoice *off = option->findChoice(QStringLiteral("Off")))
+            option->setCurrentChoice(off);
+        return;
+    }
+    if (vChoice *on = option->findChoice(QStringLiteral("On"))) {
+        option->setCurrentChoice(on);
+        return;
+    }
+    // The level shown is the level applied, so the rules judge that one.
+    if (vChoice *level = shownLevel(option))
+        option->setCurrentChoice(level);
+    tonsaveLevelCombo->setEnabled(true);
+}
+
+void ImagingTab::tonsaveComboBoxChanged()
+{
+    if (!tonsaveLevelCombo->isEnabled())
+        return;
+    vOption *option = findOption("Tnsv");
+    const int index = tonsaveLevelCombo->currentIndex();
+    if (!option || index < 0 || index + 1 >= option->choiceCount())
+        return;
+    option->setCurrentChoice(option->choices().at(index + 1));
+}
+
+void ImagingTab::loadTonsave()
+{
+    vOption *option = findOption("Tnsv");
+    if (!option) {
+        tonsaveGroup->setEnabled(false);
+        tonsaveLevelCombo->setVisible(false);
+        tonsaveGroup->selectButtonByName(tr("Off"));
+        return;
+    }
+    const QString stored = readSettingValue(QStringLiteral("Tnsv"));
+    vChoice *def = option->defaultChoice();
+    tonsaveGroup->setEnabled(true);
+
+    QString current;
+    bool on = false;
+    if (stored == QLatin1String("On") || stored.contains(QLatin1String("Level"))) {
+        on = true;
+        current = stored;
+    } else if (def && switchedOn(def->keyword()) && stored.isEmpty()) {
+        on = true;
+        current = def->keyword();
+    }
+
+    // The levels first, so that switching on takes the level shown.
+    const QList<vChoice *> choices = option->choices();
+    if (choices.size() <= 2) {
+        tonsaveLevelCombo->setVisible(false);
+    } else {
+        tonsaveLevelCombo->setVisible(true);
+        tonsaveLevelCombo->clear();
+        int index = 2;
+        for (int i = 1; i < choices.size(); ++i) {
+            tonsaveLevelCombo->addItem(choices.at(i)->text());
+            if (choices.at(i)->keyword() == current)
+                index = i - 1;
+        }
+        tonsaveLevelCombo->setCurrentIndex(qMin(index, tonsaveLevelCombo->count() - 1));
+    }
+
+    if (on) {
+        tonsaveGroup->selectButtonByName(tr("On"));
+    } else {
+        tonsaveGroup->selectButtonByName(tr("Off"));
+        tonsaveLevelCombo->setEnabled(false);
+    }
+    tonsaveButtonToggled();
+}
+
+// ---------------------------------------------------------------------------
+// Reloading
+
+void ImagingTab::enableAdjustmentButton()
+{
+    const bool any = findOption("Cadj") || findOption("Madj");
+    adjustmentButton->setEnabled(any);
+    adjustmentLabel->setEnabled(any);
+}
+
+void ImagingTab::enableFixedLabels()
+{
+    printQualityIcon->setEnabled(true);
+    printQualityLabel->setEnabled(true);
+    resolutionLabel->setEnabled(true);
+}
+
+void ImagingTab::applyResolutionFallback()
+{
+    if (findOption("Resolution"))
+        return;
+    resolutionCombo->clear();
+    resolutionCombo->addItem(tr("600 dpi"));
+}
+
+void ImagingTab::showFixedMonochrome(VelButtonGroup *group)
+{
+    group->selectButtonByName(tr("Black & white"));
+    group->setEnabled(false);
+    group->updateLabelColor(true);
+}
+
+void ImagingTab::applyColorModelFallback()
+{
+    vOption *colour = findOption("ColorModel");
+    if (!colour) {
+        colorModeGroup->selectButtonByName(tr("Black & white"));
+        colorModeGroup->updateLabelColor(true);
+    } else if (colour->choiceCount() == 1) {
+        showFixedMonochrome(colorModeGroup);
+    }
+}
+
+void ImagingTab::reload()
+{
+    blockAllSignals(true);
+    setTabName();
+    constraintMarks->clear();
+    clearConstraintMarks();
+    updateLabels();
+    enableAdjustmentButton();
+    colorAdjustmentDialog->loadSettings();
+    monoAdjustmentDialog->loadSettings();
+    enableFixedLabels();
+    loadValues();
+    loadTonsave();
+    applyResolutionFallback();
+    applyColorModelFallback();
+    markAllOptions();
+    blockAllSignals(false);
+}
+
+// ---------------------------------------------------------------------------
+// Enabling
+
+bool ImagingTab::enableOptions()
+{
+    bool result = Tab::enableOptions();
+    vOption *option = findOption("Tnsv");
+    if (!option || option->choiceCount() == 0)
+        return result;
+    if (!option->choices().first()->hasConstraints()) {
+        tonsaveGroup->setEnabled(true);
+        return result;
+    }
+    tonsaveGroup->setEnabled(false);
+    tonsaveGroup->updateLabelColor(true);
+    if (tonsaveGroup->checkedIndex() == 0) {
+        tonsaveGroup->setButton(1);
+        // Makes "On", or the level shown, current.
+        tonsaveButtonToggled();
+        result = true;
+    }
+    return result;
+}
+
+bool ImagingTab::enableOptionsForButtonGroup(VelButtonGroup *button_group, vOption *option)
+{
+    const bool result = Tab::enableOptionsForButtonGroup(button_group, option);
+    if (!option || !button_group || option->keyword() != QLatin1String("ColorModel"))
+        return result;
+    if (option->choiceCount() == 1) {
+        showFixedMonochrome(button_group);
+    } else if (vChoice *current = option->currentChoice()) {
+        const QString keyword = current->keyword();
+        button_group->setButton(keyword == QLatin1String("CMYK") || keyword == QLatin1String("RGB") ? 0 : 1);
+    }
+    return result;
+}
+
+// ---------------------------------------------------------------------------
+// Collecting
+
+QHash<QString, QString> ImagingTab::collectOptions()
+{
+    optionValues.clear();
+    if (!currentOptionSet)
+        return optionValues;
+    for (auto it = controls.constBegin(); it != controls.constEnd(); ++it) {
+        vOption *option = currentOptionSet->findOption(it.key());
+        if (!option || !it.value())
+            continue;
+        const QString value = widgetValue(it.value(), option);
+        if (!value.isEmpty())
+            optionValues.insert(it.key(), value);
+    }
+    vOption *colour = findOption("ColorModel");
+    if (!colour)
+        optionValues.insert(QStringLiteral("ColorModel"), QStringLiteral("Gray"));
+    if (vOption *tonsave = findOption("Tnsv")) {
+        QString value;
+        if (tonsaveGroup->checkedPushButtonIndex() == 0) {
+            value = QStringLiteral("Off");
+        } else if (tonsave->choiceCount() > 2) {
+            // Only a level the option has.
+            if (vChoice *level = shownLevel(tonsave))
+                value = level->keyword();
+        } else {
+            value = QStringLiteral("On");
+        }
+        if (!value.isEmpty())
+            optionValues.insert(QStringLiteral("Tnsv"), value);
+    }
+    // The adjustment keys go only to the maker's own filter.
+    if (!currentOptionSet->isGeneric()) {
+        if (colour) {
+            const auto pairs = colorAdjustmentDialog->adjustmentSettings();
+            for (const auto &pair : pairs)
+                optionValues.insert(pair.first, pair.second);
+        }
+        const auto pairs = monoAdjustmentDialog->currentSettings();
+        for (const auto &pair : pairs)
+            optionValues.insert(pair.first, pair.second);
+    }
+    return optionValues;
+}
+
+// ---------------------------------------------------------------------------
+// Slots
+
+void ImagingTab::showAdjustmentDialog()
+{
+    if (!currentOptionSet || !colorModeGroup)
+        return;
+    if (colorModeGroup->checkedIndex() == 0)
+        colorAdjustmentDialog->exec();
+    else
+        monoAdjustmentDialog->exec();
 }
 
 void ImagingTab::clearDialogSettings(int selection)
 {
+    if (!currentOptionSet)
+        return;
     if (selection == 0)
-        ++monoResets;
+        monoAdjustmentDialog->resetStates();
     else
-        ++colorResets;
+        colorAdjustmentDialog->resetStates();
 }
 
 void ImagingTab::clearDialogSettings()
 {
-    clearDialogSettings(colorModeGroup->checkedIndex());
+    if (colorModeGroup)
+        clearDialogSettings(colorModeGroup->checkedIndex());
 }
