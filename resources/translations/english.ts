@@ -2,49 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="en">
 <context>
-    <name>PrinterTab</name>
+    <name>AboutDialog</name>
     <message>
-        <source>Printer</source>
-        <translation>Printer</translation>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
     <message>
-        <source>Printers</source>
-        <translation>Printers</translation>
+        <source>Legal notices</source>
+        <translation>Legal notices</translation>
     </message>
     <message>
-        <source>Destination</source>
-        <translation>Destination</translation>
+        <source>About</source>
+        <translation>About</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
-        <source>Installed options</source>
-        <translation>Installed options</translation>
-    </message>
-    <message>
-        <source>Root access is required to make changes to installable options</source>
-        <translation>Root access is required to make changes to installable options</translation>
+        <source>Version</source>
+        <translation>Version</translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>BookletTab</name>
     <message>
-        <source>Idle</source>
-        <translation>Idle</translation>
+        <source>Layout</source>
+        <translation>Layout</translation>
     </message>
     <message>
-        <source>Paused</source>
-        <translation>Paused</translation>
+        <source>Booklet</source>
+        <translation>Booklet</translation>
     </message>
     <message>
-        <source>Printing</source>
-        <translation>Printing</translation>
+        <source>Booklet fold</source>
+        <translation>Booklet fold</translation>
     </message>
     <message>
-        <source>Error: Printer does not exist or lpstat failed.</source>
-        <translation>Error: Printer does not exist or lpstat failed.</translation>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Left edge binding</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Right edge binding</translation>
+    </message>
+</context>
+<context>
+    <name>FinishingTab</name>
+    <message>
+        <source>Finishing</source>
+        <translation>Finishing</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation>Separation</translation>
     </message>
     <message>
         <source>Off</source>
@@ -54,94 +65,218 @@
         <source>On</source>
         <translation>On</translation>
     </message>
-</context>
-<context>
-    <name>PrinterTab</name>
     <message>
-        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
-        <translation>The print system (CUPS) cannot be reached, so no printers can be listed.</translation>
+        <source>Offset jobs</source>
+        <translation>Offset jobs</translation>
+    </message>
+    <message>
+        <source>Rotate copies</source>
+        <translation>Rotate copies</translation>
+    </message>
+    <message>
+        <source>Tri-Fold</source>
+        <translation>Tri-Fold</translation>
+    </message>
+    <message>
+        <source>Print side</source>
+        <translation>Print side</translation>
+    </message>
+    <message>
+        <source>Direction of fold</source>
+        <translation>Direction of fold</translation>
+    </message>
+    <message>
+        <source>Number of sheets</source>
+        <translation>Number of sheets</translation>
+    </message>
+    <message>
+        <source>Z-Fold</source>
+        <translation>Z-Fold</translation>
+    </message>
+    <message>
+        <source>Engineering Fold</source>
+        <translation>Engineering Fold</translation>
+    </message>
+    <message>
+        <source>Bi-Fold</source>
+        <translation>Bi-Fold</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation>Punch</translation>
+    </message>
+    <message>
+        <source>Punch Method:</source>
+        <translation>Punch Method:</translation>
+    </message>
+    <message>
+        <source>Staple:</source>
+        <translation>Staple:</translation>
+    </message>
+    <message>
+        <source>Staple location:</source>
+        <translation>Staple location:</translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation>Staple method</translation>
     </message>
 </context>
 <context>
-    <name>VelDialog</name>
+    <name>GeneralTab</name>
     <message>
-        <source>The printer description (PPD) of the queue %1 could not be read.</source>
-        <translation>The printer description (PPD) of the queue %1 could not be read.</translation>
-    </message>
-</context>
-<context>
-    <name>WatermarkTab</name>
-    <message>
-        <source>Watermark</source>
-        <translation>Watermark</translation>
+        <source>Basic</source>
+        <translation>Basic</translation>
     </message>
     <message>
-        <source>Watermark/Stamp</source>
-        <translation>Watermark/Stamp</translation>
+        <source>Media size</source>
+        <translation>Media size</translation>
     </message>
     <message>
-        <source>Text</source>
-        <translation>Text</translation>
+        <source>Media type</source>
+        <translation>Media type</translation>
     </message>
     <message>
-        <source>Font</source>
-        <translation>Font</translation>
+        <source>Source</source>
+        <translation>Source</translation>
     </message>
     <message>
-        <source>Size</source>
-        <translation>Size</translation>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Collate</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
     </message>
     <message>
         <source>Color</source>
         <translation>Color</translation>
     </message>
     <message>
-        <source>Angle</source>
-        <translation>Angle</translation>
+        <source>Off</source>
+        <translation>Off</translation>
     </message>
     <message>
-        <source>Style</source>
-        <translation>Style</translation>
+        <source>On</source>
+        <translation>On</translation>
     </message>
     <message>
-        <source>Fill</source>
-        <translation>Fill</translation>
+        <source>Long edge</source>
+        <translation>Long edge</translation>
     </message>
     <message>
-        <source>Custom watermark:</source>
-        <translation>Custom watermark:</translation>
+        <source>Short edge</source>
+        <translation>Short edge</translation>
     </message>
     <message>
-        <source>Repeat watermark</source>
-        <translation>Repeat watermark</translation>
+        <source>Full color</source>
+        <translation>Full color</translation>
     </message>
     <message>
-        <source>New</source>
-        <translation>New</translation>
+        <source>Black &amp; white</source>
+        <translation>Black &amp; white</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Delete</translation>
+        <source>Print size</source>
+        <translation>Print size</translation>
+    </message>
+</context>
+<context>
+    <name>HelpDialog</name>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>ImagingTab</name>
+    <message>
+        <source>Imaging</source>
+        <translation>Imaging</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation>Save</translation>
+        <source>Print quality</source>
+        <translation>Print quality</translation>
     </message>
     <message>
-        <source>Super watermark</source>
-        <translation>Super watermark</translation>
+        <source>Trapping</source>
+        <translation>Trapping</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>None</translation>
+        <source>Color</source>
+        <translation>Color</translation>
     </message>
     <message>
-        <source>Black</source>
-        <translation>Black</translation>
+        <source>Full color</source>
+        <translation>Full color</translation>
     </message>
     <message>
-        <source>Custom</source>
-        <translation>Custom</translation>
+        <source>Black &amp; white</source>
+        <translation>Black &amp; white</translation>
+    </message>
+    <message>
+        <source>Print grays with black toner</source>
+        <translation>Print grays with black toner</translation>
+    </message>
+    <message>
+        <source>Moire Prevention</source>
+        <translation>Moire Prevention</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>VIR</source>
+        <translation>VIR</translation>
+    </message>
+    <message>
+        <source>Tonsave</source>
+        <translation>Tonsave</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Gloss mode</source>
+        <translation>Gloss mode</translation>
+    </message>
+    <message>
+        <source>Adjustment</source>
+        <translation>Adjustment</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Settings...</translation>
+    </message>
+    <message>
+        <source>Halftone screen</source>
+        <translation>Halftone screen</translation>
+    </message>
+    <message>
+        <source>Color reproduction</source>
+        <translation>Color reproduction</translation>
+    </message>
+    <message>
+        <source>Color conversion</source>
+        <translation>Color conversion</translation>
+    </message>
+    <message>
+        <source>CIE optimization</source>
+        <translation>CIE optimization</translation>
+    </message>
+    <message>
+        <source>600 dpi</source>
+        <translation>600 dpi</translation>
     </message>
 </context>
 <context>
@@ -311,8 +446,8 @@
         <translation>You must add an account ID to the list.</translation>
     </message>
     <message>
-        <source>Value cannot contain the double quote (") character.</source>
-        <translation>Value cannot contain the double quote (") character.</translation>
+        <source>Value cannot contain the double quote (&quot;) character.</source>
+        <translation>Value cannot contain the double quote (&quot;) character.</translation>
     </message>
     <message>
         <source>User name must be at least one character long.</source>
@@ -326,294 +461,10 @@ For example: user@example.com</translation>
     </message>
 </context>
 <context>
-    <name>PublishingTab</name>
+    <name>LicenseDialog</name>
     <message>
-        <source>Publishing</source>
-        <translation>Publishing</translation>
-    </message>
-    <message>
-        <source>Cover mode:</source>
-        <translation>Cover mode:</translation>
-    </message>
-    <message>
-        <source>Front</source>
-        <translation>Front</translation>
-    </message>
-    <message>
-        <source>Front and back</source>
-        <translation>Front and back</translation>
-    </message>
-    <message>
-        <source>Print onto:</source>
-        <translation>Print onto:</translation>
-    </message>
-    <message>
-        <source>Outside</source>
-        <translation>Outside</translation>
-    </message>
-    <message>
-        <source>Inside</source>
-        <translation>Inside</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>Paper source for front cover:</source>
-        <translation>Paper source for front cover:</translation>
-    </message>
-    <message>
-        <source>Paper source for back cover:</source>
-        <translation>Paper source for back cover:</translation>
-    </message>
-    <message>
-        <source>Page insert:</source>
-        <translation>Page insert:</translation>
-    </message>
-    <message>
-        <source>Print onto front</source>
-        <translation>Print onto front</translation>
-    </message>
-    <message>
-        <source>Print onto back</source>
-        <translation>Print onto back</translation>
-    </message>
-    <message>
-        <source>Insert before pages:</source>
-        <translation>Insert before pages:</translation>
-    </message>
-    <message>
-        <source>Paper source for page:</source>
-        <translation>Paper source for page:</translation>
-    </message>
-    <message>
-        <source>Transparency interleaving:</source>
-        <translation>Transparency interleaving:</translation>
-    </message>
-    <message>
-        <source>Print onto backing</source>
-        <translation>Print onto backing</translation>
-    </message>
-    <message>
-        <source>Paper source for backing:</source>
-        <translation>Paper source for backing:</translation>
-    </message>
-    <message>
-        <source>Please type a page range.</source>
-        <translation>Please type a page range.</translation>
-    </message>
-    <message>
-        <source>Please enter your specified pages.</source>
-        <translation>Please enter your specified pages.</translation>
-    </message>
-    <message>
-        <source>You can only insert up to 50 pages.</source>
-        <translation>You can only insert up to 50 pages.</translation>
-    </message>
-    <message>
-        <source>You can only enter page numbers between 3 and 511</source>
-        <translation>You can only enter page numbers between 3 and 511</translation>
-    </message>
-    <message>
-        <source>You can only enter page numbers between 2 and 511</source>
-        <translation>You can only enter page numbers between 2 and 511</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsFiles</name>
-    <message>
-        <source>The settings directory %1 cannot be used: %2.
-No settings are read from it or saved in it.</source>
-        <translation>The settings directory %1 cannot be used: %2.
-No settings are read from it or saved in it.</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>it does not exist</source>
-        <translation>it does not exist</translation>
-    </message>
-    <message>
-        <source>it is a symbolic link</source>
-        <translation>it is a symbolic link</translation>
-    </message>
-    <message>
-        <source>it is not a directory</source>
-        <translation>it is not a directory</translation>
-    </message>
-    <message>
-        <source>it belongs to another user</source>
-        <translation>it belongs to another user</translation>
-    </message>
-    <message>
-        <source>other users may write to it</source>
-        <translation>other users may write to it</translation>
-    </message>
-    <message>
-        <source>no directory is set</source>
-        <translation>no directory is set</translation>
-    </message>
-    <message>
-        <source>it cannot be created (%1)</source>
-        <translation>it cannot be created (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>PasswordPrompt</name>
-    <message>
-        <source>Password Prompt</source>
-        <translation>Password Prompt</translation>
-    </message>
-    <message>
-        <source>Please enter the root password.</source>
-        <translation>Please enter the root password.</translation>
-    </message>
-    <message>
-        <source>Could not authorize.</source>
-        <translation>Could not authorize.</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>The installable options were not written: %1</source>
-        <translation>The installable options were not written: %1</translation>
-    </message>
-    <message>
-        <source>the queue name or an option is not valid.</source>
-        <translation>the queue name or an option is not valid.</translation>
-    </message>
-    <message>
-        <source>the queue, an option or a choice is unknown to CUPS.</source>
-        <translation>the queue, an option or a choice is unknown to CUPS.</translation>
-    </message>
-    <message>
-        <source>an option is not one of the printer&apos;s installable options.</source>
-        <translation>an option is not one of the printer&apos;s installable options.</translation>
-    </message>
-    <message>
-        <source>the queue is not one of this maker&apos;s printers.</source>
-        <translation>the queue is not one of this maker&apos;s printers.</translation>
-    </message>
-    <message>
-        <source>lpadmin failed.</source>
-        <translation>lpadmin failed.</translation>
-    </message>
-    <message>
-        <source>the writer&apos;s configuration file is not safe.</source>
-        <translation>the writer&apos;s configuration file is not safe.</translation>
-    </message>
-    <message>
-        <source>the writer %1 could not be run.</source>
-        <translation>the writer %1 could not be run.</translation>
-    </message>
-</context>
-<context>
-    <name>PrintSettingsSync</name>
-    <message>
-        <source>not updated; its new text is kept in %1</source>
-        <translation>not updated; its new text is kept in %1</translation>
-    </message>
-</context>
-<context>
-    <name>VelDialog</name>
-    <message>
-        <source>The print settings of other applications could not all be updated:</source>
-        <translation>The print settings of other applications could not all be updated:</translation>
-    </message>
-</context>
-<context>
-    <name>GeneralTab</name>
-    <message>
-        <source>Basic</source>
-        <translation>Basic</translation>
-    </message>
-    <message>
-        <source>Media size</source>
-        <translation>Media size</translation>
-    </message>
-    <message>
-        <source>Media type</source>
-        <translation>Media type</translation>
-    </message>
-    <message>
-        <source>Source</source>
-        <translation>Source</translation>
-    </message>
-    <message>
-        <source>Destination</source>
-        <translation>Destination</translation>
-    </message>
-    <message>
-        <source>Collate</source>
-        <translation>Collate</translation>
-    </message>
-    <message>
-        <source>Duplex</source>
-        <translation>Duplex</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Color</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Off</translation>
-    </message>
-    <message>
-        <source>On</source>
-        <translation>On</translation>
-    </message>
-    <message>
-        <source>Long edge</source>
-        <translation>Long edge</translation>
-    </message>
-    <message>
-        <source>Short edge</source>
-        <translation>Short edge</translation>
-    </message>
-    <message>
-        <source>Full color</source>
-        <translation>Full color</translation>
-    </message>
-    <message>
-        <source>Black &amp; white</source>
-        <translation>Black &amp; white</translation>
-    </message>
-    <message>
-        <source>Print size</source>
-        <translation>Print size</translation>
-    </message>
-</context>
-<context>
-    <name>BookletTab</name>
-    <message>
-        <source>Layout</source>
-        <translation>Layout</translation>
-    </message>
-    <message>
-        <source>Booklet</source>
-        <translation>Booklet</translation>
-    </message>
-    <message>
-        <source>Booklet fold</source>
-        <translation>Booklet fold</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Off</translation>
-    </message>
-    <message>
-        <source>Left edge binding</source>
-        <translation>Left edge binding</translation>
-    </message>
-    <message>
-        <source>Right edge binding</source>
-        <translation>Right edge binding</translation>
+        <source>Legal Notices</source>
+        <translation>Legal Notices</translation>
     </message>
 </context>
 <context>
@@ -680,78 +531,96 @@ No settings are read from it or saved in it.</translation>
     </message>
 </context>
 <context>
-    <name>FinishingTab</name>
+    <name>PasswordPrompt</name>
     <message>
-        <source>Finishing</source>
-        <translation>Finishing</translation>
+        <source>Password Prompt</source>
+        <translation>Password Prompt</translation>
     </message>
     <message>
-        <source>Separation</source>
-        <translation>Separation</translation>
+        <source>Please enter the root password.</source>
+        <translation>Please enter the root password.</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Off</translation>
+        <source>Could not authorize.</source>
+        <translation>Could not authorize.</translation>
     </message>
     <message>
-        <source>On</source>
-        <translation>On</translation>
+        <source>Error</source>
+        <translation>Error</translation>
     </message>
     <message>
-        <source>Offset jobs</source>
-        <translation>Offset jobs</translation>
+        <source>The installable options were not written: %1</source>
+        <translation>The installable options were not written: %1</translation>
     </message>
     <message>
-        <source>Rotate copies</source>
-        <translation>Rotate copies</translation>
+        <source>the queue name or an option is not valid.</source>
+        <translation>the queue name or an option is not valid.</translation>
     </message>
     <message>
-        <source>Tri-Fold</source>
-        <translation>Tri-Fold</translation>
+        <source>the queue, an option or a choice is unknown to CUPS.</source>
+        <translation>the queue, an option or a choice is unknown to CUPS.</translation>
     </message>
     <message>
-        <source>Print side</source>
-        <translation>Print side</translation>
+        <source>an option is not one of the printer&apos;s installable options.</source>
+        <translation>an option is not one of the printer&apos;s installable options.</translation>
     </message>
     <message>
-        <source>Direction of fold</source>
-        <translation>Direction of fold</translation>
+        <source>the queue is not one of this maker&apos;s printers.</source>
+        <translation>the queue is not one of this maker&apos;s printers.</translation>
     </message>
     <message>
-        <source>Number of sheets</source>
-        <translation>Number of sheets</translation>
+        <source>lpadmin failed.</source>
+        <translation>lpadmin failed.</translation>
     </message>
     <message>
-        <source>Z-Fold</source>
-        <translation>Z-Fold</translation>
+        <source>the writer&apos;s configuration file is not safe.</source>
+        <translation>the writer&apos;s configuration file is not safe.</translation>
     </message>
     <message>
-        <source>Engineering Fold</source>
-        <translation>Engineering Fold</translation>
+        <source>the writer %1 could not be run.</source>
+        <translation>the writer %1 could not be run.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>not updated; its new text is kept in %1</source>
+        <translation>not updated; its new text is kept in %1</translation>
     </message>
     <message>
-        <source>Bi-Fold</source>
-        <translation>Bi-Fold</translation>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterTab</name>
+    <message>
+        <source>Printer</source>
+        <translation>Printer</translation>
     </message>
     <message>
-        <source>Punch</source>
-        <translation>Punch</translation>
+        <source>Printers</source>
+        <translation>Printers</translation>
     </message>
     <message>
-        <source>Punch Method:</source>
-        <translation>Punch Method:</translation>
+        <source>Destination</source>
+        <translation>Destination</translation>
     </message>
     <message>
-        <source>Staple:</source>
-        <translation>Staple:</translation>
+        <source>Status</source>
+        <translation>Status</translation>
     </message>
     <message>
-        <source>Staple location:</source>
-        <translation>Staple location:</translation>
+        <source>Installed options</source>
+        <translation>Installed options</translation>
     </message>
     <message>
-        <source>Staple method</source>
-        <translation>Staple method</translation>
+        <source>Root access is required to make changes to installable options</source>
+        <translation>Root access is required to make changes to installable options</translation>
+    </message>
+    <message>
+        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
+        <translation>The print system (CUPS) cannot be reached, so no printers can be listed.</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +915,37 @@ No settings are read from it or saved in it.</translation>
     </message>
 </context>
 <context>
+    <name>ProfileEditDialog</name>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description:</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>Edit Profile</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>This name is reserved</source>
+        <translation>This name is reserved</translation>
+    </message>
+    <message>
+        <source>This name cannot be used as a file name with the system&apos;s language settings</source>
+        <translation>This name cannot be used as a file name with the system&apos;s language settings</translation>
+    </message>
+    <message>
+        <source>The profile could not be changed.</source>
+        <translation>The profile could not be changed.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileSaveDialog</name>
     <message>
         <source>Name:</source>
@@ -1081,74 +981,125 @@ No settings are read from it or saved in it.</translation>
     </message>
 </context>
 <context>
-    <name>ProfileEditDialog</name>
+    <name>PublishingTab</name>
     <message>
-        <source>Name:</source>
-        <translation>Name:</translation>
+        <source>Publishing</source>
+        <translation>Publishing</translation>
     </message>
     <message>
-        <source>Description:</source>
-        <translation>Description:</translation>
+        <source>Cover mode:</source>
+        <translation>Cover mode:</translation>
     </message>
     <message>
-        <source>Edit Profile</source>
-        <translation>Edit Profile</translation>
+        <source>Front</source>
+        <translation>Front</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Error</translation>
+        <source>Front and back</source>
+        <translation>Front and back</translation>
     </message>
     <message>
-        <source>This name is reserved</source>
-        <translation>This name is reserved</translation>
+        <source>Print onto:</source>
+        <translation>Print onto:</translation>
     </message>
     <message>
-        <source>This name cannot be used as a file name with the system&apos;s language settings</source>
-        <translation>This name cannot be used as a file name with the system&apos;s language settings</translation>
+        <source>Outside</source>
+        <translation>Outside</translation>
     </message>
     <message>
-        <source>The profile could not be changed.</source>
-        <translation>The profile could not be changed.</translation>
+        <source>Inside</source>
+        <translation>Inside</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Paper source for front cover:</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Paper source for back cover:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Page insert:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Print onto front</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Print onto back</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Insert before pages:</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Paper source for page:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Transparency interleaving:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Print onto backing</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Paper source for backing:</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Please type a page range.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Please enter your specified pages.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>You can only insert up to 50 pages.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>You can only enter page numbers between 3 and 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>You can only enter page numbers between 2 and 511</translation>
     </message>
 </context>
 <context>
-    <name>AboutDialog</name>
+    <name>QObject</name>
     <message>
-        <source>Close</source>
-        <translation>Close</translation>
+        <source>Idle</source>
+        <translation>Idle</translation>
     </message>
     <message>
-        <source>Legal notices</source>
-        <translation>Legal notices</translation>
+        <source>Paused</source>
+        <translation>Paused</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>About</translation>
+        <source>Printing</source>
+        <translation>Printing</translation>
     </message>
     <message>
-        <source>Version</source>
-        <translation>Version</translation>
+        <source>Error: Printer does not exist or lpstat failed.</source>
+        <translation>Error: Printer does not exist or lpstat failed.</translation>
     </message>
-</context>
-<context>
-    <name>HelpDialog</name>
     <message>
-        <source>Help</source>
-        <translation>Help</translation>
+        <source>Off</source>
+        <translation>Off</translation>
     </message>
-</context>
-<context>
-    <name>LicenseDialog</name>
     <message>
-        <source>Legal Notices</source>
-        <translation>Legal Notices</translation>
-    </message>
-</context>
-<context>
-    <name>PrintSettingsSync</name>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
+        <source>On</source>
+        <translation>On</translation>
     </message>
 </context>
 <context>
@@ -1167,7 +1118,56 @@ No settings are read from it or saved in it.</translation>
     </message>
 </context>
 <context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+No settings are read from it or saved in it.</source>
+        <translation>The settings directory %1 cannot be used: %2.
+No settings are read from it or saved in it.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>it does not exist</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>it is a symbolic link</translation>
+    </message>
+    <message>
+        <source>it is not a directory</source>
+        <translation>it is not a directory</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>it belongs to another user</translation>
+    </message>
+    <message>
+        <source>other users may write to it</source>
+        <translation>other users may write to it</translation>
+    </message>
+    <message>
+        <source>no directory is set</source>
+        <translation>no directory is set</translation>
+    </message>
+    <message>
+        <source>it cannot be created (%1)</source>
+        <translation>it cannot be created (%1)</translation>
+    </message>
+</context>
+<context>
     <name>VelDialog</name>
+    <message>
+        <source>The printer description (PPD) of the queue %1 could not be read.</source>
+        <translation>The printer description (PPD) of the queue %1 could not be read.</translation>
+    </message>
+    <message>
+        <source>The print settings of other applications could not all be updated:</source>
+        <translation>The print settings of other applications could not all be updated:</translation>
+    </message>
     <message>
         <source>Ordovan</source>
         <translation>Ordovan</translation>
@@ -1224,90 +1224,78 @@ Reloading list now.</translation>
     </message>
 </context>
 <context>
-    <name>ImagingTab</name>
+    <name>WatermarkTab</name>
     <message>
-        <source>Imaging</source>
-        <translation>Imaging</translation>
+        <source>Watermark</source>
+        <translation>Watermark</translation>
     </message>
     <message>
-        <source>Print quality</source>
-        <translation>Print quality</translation>
+        <source>Watermark/Stamp</source>
+        <translation>Watermark/Stamp</translation>
     </message>
     <message>
-        <source>Trapping</source>
-        <translation>Trapping</translation>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
     </message>
     <message>
         <source>Color</source>
         <translation>Color</translation>
     </message>
     <message>
-        <source>Full color</source>
-        <translation>Full color</translation>
+        <source>Angle</source>
+        <translation>Angle</translation>
     </message>
     <message>
-        <source>Black &amp; white</source>
-        <translation>Black &amp; white</translation>
+        <source>Style</source>
+        <translation>Style</translation>
     </message>
     <message>
-        <source>Print grays with black toner</source>
-        <translation>Print grays with black toner</translation>
+        <source>Fill</source>
+        <translation>Fill</translation>
     </message>
     <message>
-        <source>Moire Prevention</source>
-        <translation>Moire Prevention</translation>
+        <source>Custom watermark:</source>
+        <translation>Custom watermark:</translation>
     </message>
     <message>
-        <source>Resolution</source>
-        <translation>Resolution</translation>
+        <source>Repeat watermark</source>
+        <translation>Repeat watermark</translation>
     </message>
     <message>
-        <source>VIR</source>
-        <translation>VIR</translation>
+        <source>New</source>
+        <translation>New</translation>
     </message>
     <message>
-        <source>Tonsave</source>
-        <translation>Tonsave</translation>
+        <source>Delete</source>
+        <translation>Delete</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Off</translation>
+        <source>Save</source>
+        <translation>Save</translation>
     </message>
     <message>
-        <source>On</source>
-        <translation>On</translation>
+        <source>Super watermark</source>
+        <translation>Super watermark</translation>
     </message>
     <message>
-        <source>Gloss mode</source>
-        <translation>Gloss mode</translation>
+        <source>None</source>
+        <translation>None</translation>
     </message>
     <message>
-        <source>Adjustment</source>
-        <translation>Adjustment</translation>
+        <source>Black</source>
+        <translation>Black</translation>
     </message>
     <message>
-        <source>Settings...</source>
-        <translation>Settings...</translation>
-    </message>
-    <message>
-        <source>Halftone screen</source>
-        <translation>Halftone screen</translation>
-    </message>
-    <message>
-        <source>Color reproduction</source>
-        <translation>Color reproduction</translation>
-    </message>
-    <message>
-        <source>Color conversion</source>
-        <translation>Color conversion</translation>
-    </message>
-    <message>
-        <source>CIE optimization</source>
-        <translation>CIE optimization</translation>
-    </message>
-    <message>
-        <source>600 dpi</source>
-        <translation>600 dpi</translation>
+        <source>Custom</source>
+        <translation>Custom</translation>
     </message>
 </context>
 <context>

@@ -2,49 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
-    <name>PrinterTab</name>
+    <name>AboutDialog</name>
     <message>
-        <source>Printer</source>
-        <translation>Imprimante</translation>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
     <message>
-        <source>Printers</source>
-        <translation>Imprimantes</translation>
+        <source>Legal notices</source>
+        <translation>Mentions légales</translation>
     </message>
     <message>
-        <source>Destination</source>
-        <translation>Destination</translation>
+        <source>About</source>
+        <translation>À propos</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>État</translation>
-    </message>
-    <message>
-        <source>Installed options</source>
-        <translation>Options Installée</translation>
-    </message>
-    <message>
-        <source>Root access is required to make changes to installable options</source>
-        <translation>L'accès racine est nécessaire pour apporter des modifications aux options enregistrées.</translation>
+        <source>Version</source>
+        <translation>Version</translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>BookletTab</name>
     <message>
-        <source>Idle</source>
+        <source>Layout</source>
+        <translation>Mise en page</translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Livret</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Pliage du livret</translation>
+    </message>
+    <message>
+        <source>Off</source>
         <translation>Inactif</translation>
     </message>
     <message>
-        <source>Paused</source>
-        <translation>En pause</translation>
+        <source>Left edge binding</source>
+        <translation>Reliure bord gauche</translation>
     </message>
     <message>
-        <source>Printing</source>
-        <translation>Impression</translation>
+        <source>Right edge binding</source>
+        <translation>Reliure bord droit</translation>
+    </message>
+</context>
+<context>
+    <name>FinishingTab</name>
+    <message>
+        <source>Finishing</source>
+        <translation>Finition</translation>
     </message>
     <message>
-        <source>Error: Printer does not exist or lpstat failed.</source>
-        <translation>Erreur : imprimante inexistante ou échec de lpstat.</translation>
+        <source>Separation</source>
+        <translation>Séparation</translation>
     </message>
     <message>
         <source>Off</source>
@@ -54,476 +65,61 @@
         <source>On</source>
         <translation>Actif</translation>
     </message>
-</context>
-<context>
-    <name>PrinterTab</name>
     <message>
-        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
-        <translation>Le système d'impression (CUPS) est injoignable : aucune imprimante ne peut être listée.</translation>
+        <source>Offset jobs</source>
+        <translation>Décaler les travaux</translation>
     </message>
-</context>
-<context>
-    <name>VelDialog</name>
     <message>
-        <source>The printer description (PPD) of the queue %1 could not be read.</source>
-        <translation>La description d'imprimante (PPD) de la file %1 n'a pas pu être lue.</translation>
+        <source>Rotate copies</source>
+        <translation>Faire pivoter les copies</translation>
     </message>
-</context>
-<context>
-    <name>WatermarkTab</name>
     <message>
-        <source>Watermark</source>
-        <translation>Filigrane</translation>
+        <source>Tri-Fold</source>
+        <translation>Pli en trois</translation>
     </message>
     <message>
-        <source>Watermark/Stamp</source>
-        <translation>Filigrane/Tampon</translation>
+        <source>Print side</source>
+        <translation>Face d&apos;impression</translation>
     </message>
     <message>
-        <source>Text</source>
-        <translation>Texte</translation>
+        <source>Direction of fold</source>
+        <translation>Sens du pli</translation>
     </message>
     <message>
-        <source>Font</source>
-        <translation>Police</translation>
+        <source>Number of sheets</source>
+        <translation>Nombre de feuilles</translation>
     </message>
     <message>
-        <source>Size</source>
-        <translation>Taille</translation>
+        <source>Z-Fold</source>
+        <translation>Pli en Z</translation>
     </message>
     <message>
-        <source>Color</source>
-        <translation>Couleur</translation>
+        <source>Engineering Fold</source>
+        <translation>Pli technique</translation>
     </message>
     <message>
-        <source>Angle</source>
-        <translation>Angle</translation>
+        <source>Bi-Fold</source>
+        <translation>Pli en deux</translation>
     </message>
     <message>
-        <source>Style</source>
-        <translation>Style</translation>
+        <source>Punch</source>
+        <translation>Perforation</translation>
     </message>
     <message>
-        <source>Fill</source>
-        <translation>Remplissage</translation>
+        <source>Punch Method:</source>
+        <translation>Mode de perforation :</translation>
     </message>
     <message>
-        <source>Custom watermark:</source>
-        <translation>Filigrane personnalisé :</translation>
+        <source>Staple:</source>
+        <translation>Agrafage :</translation>
     </message>
     <message>
-        <source>Repeat watermark</source>
-        <translation>Répéter le filigrane</translation>
+        <source>Staple location:</source>
+        <translation>Position des agrafes :</translation>
     </message>
     <message>
-        <source>New</source>
-        <translation>Nouveau</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Super watermark</source>
-        <translation>Super filigrane</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Aucun</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Noir</translation>
-    </message>
-    <message>
-        <source>Custom</source>
-        <translation>Personnalisé</translation>
-    </message>
-</context>
-<context>
-    <name>JobTab</name>
-    <message>
-        <source>Job</source>
-        <translation>Tâche</translation>
-    </message>
-    <message>
-        <source>Job settings</source>
-        <translation>Paramètres de la tâche</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Aucun</translation>
-    </message>
-    <message>
-        <source>Access code</source>
-        <translation>Code d'accès</translation>
-    </message>
-    <message>
-        <source>Access code:</source>
-        <translation>Code d'accès :</translation>
-    </message>
-    <message>
-        <source>Box number</source>
-        <translation>Numéro de boîte</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Mot de passe</translation>
-    </message>
-    <message>
-        <source>Password:</source>
-        <translation>Mot de passe :</translation>
-    </message>
-    <message>
-        <source>Job accounting</source>
-        <translation>Comptabilité des tâches</translation>
-    </message>
-    <message>
-        <source>Use specific account ID</source>
-        <translation>Utiliser un ID de compte précis</translation>
-    </message>
-    <message>
-        <source>Select account ID</source>
-        <translation>Sélectionner un ID de compte</translation>
-    </message>
-    <message>
-        <source>Account ID List</source>
-        <translation>Liste des ID de compte</translation>
-    </message>
-    <message>
-        <source>User Login</source>
-        <translation>Connexion utilisateur</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Nom :</translation>
-    </message>
-    <message>
-        <source>Job name</source>
-        <translation>Nom de la tâche</translation>
-    </message>
-    <message>
-        <source>Job name:</source>
-        <translation>Nom de la tâche :</translation>
-    </message>
-    <message>
-        <source>Application defined</source>
-        <translation>Défini par l'application</translation>
-    </message>
-    <message>
-        <source>Custom</source>
-        <translation>Personnalisé</translation>
-    </message>
-    <message>
-        <source>Overwrite job name:</source>
-        <translation>Écraser le nom de la tâche :</translation>
-    </message>
-    <message>
-        <source>Use job name + date and time</source>
-        <translation>Utiliser le nom de la tâche + date et heure</translation>
-    </message>
-    <message>
-        <source>Replace existing file</source>
-        <translation>Remplacer le fichier existant</translation>
-    </message>
-    <message>
-        <source>Job e-mail notification</source>
-        <translation>Notification de la tâche par e-mail</translation>
-    </message>
-    <message>
-        <source>Account ID</source>
-        <translation>ID de compte</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Description</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Nouveau</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Modifier</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Account ID:</source>
-        <translation>ID de compte :</translation>
-    </message>
-    <message>
-        <source>Description:</source>
-        <translation>Description :</translation>
-    </message>
-    <message>
-        <source>New Account ID</source>
-        <translation>Nouvel ID de compte</translation>
-    </message>
-    <message>
-        <source>Edit Account ID</source>
-        <translation>Modifier l'ID de compte</translation>
-    </message>
-    <message>
-        <source>Account ID Error</source>
-        <translation>Erreur d'ID de compte</translation>
-    </message>
-    <message>
-        <source>Account ID must be 1 to 8 numbers in length</source>
-        <translation>L'ID de compte doit comporter de 1 à 8 chiffres</translation>
-    </message>
-    <message>
-        <source>This Account ID already exists.</source>
-        <translation>Cet ID de compte existe déjà.</translation>
-    </message>
-    <message>
-        <source>Private print</source>
-        <translation>Impression privée</translation>
-    </message>
-    <message>
-        <source>Custom box</source>
-        <translation>Boîte personnalisée</translation>
-    </message>
-    <message>
-        <source>Proof and hold</source>
-        <translation>Épreuve et mise en attente</translation>
-    </message>
-    <message>
-        <source>Access code must be 4 numbers in length.</source>
-        <translation>Le code d'accès doit comporter 4 chiffres.</translation>
-    </message>
-    <message>
-        <source>Enter a custom box number between 1 and 1000.</source>
-        <translation>Saisissez un numéro de boîte personnalisée entre 1 et 1000.</translation>
-    </message>
-    <message>
-        <source>The custom job name field requires a name within a 128 character limit.</source>
-        <translation>Le champ du nom de tâche personnalisé exige un nom de 128 caractères au maximum.</translation>
-    </message>
-    <message>
-        <source>You must add an account ID to the list.</source>
-        <translation>Vous devez ajouter un ID de compte à la liste.</translation>
-    </message>
-    <message>
-        <source>Value cannot contain the double quote (") character.</source>
-        <translation>La valeur ne peut pas contenir le caractère guillemet droit (").</translation>
-    </message>
-    <message>
-        <source>User name must be at least one character long.</source>
-        <translation>Le nom d'utilisateur doit comporter au moins un caractère.</translation>
-    </message>
-    <message>
-        <source>Enter the e-mail address in a valid format.
-For example: user@example.com</source>
-        <translation>Saisissez l'adresse e-mail dans un format valide.
-Par exemple : user@example.com</translation>
-    </message>
-</context>
-<context>
-    <name>PublishingTab</name>
-    <message>
-        <source>Publishing</source>
-        <translation>Publication</translation>
-    </message>
-    <message>
-        <source>Cover mode:</source>
-        <translation>Mode couverture :</translation>
-    </message>
-    <message>
-        <source>Front</source>
-        <translation>Avant</translation>
-    </message>
-    <message>
-        <source>Front and back</source>
-        <translation>Avant et arrière</translation>
-    </message>
-    <message>
-        <source>Print onto:</source>
-        <translation>Imprimer sur :</translation>
-    </message>
-    <message>
-        <source>Outside</source>
-        <translation>Extérieur</translation>
-    </message>
-    <message>
-        <source>Inside</source>
-        <translation>Intérieur</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Arrière</translation>
-    </message>
-    <message>
-        <source>Paper source for front cover:</source>
-        <translation>Source papier de la couverture avant :</translation>
-    </message>
-    <message>
-        <source>Paper source for back cover:</source>
-        <translation>Source papier de la couverture arrière :</translation>
-    </message>
-    <message>
-        <source>Page insert:</source>
-        <translation>Insertion de pages :</translation>
-    </message>
-    <message>
-        <source>Print onto front</source>
-        <translation>Imprimer au recto</translation>
-    </message>
-    <message>
-        <source>Print onto back</source>
-        <translation>Imprimer au verso</translation>
-    </message>
-    <message>
-        <source>Insert before pages:</source>
-        <translation>Insérer avant les pages :</translation>
-    </message>
-    <message>
-        <source>Paper source for page:</source>
-        <translation>Source papier de la page :</translation>
-    </message>
-    <message>
-        <source>Transparency interleaving:</source>
-        <translation>Intercalaires de transparents :</translation>
-    </message>
-    <message>
-        <source>Print onto backing</source>
-        <translation>Imprimer sur l'intercalaire</translation>
-    </message>
-    <message>
-        <source>Paper source for backing:</source>
-        <translation>Source papier de l'intercalaire :</translation>
-    </message>
-    <message>
-        <source>Please type a page range.</source>
-        <translation>Veuillez saisir une plage de pages.</translation>
-    </message>
-    <message>
-        <source>Please enter your specified pages.</source>
-        <translation>Veuillez saisir les pages souhaitées.</translation>
-    </message>
-    <message>
-        <source>You can only insert up to 50 pages.</source>
-        <translation>Vous pouvez insérer 50 pages au maximum.</translation>
-    </message>
-    <message>
-        <source>You can only enter page numbers between 3 and 511</source>
-        <translation>Vous ne pouvez saisir que des numéros de page entre 3 et 511</translation>
-    </message>
-    <message>
-        <source>You can only enter page numbers between 2 and 511</source>
-        <translation>Vous ne pouvez saisir que des numéros de page entre 2 et 511</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsFiles</name>
-    <message>
-        <source>The settings directory %1 cannot be used: %2.
-No settings are read from it or saved in it.</source>
-        <translation>Le dossier de réglages %1 est inutilisable : %2.
-Aucun réglage n&apos;y est lu ni enregistré.</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Erreur</translation>
-    </message>
-    <message>
-        <source>it does not exist</source>
-        <translation>il n&apos;existe pas</translation>
-    </message>
-    <message>
-        <source>it is a symbolic link</source>
-        <translation>c&apos;est un lien symbolique</translation>
-    </message>
-    <message>
-        <source>it is not a directory</source>
-        <translation>ce n&apos;est pas un dossier</translation>
-    </message>
-    <message>
-        <source>it belongs to another user</source>
-        <translation>il appartient à un autre utilisateur</translation>
-    </message>
-    <message>
-        <source>other users may write to it</source>
-        <translation>d&apos;autres utilisateurs peuvent y écrire</translation>
-    </message>
-    <message>
-        <source>no directory is set</source>
-        <translation>aucun dossier n&apos;est défini</translation>
-    </message>
-    <message>
-        <source>it cannot be created (%1)</source>
-        <translation>il ne peut pas être créé (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>PasswordPrompt</name>
-    <message>
-        <source>Password Prompt</source>
-        <translation>Demande de mot de passe</translation>
-    </message>
-    <message>
-        <source>Please enter the root password.</source>
-        <translation>Veuillez saisir le mot de passe root.</translation>
-    </message>
-    <message>
-        <source>Could not authorize.</source>
-        <translation>Autorisation impossible.</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Erreur</translation>
-    </message>
-    <message>
-        <source>The installable options were not written: %1</source>
-        <translation>Les options installables n&apos;ont pas été enregistrées : %1</translation>
-    </message>
-    <message>
-        <source>the queue name or an option is not valid.</source>
-        <translation>le nom de la file ou une option n&apos;est pas valide.</translation>
-    </message>
-    <message>
-        <source>the queue, an option or a choice is unknown to CUPS.</source>
-        <translation>la file, une option ou un choix est inconnu de CUPS.</translation>
-    </message>
-    <message>
-        <source>an option is not one of the printer&apos;s installable options.</source>
-        <translation>une option ne fait pas partie des options installables de l&apos;imprimante.</translation>
-    </message>
-    <message>
-        <source>the queue is not one of this maker&apos;s printers.</source>
-        <translation>la file n&apos;est pas une imprimante de ce fabricant.</translation>
-    </message>
-    <message>
-        <source>lpadmin failed.</source>
-        <translation>lpadmin a échoué.</translation>
-    </message>
-    <message>
-        <source>the writer&apos;s configuration file is not safe.</source>
-        <translation>le fichier de configuration du programme d&apos;écriture n&apos;est pas sûr.</translation>
-    </message>
-    <message>
-        <source>the writer %1 could not be run.</source>
-        <translation>le programme d&apos;écriture %1 n&apos;a pas pu être lancé.</translation>
-    </message>
-</context>
-<context>
-    <name>PrintSettingsSync</name>
-    <message>
-        <source>not updated; its new text is kept in %1</source>
-        <translation>non mis à jour ; son nouveau texte est conservé dans %1</translation>
-    </message>
-</context>
-<context>
-    <name>VelDialog</name>
-    <message>
-        <source>The print settings of other applications could not all be updated:</source>
-        <translation>Les réglages d&apos;impression des autres applications n&apos;ont pas tous pu être mis à jour :</translation>
+        <source>Staple method</source>
+        <translation>Mode d&apos;agrafage</translation>
     </message>
 </context>
 <context>
@@ -590,30 +186,285 @@ Aucun réglage n&apos;y est lu ni enregistré.</translation>
     </message>
 </context>
 <context>
-    <name>BookletTab</name>
+    <name>HelpDialog</name>
     <message>
-        <source>Layout</source>
-        <translation>Mise en page</translation>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>ImagingTab</name>
+    <message>
+        <source>Imaging</source>
+        <translation>Image</translation>
     </message>
     <message>
-        <source>Booklet</source>
-        <translation>Livret</translation>
+        <source>Print quality</source>
+        <translation>Qualité d&apos;impression</translation>
     </message>
     <message>
-        <source>Booklet fold</source>
-        <translation>Pliage du livret</translation>
+        <source>Trapping</source>
+        <translation>Recouvrement</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Quadrichromie</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Noir et blanc</translation>
+    </message>
+    <message>
+        <source>Print grays with black toner</source>
+        <translation>Imprimer les gris avec le toner noir</translation>
+    </message>
+    <message>
+        <source>Moire Prevention</source>
+        <translation>Prévention du moiré</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Résolution</translation>
+    </message>
+    <message>
+        <source>VIR</source>
+        <translation>VIR</translation>
+    </message>
+    <message>
+        <source>Tonsave</source>
+        <translation>Économie de toner</translation>
     </message>
     <message>
         <source>Off</source>
         <translation>Inactif</translation>
     </message>
     <message>
-        <source>Left edge binding</source>
-        <translation>Reliure bord gauche</translation>
+        <source>On</source>
+        <translation>Actif</translation>
     </message>
     <message>
-        <source>Right edge binding</source>
-        <translation>Reliure bord droit</translation>
+        <source>Gloss mode</source>
+        <translation>Mode brillant</translation>
+    </message>
+    <message>
+        <source>Adjustment</source>
+        <translation>Réglage</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Paramètres...</translation>
+    </message>
+    <message>
+        <source>Halftone screen</source>
+        <translation>Trame de demi-teintes</translation>
+    </message>
+    <message>
+        <source>Color reproduction</source>
+        <translation>Reproduction des couleurs</translation>
+    </message>
+    <message>
+        <source>Color conversion</source>
+        <translation>Conversion des couleurs</translation>
+    </message>
+    <message>
+        <source>CIE optimization</source>
+        <translation>Optimisation CIE</translation>
+    </message>
+    <message>
+        <source>600 dpi</source>
+        <translation>600 ppp</translation>
+    </message>
+</context>
+<context>
+    <name>JobTab</name>
+    <message>
+        <source>Job</source>
+        <translation>Tâche</translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation>Paramètres de la tâche</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Access code</source>
+        <translation>Code d&apos;accès</translation>
+    </message>
+    <message>
+        <source>Access code:</source>
+        <translation>Code d&apos;accès :</translation>
+    </message>
+    <message>
+        <source>Box number</source>
+        <translation>Numéro de boîte</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation>Comptabilité des tâches</translation>
+    </message>
+    <message>
+        <source>Use specific account ID</source>
+        <translation>Utiliser un ID de compte précis</translation>
+    </message>
+    <message>
+        <source>Select account ID</source>
+        <translation>Sélectionner un ID de compte</translation>
+    </message>
+    <message>
+        <source>Account ID List</source>
+        <translation>Liste des ID de compte</translation>
+    </message>
+    <message>
+        <source>User Login</source>
+        <translation>Connexion utilisateur</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation>Nom de la tâche</translation>
+    </message>
+    <message>
+        <source>Job name:</source>
+        <translation>Nom de la tâche :</translation>
+    </message>
+    <message>
+        <source>Application defined</source>
+        <translation>Défini par l&apos;application</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Overwrite job name:</source>
+        <translation>Écraser le nom de la tâche :</translation>
+    </message>
+    <message>
+        <source>Use job name + date and time</source>
+        <translation>Utiliser le nom de la tâche + date et heure</translation>
+    </message>
+    <message>
+        <source>Replace existing file</source>
+        <translation>Remplacer le fichier existant</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation>Notification de la tâche par e-mail</translation>
+    </message>
+    <message>
+        <source>Account ID</source>
+        <translation>ID de compte</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Account ID:</source>
+        <translation>ID de compte :</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description :</translation>
+    </message>
+    <message>
+        <source>New Account ID</source>
+        <translation>Nouvel ID de compte</translation>
+    </message>
+    <message>
+        <source>Edit Account ID</source>
+        <translation>Modifier l&apos;ID de compte</translation>
+    </message>
+    <message>
+        <source>Account ID Error</source>
+        <translation>Erreur d&apos;ID de compte</translation>
+    </message>
+    <message>
+        <source>Account ID must be 1 to 8 numbers in length</source>
+        <translation>L&apos;ID de compte doit comporter de 1 à 8 chiffres</translation>
+    </message>
+    <message>
+        <source>This Account ID already exists.</source>
+        <translation>Cet ID de compte existe déjà.</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Impression privée</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Boîte personnalisée</translation>
+    </message>
+    <message>
+        <source>Proof and hold</source>
+        <translation>Épreuve et mise en attente</translation>
+    </message>
+    <message>
+        <source>Access code must be 4 numbers in length.</source>
+        <translation>Le code d&apos;accès doit comporter 4 chiffres.</translation>
+    </message>
+    <message>
+        <source>Enter a custom box number between 1 and 1000.</source>
+        <translation>Saisissez un numéro de boîte personnalisée entre 1 et 1000.</translation>
+    </message>
+    <message>
+        <source>The custom job name field requires a name within a 128 character limit.</source>
+        <translation>Le champ du nom de tâche personnalisé exige un nom de 128 caractères au maximum.</translation>
+    </message>
+    <message>
+        <source>You must add an account ID to the list.</source>
+        <translation>Vous devez ajouter un ID de compte à la liste.</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (&quot;) character.</source>
+        <translation>La valeur ne peut pas contenir le caractère guillemet droit (&quot;).</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>Le nom d&apos;utilisateur doit comporter au moins un caractère.</translation>
+    </message>
+    <message>
+        <source>Enter the e-mail address in a valid format.
+For example: user@example.com</source>
+        <translation>Saisissez l&apos;adresse e-mail dans un format valide.
+Par exemple : user@example.com</translation>
+    </message>
+</context>
+<context>
+    <name>LicenseDialog</name>
+    <message>
+        <source>Legal Notices</source>
+        <translation>Mentions légales</translation>
     </message>
 </context>
 <context>
@@ -628,7 +479,7 @@ Aucun réglage n&apos;y est lu ni enregistré.</translation>
     </message>
     <message>
         <source>Login user name</source>
-        <translation>Nom d'utilisateur de connexion</translation>
+        <translation>Nom d&apos;utilisateur de connexion</translation>
     </message>
     <message>
         <source>Password</source>
@@ -640,11 +491,11 @@ Aucun réglage n&apos;y est lu ni enregistré.</translation>
     </message>
     <message>
         <source>Continue printing</source>
-        <translation>Poursuivre l'impression</translation>
+        <translation>Poursuivre l&apos;impression</translation>
     </message>
     <message>
         <source>Cancel printing</source>
-        <translation>Annuler l'impression</translation>
+        <translation>Annuler l&apos;impression</translation>
     </message>
     <message>
         <source>Verify</source>
@@ -652,7 +503,7 @@ Aucun réglage n&apos;y est lu ni enregistré.</translation>
     </message>
     <message>
         <source>Server, Port, and Login user information must be filled out.</source>
-        <translation>Les champs Serveur, Port et Nom d'utilisateur de connexion doivent être renseignés.</translation>
+        <translation>Les champs Serveur, Port et Nom d&apos;utilisateur de connexion doivent être renseignés.</translation>
     </message>
     <message>
         <source>You must click Verify after making changes.</source>
@@ -664,94 +515,112 @@ Aucun réglage n&apos;y est lu ni enregistré.</translation>
     </message>
     <message>
         <source>Login failed. The user name or password you entered is incorrect.</source>
-        <translation>Échec de la connexion. Le nom d'utilisateur ou le mot de passe saisi est incorrect.</translation>
+        <translation>Échec de la connexion. Le nom d&apos;utilisateur ou le mot de passe saisi est incorrect.</translation>
     </message>
     <message>
         <source>Server and user credentials have been authenticated and policies have been applied.</source>
-        <translation>Les identifiants du serveur et de l'utilisateur ont été authentifiés et les règles ont été appliquées.</translation>
+        <translation>Les identifiants du serveur et de l&apos;utilisateur ont été authentifiés et les règles ont été appliquées.</translation>
     </message>
     <message>
         <source>Credentials and policies will be checked again during printing.</source>
-        <translation>Les identifiants et les règles seront à nouveau vérifiés lors de l'impression.</translation>
+        <translation>Les identifiants et les règles seront à nouveau vérifiés lors de l&apos;impression.</translation>
     </message>
     <message>
         <source>You do not have permission to print.</source>
-        <translation>Vous n'avez pas l'autorisation d'imprimer.</translation>
+        <translation>Vous n&apos;avez pas l&apos;autorisation d&apos;imprimer.</translation>
     </message>
 </context>
 <context>
-    <name>FinishingTab</name>
+    <name>PasswordPrompt</name>
     <message>
-        <source>Finishing</source>
-        <translation>Finition</translation>
+        <source>Password Prompt</source>
+        <translation>Demande de mot de passe</translation>
     </message>
     <message>
-        <source>Separation</source>
-        <translation>Séparation</translation>
+        <source>Please enter the root password.</source>
+        <translation>Veuillez saisir le mot de passe root.</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Inactif</translation>
+        <source>Could not authorize.</source>
+        <translation>Autorisation impossible.</translation>
     </message>
     <message>
-        <source>On</source>
-        <translation>Actif</translation>
+        <source>Error</source>
+        <translation>Erreur</translation>
     </message>
     <message>
-        <source>Offset jobs</source>
-        <translation>Décaler les travaux</translation>
+        <source>The installable options were not written: %1</source>
+        <translation>Les options installables n&apos;ont pas été enregistrées : %1</translation>
     </message>
     <message>
-        <source>Rotate copies</source>
-        <translation>Faire pivoter les copies</translation>
+        <source>the queue name or an option is not valid.</source>
+        <translation>le nom de la file ou une option n&apos;est pas valide.</translation>
     </message>
     <message>
-        <source>Tri-Fold</source>
-        <translation>Pli en trois</translation>
+        <source>the queue, an option or a choice is unknown to CUPS.</source>
+        <translation>la file, une option ou un choix est inconnu de CUPS.</translation>
     </message>
     <message>
-        <source>Print side</source>
-        <translation>Face d'impression</translation>
+        <source>an option is not one of the printer&apos;s installable options.</source>
+        <translation>une option ne fait pas partie des options installables de l&apos;imprimante.</translation>
     </message>
     <message>
-        <source>Direction of fold</source>
-        <translation>Sens du pli</translation>
+        <source>the queue is not one of this maker&apos;s printers.</source>
+        <translation>la file n&apos;est pas une imprimante de ce fabricant.</translation>
     </message>
     <message>
-        <source>Number of sheets</source>
-        <translation>Nombre de feuilles</translation>
+        <source>lpadmin failed.</source>
+        <translation>lpadmin a échoué.</translation>
     </message>
     <message>
-        <source>Z-Fold</source>
-        <translation>Pli en Z</translation>
+        <source>the writer&apos;s configuration file is not safe.</source>
+        <translation>le fichier de configuration du programme d&apos;écriture n&apos;est pas sûr.</translation>
     </message>
     <message>
-        <source>Engineering Fold</source>
-        <translation>Pli technique</translation>
+        <source>the writer %1 could not be run.</source>
+        <translation>le programme d&apos;écriture %1 n&apos;a pas pu être lancé.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>not updated; its new text is kept in %1</source>
+        <translation>non mis à jour ; son nouveau texte est conservé dans %1</translation>
     </message>
     <message>
-        <source>Bi-Fold</source>
-        <translation>Pli en deux</translation>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterTab</name>
+    <message>
+        <source>Printer</source>
+        <translation>Imprimante</translation>
     </message>
     <message>
-        <source>Punch</source>
-        <translation>Perforation</translation>
+        <source>Printers</source>
+        <translation>Imprimantes</translation>
     </message>
     <message>
-        <source>Punch Method:</source>
-        <translation>Mode de perforation :</translation>
+        <source>Destination</source>
+        <translation>Destination</translation>
     </message>
     <message>
-        <source>Staple:</source>
-        <translation>Agrafage :</translation>
+        <source>Status</source>
+        <translation>État</translation>
     </message>
     <message>
-        <source>Staple location:</source>
-        <translation>Position des agrafes :</translation>
+        <source>Installed options</source>
+        <translation>Options Installée</translation>
     </message>
     <message>
-        <source>Staple method</source>
-        <translation>Mode d'agrafage</translation>
+        <source>Root access is required to make changes to installable options</source>
+        <translation>L&apos;accès racine est nécessaire pour apporter des modifications aux options enregistrées.</translation>
+    </message>
+    <message>
+        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
+        <translation>Le système d&apos;impression (CUPS) est injoignable : aucune imprimante ne peut être listée.</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +915,37 @@ Aucun réglage n&apos;y est lu ni enregistré.</translation>
     </message>
 </context>
 <context>
+    <name>ProfileEditDialog</name>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description :</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>Modifier le profil</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>This name is reserved</source>
+        <translation>Ce nom est réservé</translation>
+    </message>
+    <message>
+        <source>This name cannot be used as a file name with the system&apos;s language settings</source>
+        <translation>Ce nom ne peut pas servir de nom de fichier avec les paramètres de langue du système</translation>
+    </message>
+    <message>
+        <source>The profile could not be changed.</source>
+        <translation>Le profil n&apos;a pas pu être modifié.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileSaveDialog</name>
     <message>
         <source>Name:</source>
@@ -1081,74 +981,125 @@ Aucun réglage n&apos;y est lu ni enregistré.</translation>
     </message>
 </context>
 <context>
-    <name>ProfileEditDialog</name>
+    <name>PublishingTab</name>
     <message>
-        <source>Name:</source>
-        <translation>Nom :</translation>
+        <source>Publishing</source>
+        <translation>Publication</translation>
     </message>
     <message>
-        <source>Description:</source>
-        <translation>Description :</translation>
+        <source>Cover mode:</source>
+        <translation>Mode couverture :</translation>
     </message>
     <message>
-        <source>Edit Profile</source>
-        <translation>Modifier le profil</translation>
+        <source>Front</source>
+        <translation>Avant</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Erreur</translation>
+        <source>Front and back</source>
+        <translation>Avant et arrière</translation>
     </message>
     <message>
-        <source>This name is reserved</source>
-        <translation>Ce nom est réservé</translation>
+        <source>Print onto:</source>
+        <translation>Imprimer sur :</translation>
     </message>
     <message>
-        <source>This name cannot be used as a file name with the system&apos;s language settings</source>
-        <translation>Ce nom ne peut pas servir de nom de fichier avec les paramètres de langue du système</translation>
+        <source>Outside</source>
+        <translation>Extérieur</translation>
     </message>
     <message>
-        <source>The profile could not be changed.</source>
-        <translation>Le profil n&apos;a pas pu être modifié.</translation>
+        <source>Inside</source>
+        <translation>Intérieur</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Arrière</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Source papier de la couverture avant :</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Source papier de la couverture arrière :</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Insertion de pages :</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Imprimer au recto</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Imprimer au verso</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Insérer avant les pages :</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Source papier de la page :</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Intercalaires de transparents :</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Imprimer sur l&apos;intercalaire</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Source papier de l&apos;intercalaire :</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Veuillez saisir une plage de pages.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Veuillez saisir les pages souhaitées.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Vous pouvez insérer 50 pages au maximum.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Vous ne pouvez saisir que des numéros de page entre 3 et 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Vous ne pouvez saisir que des numéros de page entre 2 et 511</translation>
     </message>
 </context>
 <context>
-    <name>AboutDialog</name>
+    <name>QObject</name>
     <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
+        <source>Idle</source>
+        <translation>Inactif</translation>
     </message>
     <message>
-        <source>Legal notices</source>
-        <translation>Mentions légales</translation>
+        <source>Paused</source>
+        <translation>En pause</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>À propos</translation>
+        <source>Printing</source>
+        <translation>Impression</translation>
     </message>
     <message>
-        <source>Version</source>
-        <translation>Version</translation>
+        <source>Error: Printer does not exist or lpstat failed.</source>
+        <translation>Erreur : imprimante inexistante ou échec de lpstat.</translation>
     </message>
-</context>
-<context>
-    <name>HelpDialog</name>
     <message>
-        <source>Help</source>
-        <translation>Aide</translation>
+        <source>Off</source>
+        <translation>Inactif</translation>
     </message>
-</context>
-<context>
-    <name>LicenseDialog</name>
     <message>
-        <source>Legal Notices</source>
-        <translation>Mentions légales</translation>
-    </message>
-</context>
-<context>
-    <name>PrintSettingsSync</name>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <source>On</source>
+        <translation>Actif</translation>
     </message>
 </context>
 <context>
@@ -1167,7 +1118,56 @@ Aucun réglage n&apos;y est lu ni enregistré.</translation>
     </message>
 </context>
 <context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+No settings are read from it or saved in it.</source>
+        <translation>Le dossier de réglages %1 est inutilisable : %2.
+Aucun réglage n&apos;y est lu ni enregistré.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>il n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>c&apos;est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>it is not a directory</source>
+        <translation>ce n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>il appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>other users may write to it</source>
+        <translation>d&apos;autres utilisateurs peuvent y écrire</translation>
+    </message>
+    <message>
+        <source>no directory is set</source>
+        <translation>aucun dossier n&apos;est défini</translation>
+    </message>
+    <message>
+        <source>it cannot be created (%1)</source>
+        <translation>il ne peut pas être créé (%1)</translation>
+    </message>
+</context>
+<context>
     <name>VelDialog</name>
+    <message>
+        <source>The printer description (PPD) of the queue %1 could not be read.</source>
+        <translation>La description d&apos;imprimante (PPD) de la file %1 n&apos;a pas pu être lue.</translation>
+    </message>
+    <message>
+        <source>The print settings of other applications could not all be updated:</source>
+        <translation>Les réglages d&apos;impression des autres applications n&apos;ont pas tous pu être mis à jour :</translation>
+    </message>
     <message>
         <source>Ordovan</source>
         <translation>Ordovan</translation>
@@ -1224,90 +1224,78 @@ La liste est rechargée.</translation>
     </message>
 </context>
 <context>
-    <name>ImagingTab</name>
+    <name>WatermarkTab</name>
     <message>
-        <source>Imaging</source>
-        <translation>Image</translation>
+        <source>Watermark</source>
+        <translation>Filigrane</translation>
     </message>
     <message>
-        <source>Print quality</source>
-        <translation>Qualité d'impression</translation>
+        <source>Watermark/Stamp</source>
+        <translation>Filigrane/Tampon</translation>
     </message>
     <message>
-        <source>Trapping</source>
-        <translation>Recouvrement</translation>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Color</source>
         <translation>Couleur</translation>
     </message>
     <message>
-        <source>Full color</source>
-        <translation>Quadrichromie</translation>
+        <source>Angle</source>
+        <translation>Angle</translation>
     </message>
     <message>
-        <source>Black &amp; white</source>
-        <translation>Noir et blanc</translation>
+        <source>Style</source>
+        <translation>Style</translation>
     </message>
     <message>
-        <source>Print grays with black toner</source>
-        <translation>Imprimer les gris avec le toner noir</translation>
+        <source>Fill</source>
+        <translation>Remplissage</translation>
     </message>
     <message>
-        <source>Moire Prevention</source>
-        <translation>Prévention du moiré</translation>
+        <source>Custom watermark:</source>
+        <translation>Filigrane personnalisé :</translation>
     </message>
     <message>
-        <source>Resolution</source>
-        <translation>Résolution</translation>
+        <source>Repeat watermark</source>
+        <translation>Répéter le filigrane</translation>
     </message>
     <message>
-        <source>VIR</source>
-        <translation>VIR</translation>
+        <source>New</source>
+        <translation>Nouveau</translation>
     </message>
     <message>
-        <source>Tonsave</source>
-        <translation>Économie de toner</translation>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Inactif</translation>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
     </message>
     <message>
-        <source>On</source>
-        <translation>Actif</translation>
+        <source>Super watermark</source>
+        <translation>Super filigrane</translation>
     </message>
     <message>
-        <source>Gloss mode</source>
-        <translation>Mode brillant</translation>
+        <source>None</source>
+        <translation>Aucun</translation>
     </message>
     <message>
-        <source>Adjustment</source>
-        <translation>Réglage</translation>
+        <source>Black</source>
+        <translation>Noir</translation>
     </message>
     <message>
-        <source>Settings...</source>
-        <translation>Paramètres...</translation>
-    </message>
-    <message>
-        <source>Halftone screen</source>
-        <translation>Trame de demi-teintes</translation>
-    </message>
-    <message>
-        <source>Color reproduction</source>
-        <translation>Reproduction des couleurs</translation>
-    </message>
-    <message>
-        <source>Color conversion</source>
-        <translation>Conversion des couleurs</translation>
-    </message>
-    <message>
-        <source>CIE optimization</source>
-        <translation>Optimisation CIE</translation>
-    </message>
-    <message>
-        <source>600 dpi</source>
-        <translation>600 ppp</translation>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
     </message>
 </context>
 <context>

@@ -2,49 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
-    <name>PrinterTab</name>
+    <name>AboutDialog</name>
     <message>
-        <source>Printer</source>
-        <translation>Drucker</translation>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
     <message>
-        <source>Printers</source>
-        <translation>Drucker</translation>
+        <source>Legal notices</source>
+        <translation>Rechtliche Hinweise</translation>
     </message>
     <message>
-        <source>Destination</source>
-        <translation>Ziel</translation>
+        <source>About</source>
+        <translation>Über</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
-        <source>Installed options</source>
-        <translation>Installierte Optionen</translation>
-    </message>
-    <message>
-        <source>Root access is required to make changes to installable options</source>
-        <translation>Root-Zugriff wird benötigt, um Änderungen an installierten Optionen vorzunehmen.</translation>
+        <source>Version</source>
+        <translation>Version</translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>BookletTab</name>
     <message>
-        <source>Idle</source>
-        <translation>Bereit</translation>
+        <source>Layout</source>
+        <translation>Layout</translation>
     </message>
     <message>
-        <source>Paused</source>
-        <translation>Angehalten</translation>
+        <source>Booklet</source>
+        <translation>Broschüre</translation>
     </message>
     <message>
-        <source>Printing</source>
-        <translation>Drucken</translation>
+        <source>Booklet fold</source>
+        <translation>Broschürenfalz</translation>
     </message>
     <message>
-        <source>Error: Printer does not exist or lpstat failed.</source>
-        <translation>Fehler: Drucker existiert nicht oder lpstat-Fehler.</translation>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Bindung links</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Bindung rechts</translation>
+    </message>
+</context>
+<context>
+    <name>FinishingTab</name>
+    <message>
+        <source>Finishing</source>
+        <translation>Endverarbeitung</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation>Trennung</translation>
     </message>
     <message>
         <source>Off</source>
@@ -54,94 +65,218 @@
         <source>On</source>
         <translation>An</translation>
     </message>
-</context>
-<context>
-    <name>PrinterTab</name>
     <message>
-        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
-        <translation>Das Drucksystem (CUPS) ist nicht erreichbar, daher können keine Drucker aufgelistet werden.</translation>
+        <source>Offset jobs</source>
+        <translation>Aufträge versetzen</translation>
+    </message>
+    <message>
+        <source>Rotate copies</source>
+        <translation>Kopien drehen</translation>
+    </message>
+    <message>
+        <source>Tri-Fold</source>
+        <translation>Wickelfalz</translation>
+    </message>
+    <message>
+        <source>Print side</source>
+        <translation>Druckseite</translation>
+    </message>
+    <message>
+        <source>Direction of fold</source>
+        <translation>Falzrichtung</translation>
+    </message>
+    <message>
+        <source>Number of sheets</source>
+        <translation>Anzahl der Blätter</translation>
+    </message>
+    <message>
+        <source>Z-Fold</source>
+        <translation>Z-Falz</translation>
+    </message>
+    <message>
+        <source>Engineering Fold</source>
+        <translation>Planfalz</translation>
+    </message>
+    <message>
+        <source>Bi-Fold</source>
+        <translation>Halbfalz</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation>Lochen</translation>
+    </message>
+    <message>
+        <source>Punch Method:</source>
+        <translation>Lochmethode:</translation>
+    </message>
+    <message>
+        <source>Staple:</source>
+        <translation>Heften:</translation>
+    </message>
+    <message>
+        <source>Staple location:</source>
+        <translation>Heftposition:</translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation>Heftmethode</translation>
     </message>
 </context>
 <context>
-    <name>VelDialog</name>
+    <name>GeneralTab</name>
     <message>
-        <source>The printer description (PPD) of the queue %1 could not be read.</source>
-        <translation>Die Druckerbeschreibung (PPD) der Warteschlange %1 konnte nicht gelesen werden.</translation>
-    </message>
-</context>
-<context>
-    <name>WatermarkTab</name>
-    <message>
-        <source>Watermark</source>
-        <translation>Wasserzeichen</translation>
+        <source>Basic</source>
+        <translation>Basis</translation>
     </message>
     <message>
-        <source>Watermark/Stamp</source>
-        <translation>Wasserzeichen/Stempel</translation>
+        <source>Media size</source>
+        <translation>Mediengröße</translation>
     </message>
     <message>
-        <source>Text</source>
-        <translation>Text</translation>
+        <source>Media type</source>
+        <translation>Medientyp</translation>
     </message>
     <message>
-        <source>Font</source>
-        <translation>Schriftart</translation>
+        <source>Source</source>
+        <translation>Quelle</translation>
     </message>
     <message>
-        <source>Size</source>
-        <translation>Größe</translation>
+        <source>Destination</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
     </message>
     <message>
         <source>Color</source>
         <translation>Farbe</translation>
     </message>
     <message>
-        <source>Angle</source>
-        <translation>Winkel</translation>
+        <source>Off</source>
+        <translation>Aus</translation>
     </message>
     <message>
-        <source>Style</source>
-        <translation>Stil</translation>
+        <source>On</source>
+        <translation>An</translation>
     </message>
     <message>
-        <source>Fill</source>
-        <translation>Füllung</translation>
+        <source>Long edge</source>
+        <translation>Lange Kante</translation>
     </message>
     <message>
-        <source>Custom watermark:</source>
-        <translation>Eigenes Wasserzeichen:</translation>
+        <source>Short edge</source>
+        <translation>Kurze Kante</translation>
     </message>
     <message>
-        <source>Repeat watermark</source>
-        <translation>Wasserzeichen wiederholen</translation>
+        <source>Full color</source>
+        <translation>Vollfarbe</translation>
     </message>
     <message>
-        <source>New</source>
-        <translation>Neu</translation>
+        <source>Black &amp; white</source>
+        <translation>Schwarzweiß</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
+        <source>Print size</source>
+        <translation>Druckformat</translation>
+    </message>
+</context>
+<context>
+    <name>HelpDialog</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>ImagingTab</name>
+    <message>
+        <source>Imaging</source>
+        <translation>Bild</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
+        <source>Print quality</source>
+        <translation>Druckqualität</translation>
     </message>
     <message>
-        <source>Super watermark</source>
-        <translation>Super-Wasserzeichen</translation>
+        <source>Trapping</source>
+        <translation>Überfüllung</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>Keine</translation>
+        <source>Color</source>
+        <translation>Farbe</translation>
     </message>
     <message>
-        <source>Black</source>
-        <translation>Schwarz</translation>
+        <source>Full color</source>
+        <translation>Vollfarbe</translation>
     </message>
     <message>
-        <source>Custom</source>
-        <translation>Benutzerdefiniert</translation>
+        <source>Black &amp; white</source>
+        <translation>Schwarzweiß</translation>
+    </message>
+    <message>
+        <source>Print grays with black toner</source>
+        <translation>Grautöne mit Schwarztoner drucken</translation>
+    </message>
+    <message>
+        <source>Moire Prevention</source>
+        <translation>Moiré-Vermeidung</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Auflösung</translation>
+    </message>
+    <message>
+        <source>VIR</source>
+        <translation>VIR</translation>
+    </message>
+    <message>
+        <source>Tonsave</source>
+        <translation>Tonersparmodus</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Gloss mode</source>
+        <translation>Glanzmodus</translation>
+    </message>
+    <message>
+        <source>Adjustment</source>
+        <translation>Anpassung</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Halftone screen</source>
+        <translation>Halbtonraster</translation>
+    </message>
+    <message>
+        <source>Color reproduction</source>
+        <translation>Farbwiedergabe</translation>
+    </message>
+    <message>
+        <source>Color conversion</source>
+        <translation>Farbkonvertierung</translation>
+    </message>
+    <message>
+        <source>CIE optimization</source>
+        <translation>CIE-Optimierung</translation>
+    </message>
+    <message>
+        <source>600 dpi</source>
+        <translation>600 dpi</translation>
     </message>
 </context>
 <context>
@@ -311,8 +446,8 @@
         <translation>Sie müssen der Liste eine Konto-ID hinzufügen.</translation>
     </message>
     <message>
-        <source>Value cannot contain the double quote (") character.</source>
-        <translation>Der Wert darf kein doppeltes Anführungszeichen (") enthalten.</translation>
+        <source>Value cannot contain the double quote (&quot;) character.</source>
+        <translation>Der Wert darf kein doppeltes Anführungszeichen (&quot;) enthalten.</translation>
     </message>
     <message>
         <source>User name must be at least one character long.</source>
@@ -326,294 +461,10 @@ Beispiel: user@example.com</translation>
     </message>
 </context>
 <context>
-    <name>PublishingTab</name>
+    <name>LicenseDialog</name>
     <message>
-        <source>Publishing</source>
-        <translation>Publikation</translation>
-    </message>
-    <message>
-        <source>Cover mode:</source>
-        <translation>Deckblattmodus:</translation>
-    </message>
-    <message>
-        <source>Front</source>
-        <translation>Vorderseite</translation>
-    </message>
-    <message>
-        <source>Front and back</source>
-        <translation>Vorder- und Rückseite</translation>
-    </message>
-    <message>
-        <source>Print onto:</source>
-        <translation>Bedrucken:</translation>
-    </message>
-    <message>
-        <source>Outside</source>
-        <translation>Außen</translation>
-    </message>
-    <message>
-        <source>Inside</source>
-        <translation>Innen</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Rückseite</translation>
-    </message>
-    <message>
-        <source>Paper source for front cover:</source>
-        <translation>Papierquelle für vorderes Deckblatt:</translation>
-    </message>
-    <message>
-        <source>Paper source for back cover:</source>
-        <translation>Papierquelle für hinteres Deckblatt:</translation>
-    </message>
-    <message>
-        <source>Page insert:</source>
-        <translation>Seiten einfügen:</translation>
-    </message>
-    <message>
-        <source>Print onto front</source>
-        <translation>Vorderseite bedrucken</translation>
-    </message>
-    <message>
-        <source>Print onto back</source>
-        <translation>Rückseite bedrucken</translation>
-    </message>
-    <message>
-        <source>Insert before pages:</source>
-        <translation>Vor Seiten einfügen:</translation>
-    </message>
-    <message>
-        <source>Paper source for page:</source>
-        <translation>Papierquelle für Seite:</translation>
-    </message>
-    <message>
-        <source>Transparency interleaving:</source>
-        <translation>Folien-Zwischenblätter:</translation>
-    </message>
-    <message>
-        <source>Print onto backing</source>
-        <translation>Zwischenblatt bedrucken</translation>
-    </message>
-    <message>
-        <source>Paper source for backing:</source>
-        <translation>Papierquelle für Zwischenblatt:</translation>
-    </message>
-    <message>
-        <source>Please type a page range.</source>
-        <translation>Bitte geben Sie einen Seitenbereich ein.</translation>
-    </message>
-    <message>
-        <source>Please enter your specified pages.</source>
-        <translation>Bitte geben Sie die gewünschten Seiten ein.</translation>
-    </message>
-    <message>
-        <source>You can only insert up to 50 pages.</source>
-        <translation>Sie können höchstens 50 Seiten einfügen.</translation>
-    </message>
-    <message>
-        <source>You can only enter page numbers between 3 and 511</source>
-        <translation>Sie können nur Seitenzahlen zwischen 3 und 511 eingeben</translation>
-    </message>
-    <message>
-        <source>You can only enter page numbers between 2 and 511</source>
-        <translation>Sie können nur Seitenzahlen zwischen 2 und 511 eingeben</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsFiles</name>
-    <message>
-        <source>The settings directory %1 cannot be used: %2.
-No settings are read from it or saved in it.</source>
-        <translation>Der Einstellungsordner %1 kann nicht verwendet werden: %2.
-Es werden keine Einstellungen daraus gelesen oder darin gespeichert.</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>it does not exist</source>
-        <translation>er existiert nicht</translation>
-    </message>
-    <message>
-        <source>it is a symbolic link</source>
-        <translation>er ist ein symbolischer Link</translation>
-    </message>
-    <message>
-        <source>it is not a directory</source>
-        <translation>er ist kein Ordner</translation>
-    </message>
-    <message>
-        <source>it belongs to another user</source>
-        <translation>er gehört einem anderen Benutzer</translation>
-    </message>
-    <message>
-        <source>other users may write to it</source>
-        <translation>andere Benutzer dürfen darin schreiben</translation>
-    </message>
-    <message>
-        <source>no directory is set</source>
-        <translation>es ist kein Ordner festgelegt</translation>
-    </message>
-    <message>
-        <source>it cannot be created (%1)</source>
-        <translation>er kann nicht angelegt werden (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>PasswordPrompt</name>
-    <message>
-        <source>Password Prompt</source>
-        <translation>Passwortabfrage</translation>
-    </message>
-    <message>
-        <source>Please enter the root password.</source>
-        <translation>Bitte geben Sie das Root-Passwort ein.</translation>
-    </message>
-    <message>
-        <source>Could not authorize.</source>
-        <translation>Autorisierung fehlgeschlagen.</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>The installable options were not written: %1</source>
-        <translation>Die installierbaren Optionen wurden nicht geschrieben: %1</translation>
-    </message>
-    <message>
-        <source>the queue name or an option is not valid.</source>
-        <translation>der Name der Warteschlange oder eine Option ist ungültig.</translation>
-    </message>
-    <message>
-        <source>the queue, an option or a choice is unknown to CUPS.</source>
-        <translation>die Warteschlange, eine Option oder eine Auswahl ist CUPS unbekannt.</translation>
-    </message>
-    <message>
-        <source>an option is not one of the printer&apos;s installable options.</source>
-        <translation>eine Option gehört nicht zu den installierbaren Optionen des Druckers.</translation>
-    </message>
-    <message>
-        <source>the queue is not one of this maker&apos;s printers.</source>
-        <translation>die Warteschlange ist kein Drucker dieses Herstellers.</translation>
-    </message>
-    <message>
-        <source>lpadmin failed.</source>
-        <translation>lpadmin ist fehlgeschlagen.</translation>
-    </message>
-    <message>
-        <source>the writer&apos;s configuration file is not safe.</source>
-        <translation>die Konfigurationsdatei des Schreibprogramms ist nicht sicher.</translation>
-    </message>
-    <message>
-        <source>the writer %1 could not be run.</source>
-        <translation>das Schreibprogramm %1 konnte nicht gestartet werden.</translation>
-    </message>
-</context>
-<context>
-    <name>PrintSettingsSync</name>
-    <message>
-        <source>not updated; its new text is kept in %1</source>
-        <translation>nicht aktualisiert; der neue Text ist in %1 aufbewahrt</translation>
-    </message>
-</context>
-<context>
-    <name>VelDialog</name>
-    <message>
-        <source>The print settings of other applications could not all be updated:</source>
-        <translation>Die Druckeinstellungen anderer Anwendungen konnten nicht alle aktualisiert werden:</translation>
-    </message>
-</context>
-<context>
-    <name>GeneralTab</name>
-    <message>
-        <source>Basic</source>
-        <translation>Basis</translation>
-    </message>
-    <message>
-        <source>Media size</source>
-        <translation>Mediengröße</translation>
-    </message>
-    <message>
-        <source>Media type</source>
-        <translation>Medientyp</translation>
-    </message>
-    <message>
-        <source>Source</source>
-        <translation>Quelle</translation>
-    </message>
-    <message>
-        <source>Destination</source>
-        <translation>Ziel</translation>
-    </message>
-    <message>
-        <source>Collate</source>
-        <translation>Sortieren</translation>
-    </message>
-    <message>
-        <source>Duplex</source>
-        <translation>Duplex</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Farbe</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Aus</translation>
-    </message>
-    <message>
-        <source>On</source>
-        <translation>An</translation>
-    </message>
-    <message>
-        <source>Long edge</source>
-        <translation>Lange Kante</translation>
-    </message>
-    <message>
-        <source>Short edge</source>
-        <translation>Kurze Kante</translation>
-    </message>
-    <message>
-        <source>Full color</source>
-        <translation>Vollfarbe</translation>
-    </message>
-    <message>
-        <source>Black &amp; white</source>
-        <translation>Schwarzweiß</translation>
-    </message>
-    <message>
-        <source>Print size</source>
-        <translation>Druckformat</translation>
-    </message>
-</context>
-<context>
-    <name>BookletTab</name>
-    <message>
-        <source>Layout</source>
-        <translation>Layout</translation>
-    </message>
-    <message>
-        <source>Booklet</source>
-        <translation>Broschüre</translation>
-    </message>
-    <message>
-        <source>Booklet fold</source>
-        <translation>Broschürenfalz</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Aus</translation>
-    </message>
-    <message>
-        <source>Left edge binding</source>
-        <translation>Bindung links</translation>
-    </message>
-    <message>
-        <source>Right edge binding</source>
-        <translation>Bindung rechts</translation>
+        <source>Legal Notices</source>
+        <translation>Rechtliche Hinweise</translation>
     </message>
 </context>
 <context>
@@ -680,78 +531,96 @@ Es werden keine Einstellungen daraus gelesen oder darin gespeichert.</translatio
     </message>
 </context>
 <context>
-    <name>FinishingTab</name>
+    <name>PasswordPrompt</name>
     <message>
-        <source>Finishing</source>
-        <translation>Endverarbeitung</translation>
+        <source>Password Prompt</source>
+        <translation>Passwortabfrage</translation>
     </message>
     <message>
-        <source>Separation</source>
-        <translation>Trennung</translation>
+        <source>Please enter the root password.</source>
+        <translation>Bitte geben Sie das Root-Passwort ein.</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Aus</translation>
+        <source>Could not authorize.</source>
+        <translation>Autorisierung fehlgeschlagen.</translation>
     </message>
     <message>
-        <source>On</source>
-        <translation>An</translation>
+        <source>Error</source>
+        <translation>Fehler</translation>
     </message>
     <message>
-        <source>Offset jobs</source>
-        <translation>Aufträge versetzen</translation>
+        <source>The installable options were not written: %1</source>
+        <translation>Die installierbaren Optionen wurden nicht geschrieben: %1</translation>
     </message>
     <message>
-        <source>Rotate copies</source>
-        <translation>Kopien drehen</translation>
+        <source>the queue name or an option is not valid.</source>
+        <translation>der Name der Warteschlange oder eine Option ist ungültig.</translation>
     </message>
     <message>
-        <source>Tri-Fold</source>
-        <translation>Wickelfalz</translation>
+        <source>the queue, an option or a choice is unknown to CUPS.</source>
+        <translation>die Warteschlange, eine Option oder eine Auswahl ist CUPS unbekannt.</translation>
     </message>
     <message>
-        <source>Print side</source>
-        <translation>Druckseite</translation>
+        <source>an option is not one of the printer&apos;s installable options.</source>
+        <translation>eine Option gehört nicht zu den installierbaren Optionen des Druckers.</translation>
     </message>
     <message>
-        <source>Direction of fold</source>
-        <translation>Falzrichtung</translation>
+        <source>the queue is not one of this maker&apos;s printers.</source>
+        <translation>die Warteschlange ist kein Drucker dieses Herstellers.</translation>
     </message>
     <message>
-        <source>Number of sheets</source>
-        <translation>Anzahl der Blätter</translation>
+        <source>lpadmin failed.</source>
+        <translation>lpadmin ist fehlgeschlagen.</translation>
     </message>
     <message>
-        <source>Z-Fold</source>
-        <translation>Z-Falz</translation>
+        <source>the writer&apos;s configuration file is not safe.</source>
+        <translation>die Konfigurationsdatei des Schreibprogramms ist nicht sicher.</translation>
     </message>
     <message>
-        <source>Engineering Fold</source>
-        <translation>Planfalz</translation>
+        <source>the writer %1 could not be run.</source>
+        <translation>das Schreibprogramm %1 konnte nicht gestartet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>not updated; its new text is kept in %1</source>
+        <translation>nicht aktualisiert; der neue Text ist in %1 aufbewahrt</translation>
     </message>
     <message>
-        <source>Bi-Fold</source>
-        <translation>Halbfalz</translation>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterTab</name>
+    <message>
+        <source>Printer</source>
+        <translation>Drucker</translation>
     </message>
     <message>
-        <source>Punch</source>
-        <translation>Lochen</translation>
+        <source>Printers</source>
+        <translation>Drucker</translation>
     </message>
     <message>
-        <source>Punch Method:</source>
-        <translation>Lochmethode:</translation>
+        <source>Destination</source>
+        <translation>Ziel</translation>
     </message>
     <message>
-        <source>Staple:</source>
-        <translation>Heften:</translation>
+        <source>Status</source>
+        <translation>Status</translation>
     </message>
     <message>
-        <source>Staple location:</source>
-        <translation>Heftposition:</translation>
+        <source>Installed options</source>
+        <translation>Installierte Optionen</translation>
     </message>
     <message>
-        <source>Staple method</source>
-        <translation>Heftmethode</translation>
+        <source>Root access is required to make changes to installable options</source>
+        <translation>Root-Zugriff wird benötigt, um Änderungen an installierten Optionen vorzunehmen.</translation>
+    </message>
+    <message>
+        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
+        <translation>Das Drucksystem (CUPS) ist nicht erreichbar, daher können keine Drucker aufgelistet werden.</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +915,37 @@ Es werden keine Einstellungen daraus gelesen oder darin gespeichert.</translatio
     </message>
 </context>
 <context>
+    <name>ProfileEditDialog</name>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>Profil bearbeiten</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>This name is reserved</source>
+        <translation>Dieser Name ist reserviert</translation>
+    </message>
+    <message>
+        <source>This name cannot be used as a file name with the system&apos;s language settings</source>
+        <translation>Dieser Name kann mit den Spracheinstellungen des Systems nicht als Dateiname verwendet werden</translation>
+    </message>
+    <message>
+        <source>The profile could not be changed.</source>
+        <translation>Das Profil konnte nicht geändert werden.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileSaveDialog</name>
     <message>
         <source>Name:</source>
@@ -1081,74 +981,125 @@ Es werden keine Einstellungen daraus gelesen oder darin gespeichert.</translatio
     </message>
 </context>
 <context>
-    <name>ProfileEditDialog</name>
+    <name>PublishingTab</name>
     <message>
-        <source>Name:</source>
-        <translation>Name:</translation>
+        <source>Publishing</source>
+        <translation>Publikation</translation>
     </message>
     <message>
-        <source>Description:</source>
-        <translation>Beschreibung:</translation>
+        <source>Cover mode:</source>
+        <translation>Deckblattmodus:</translation>
     </message>
     <message>
-        <source>Edit Profile</source>
-        <translation>Profil bearbeiten</translation>
+        <source>Front</source>
+        <translation>Vorderseite</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
+        <source>Front and back</source>
+        <translation>Vorder- und Rückseite</translation>
     </message>
     <message>
-        <source>This name is reserved</source>
-        <translation>Dieser Name ist reserviert</translation>
+        <source>Print onto:</source>
+        <translation>Bedrucken:</translation>
     </message>
     <message>
-        <source>This name cannot be used as a file name with the system&apos;s language settings</source>
-        <translation>Dieser Name kann mit den Spracheinstellungen des Systems nicht als Dateiname verwendet werden</translation>
+        <source>Outside</source>
+        <translation>Außen</translation>
     </message>
     <message>
-        <source>The profile could not be changed.</source>
-        <translation>Das Profil konnte nicht geändert werden.</translation>
+        <source>Inside</source>
+        <translation>Innen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Rückseite</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Papierquelle für vorderes Deckblatt:</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Papierquelle für hinteres Deckblatt:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Seiten einfügen:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Vorderseite bedrucken</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Rückseite bedrucken</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Vor Seiten einfügen:</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Papierquelle für Seite:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Folien-Zwischenblätter:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Zwischenblatt bedrucken</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Papierquelle für Zwischenblatt:</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Bitte geben Sie einen Seitenbereich ein.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Bitte geben Sie die gewünschten Seiten ein.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Sie können höchstens 50 Seiten einfügen.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Sie können nur Seitenzahlen zwischen 3 und 511 eingeben</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Sie können nur Seitenzahlen zwischen 2 und 511 eingeben</translation>
     </message>
 </context>
 <context>
-    <name>AboutDialog</name>
+    <name>QObject</name>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
+        <source>Idle</source>
+        <translation>Bereit</translation>
     </message>
     <message>
-        <source>Legal notices</source>
-        <translation>Rechtliche Hinweise</translation>
+        <source>Paused</source>
+        <translation>Angehalten</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>Über</translation>
+        <source>Printing</source>
+        <translation>Drucken</translation>
     </message>
     <message>
-        <source>Version</source>
-        <translation>Version</translation>
+        <source>Error: Printer does not exist or lpstat failed.</source>
+        <translation>Fehler: Drucker existiert nicht oder lpstat-Fehler.</translation>
     </message>
-</context>
-<context>
-    <name>HelpDialog</name>
     <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
+        <source>Off</source>
+        <translation>Aus</translation>
     </message>
-</context>
-<context>
-    <name>LicenseDialog</name>
     <message>
-        <source>Legal Notices</source>
-        <translation>Rechtliche Hinweise</translation>
-    </message>
-</context>
-<context>
-    <name>PrintSettingsSync</name>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
+        <source>On</source>
+        <translation>An</translation>
     </message>
 </context>
 <context>
@@ -1167,7 +1118,56 @@ Es werden keine Einstellungen daraus gelesen oder darin gespeichert.</translatio
     </message>
 </context>
 <context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+No settings are read from it or saved in it.</source>
+        <translation>Der Einstellungsordner %1 kann nicht verwendet werden: %2.
+Es werden keine Einstellungen daraus gelesen oder darin gespeichert.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>er existiert nicht</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>er ist ein symbolischer Link</translation>
+    </message>
+    <message>
+        <source>it is not a directory</source>
+        <translation>er ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>er gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>other users may write to it</source>
+        <translation>andere Benutzer dürfen darin schreiben</translation>
+    </message>
+    <message>
+        <source>no directory is set</source>
+        <translation>es ist kein Ordner festgelegt</translation>
+    </message>
+    <message>
+        <source>it cannot be created (%1)</source>
+        <translation>er kann nicht angelegt werden (%1)</translation>
+    </message>
+</context>
+<context>
     <name>VelDialog</name>
+    <message>
+        <source>The printer description (PPD) of the queue %1 could not be read.</source>
+        <translation>Die Druckerbeschreibung (PPD) der Warteschlange %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The print settings of other applications could not all be updated:</source>
+        <translation>Die Druckeinstellungen anderer Anwendungen konnten nicht alle aktualisiert werden:</translation>
+    </message>
     <message>
         <source>Ordovan</source>
         <translation>Ordovan</translation>
@@ -1224,90 +1224,78 @@ Die Liste wird neu geladen.</translation>
     </message>
 </context>
 <context>
-    <name>ImagingTab</name>
+    <name>WatermarkTab</name>
     <message>
-        <source>Imaging</source>
-        <translation>Bild</translation>
+        <source>Watermark</source>
+        <translation>Wasserzeichen</translation>
     </message>
     <message>
-        <source>Print quality</source>
-        <translation>Druckqualität</translation>
+        <source>Watermark/Stamp</source>
+        <translation>Wasserzeichen/Stempel</translation>
     </message>
     <message>
-        <source>Trapping</source>
-        <translation>Überfüllung</translation>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Color</source>
         <translation>Farbe</translation>
     </message>
     <message>
-        <source>Full color</source>
-        <translation>Vollfarbe</translation>
+        <source>Angle</source>
+        <translation>Winkel</translation>
     </message>
     <message>
-        <source>Black &amp; white</source>
-        <translation>Schwarzweiß</translation>
+        <source>Style</source>
+        <translation>Stil</translation>
     </message>
     <message>
-        <source>Print grays with black toner</source>
-        <translation>Grautöne mit Schwarztoner drucken</translation>
+        <source>Fill</source>
+        <translation>Füllung</translation>
     </message>
     <message>
-        <source>Moire Prevention</source>
-        <translation>Moiré-Vermeidung</translation>
+        <source>Custom watermark:</source>
+        <translation>Eigenes Wasserzeichen:</translation>
     </message>
     <message>
-        <source>Resolution</source>
-        <translation>Auflösung</translation>
+        <source>Repeat watermark</source>
+        <translation>Wasserzeichen wiederholen</translation>
     </message>
     <message>
-        <source>VIR</source>
-        <translation>VIR</translation>
+        <source>New</source>
+        <translation>Neu</translation>
     </message>
     <message>
-        <source>Tonsave</source>
-        <translation>Tonersparmodus</translation>
+        <source>Delete</source>
+        <translation>Löschen</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Aus</translation>
+        <source>Save</source>
+        <translation>Speichern</translation>
     </message>
     <message>
-        <source>On</source>
-        <translation>An</translation>
+        <source>Super watermark</source>
+        <translation>Super-Wasserzeichen</translation>
     </message>
     <message>
-        <source>Gloss mode</source>
-        <translation>Glanzmodus</translation>
+        <source>None</source>
+        <translation>Keine</translation>
     </message>
     <message>
-        <source>Adjustment</source>
-        <translation>Anpassung</translation>
+        <source>Black</source>
+        <translation>Schwarz</translation>
     </message>
     <message>
-        <source>Settings...</source>
-        <translation>Einstellungen...</translation>
-    </message>
-    <message>
-        <source>Halftone screen</source>
-        <translation>Halbtonraster</translation>
-    </message>
-    <message>
-        <source>Color reproduction</source>
-        <translation>Farbwiedergabe</translation>
-    </message>
-    <message>
-        <source>Color conversion</source>
-        <translation>Farbkonvertierung</translation>
-    </message>
-    <message>
-        <source>CIE optimization</source>
-        <translation>CIE-Optimierung</translation>
-    </message>
-    <message>
-        <source>600 dpi</source>
-        <translation>600 dpi</translation>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
     </message>
 </context>
 <context>

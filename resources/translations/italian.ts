@@ -2,591 +2,22 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en">
 <context>
-    <name>PrinterTab</name>
+    <name>AboutDialog</name>
     <message>
-        <source>Printer</source>
-        <translation>Stampante</translation>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
     <message>
-        <source>Printers</source>
-        <translation>Stampanti</translation>
+        <source>Legal notices</source>
+        <translation>Note legali</translation>
     </message>
     <message>
-        <source>Destination</source>
-        <translation>Destinazione</translation>
+        <source>About</source>
+        <translation>Informazioni</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Stato</translation>
-    </message>
-    <message>
-        <source>Installed options</source>
-        <translation>Opzioni Installate</translation>
-    </message>
-    <message>
-        <source>Root access is required to make changes to installable options</source>
-        <translation>L'accesso radice è richiesto per apportare modifiche alle opzioni installate.</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Idle</source>
-        <translation>Inattivo</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation>In pausa</translation>
-    </message>
-    <message>
-        <source>Printing</source>
-        <translation>Stampa</translation>
-    </message>
-    <message>
-        <source>Error: Printer does not exist or lpstat failed.</source>
-        <translation>Errore: la stampante non esiste o lpstat non riuscito.</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Disattivato</translation>
-    </message>
-    <message>
-        <source>On</source>
-        <translation>Attivato</translation>
-    </message>
-</context>
-<context>
-    <name>PrinterTab</name>
-    <message>
-        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
-        <translation>Il sistema di stampa (CUPS) non è raggiungibile, quindi non è possibile elencare le stampanti.</translation>
-    </message>
-</context>
-<context>
-    <name>VelDialog</name>
-    <message>
-        <source>The printer description (PPD) of the queue %1 could not be read.</source>
-        <translation>Non è stato possibile leggere la descrizione della stampante (PPD) della coda %1.</translation>
-    </message>
-</context>
-<context>
-    <name>WatermarkTab</name>
-    <message>
-        <source>Watermark</source>
-        <translation>Filigrana</translation>
-    </message>
-    <message>
-        <source>Watermark/Stamp</source>
-        <translation>Filigrana/Timbro</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Testo</translation>
-    </message>
-    <message>
-        <source>Font</source>
-        <translation>Carattere</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Dimensione</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Colore</translation>
-    </message>
-    <message>
-        <source>Angle</source>
-        <translation>Angolo</translation>
-    </message>
-    <message>
-        <source>Style</source>
-        <translation>Stile</translation>
-    </message>
-    <message>
-        <source>Fill</source>
-        <translation>Riempimento</translation>
-    </message>
-    <message>
-        <source>Custom watermark:</source>
-        <translation>Filigrana personalizzata:</translation>
-    </message>
-    <message>
-        <source>Repeat watermark</source>
-        <translation>Ripeti filigrana</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Nuova</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Elimina</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Salva</translation>
-    </message>
-    <message>
-        <source>Super watermark</source>
-        <translation>Super filigrana</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Nessuna</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Nero</translation>
-    </message>
-    <message>
-        <source>Custom</source>
-        <translation>Personalizzato</translation>
-    </message>
-</context>
-<context>
-    <name>JobTab</name>
-    <message>
-        <source>Job</source>
-        <translation>Lavoro</translation>
-    </message>
-    <message>
-        <source>Job settings</source>
-        <translation>Impostazioni lavoro</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Nessuno</translation>
-    </message>
-    <message>
-        <source>Access code</source>
-        <translation>Codice di accesso</translation>
-    </message>
-    <message>
-        <source>Access code:</source>
-        <translation>Codice di accesso:</translation>
-    </message>
-    <message>
-        <source>Box number</source>
-        <translation>Numero casella</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Password</translation>
-    </message>
-    <message>
-        <source>Password:</source>
-        <translation>Password:</translation>
-    </message>
-    <message>
-        <source>Job accounting</source>
-        <translation>Contabilità lavori</translation>
-    </message>
-    <message>
-        <source>Use specific account ID</source>
-        <translation>Usa un ID account specifico</translation>
-    </message>
-    <message>
-        <source>Select account ID</source>
-        <translation>Seleziona ID account</translation>
-    </message>
-    <message>
-        <source>Account ID List</source>
-        <translation>Elenco ID account</translation>
-    </message>
-    <message>
-        <source>User Login</source>
-        <translation>Accesso utente</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Nome:</translation>
-    </message>
-    <message>
-        <source>Job name</source>
-        <translation>Nome lavoro</translation>
-    </message>
-    <message>
-        <source>Job name:</source>
-        <translation>Nome lavoro:</translation>
-    </message>
-    <message>
-        <source>Application defined</source>
-        <translation>Definito dall'applicazione</translation>
-    </message>
-    <message>
-        <source>Custom</source>
-        <translation>Personalizzato</translation>
-    </message>
-    <message>
-        <source>Overwrite job name:</source>
-        <translation>Sovrascrivi nome lavoro:</translation>
-    </message>
-    <message>
-        <source>Use job name + date and time</source>
-        <translation>Usa nome lavoro + data e ora</translation>
-    </message>
-    <message>
-        <source>Replace existing file</source>
-        <translation>Sostituisci il file esistente</translation>
-    </message>
-    <message>
-        <source>Job e-mail notification</source>
-        <translation>Notifica lavoro via e-mail</translation>
-    </message>
-    <message>
-        <source>Account ID</source>
-        <translation>ID account</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Descrizione</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Nuovo</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Modifica</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Elimina</translation>
-    </message>
-    <message>
-        <source>Account ID:</source>
-        <translation>ID account:</translation>
-    </message>
-    <message>
-        <source>Description:</source>
-        <translation>Descrizione:</translation>
-    </message>
-    <message>
-        <source>New Account ID</source>
-        <translation>Nuovo ID account</translation>
-    </message>
-    <message>
-        <source>Edit Account ID</source>
-        <translation>Modifica ID account</translation>
-    </message>
-    <message>
-        <source>Account ID Error</source>
-        <translation>Errore ID account</translation>
-    </message>
-    <message>
-        <source>Account ID must be 1 to 8 numbers in length</source>
-        <translation>L'ID account deve essere composto da 1 a 8 cifre</translation>
-    </message>
-    <message>
-        <source>This Account ID already exists.</source>
-        <translation>Questo ID account esiste già.</translation>
-    </message>
-    <message>
-        <source>Private print</source>
-        <translation>Stampa riservata</translation>
-    </message>
-    <message>
-        <source>Custom box</source>
-        <translation>Casella personalizzata</translation>
-    </message>
-    <message>
-        <source>Proof and hold</source>
-        <translation>Prova e attesa</translation>
-    </message>
-    <message>
-        <source>Access code must be 4 numbers in length.</source>
-        <translation>Il codice di accesso deve essere composto da 4 cifre.</translation>
-    </message>
-    <message>
-        <source>Enter a custom box number between 1 and 1000.</source>
-        <translation>Immettere un numero di casella personalizzata compreso tra 1 e 1000.</translation>
-    </message>
-    <message>
-        <source>The custom job name field requires a name within a 128 character limit.</source>
-        <translation>Il campo del nome lavoro personalizzato richiede un nome di massimo 128 caratteri.</translation>
-    </message>
-    <message>
-        <source>You must add an account ID to the list.</source>
-        <translation>È necessario aggiungere un ID account all'elenco.</translation>
-    </message>
-    <message>
-        <source>Value cannot contain the double quote (") character.</source>
-        <translation>Il valore non può contenere il carattere virgolette doppie (").</translation>
-    </message>
-    <message>
-        <source>User name must be at least one character long.</source>
-        <translation>Il nome utente deve contenere almeno un carattere.</translation>
-    </message>
-    <message>
-        <source>Enter the e-mail address in a valid format.
-For example: user@example.com</source>
-        <translation>Immettere l'indirizzo e-mail in un formato valido.
-Ad esempio: user@example.com</translation>
-    </message>
-</context>
-<context>
-    <name>PublishingTab</name>
-    <message>
-        <source>Publishing</source>
-        <translation>Pubblicazione</translation>
-    </message>
-    <message>
-        <source>Cover mode:</source>
-        <translation>Modalità copertina:</translation>
-    </message>
-    <message>
-        <source>Front</source>
-        <translation>Anteriore</translation>
-    </message>
-    <message>
-        <source>Front and back</source>
-        <translation>Anteriore e posteriore</translation>
-    </message>
-    <message>
-        <source>Print onto:</source>
-        <translation>Stampa su:</translation>
-    </message>
-    <message>
-        <source>Outside</source>
-        <translation>Esterno</translation>
-    </message>
-    <message>
-        <source>Inside</source>
-        <translation>Interno</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Posteriore</translation>
-    </message>
-    <message>
-        <source>Paper source for front cover:</source>
-        <translation>Origine carta per copertina anteriore:</translation>
-    </message>
-    <message>
-        <source>Paper source for back cover:</source>
-        <translation>Origine carta per copertina posteriore:</translation>
-    </message>
-    <message>
-        <source>Page insert:</source>
-        <translation>Inserimento pagine:</translation>
-    </message>
-    <message>
-        <source>Print onto front</source>
-        <translation>Stampa sul fronte</translation>
-    </message>
-    <message>
-        <source>Print onto back</source>
-        <translation>Stampa sul retro</translation>
-    </message>
-    <message>
-        <source>Insert before pages:</source>
-        <translation>Inserisci prima delle pagine:</translation>
-    </message>
-    <message>
-        <source>Paper source for page:</source>
-        <translation>Origine carta per pagina:</translation>
-    </message>
-    <message>
-        <source>Transparency interleaving:</source>
-        <translation>Interfoglio lucidi:</translation>
-    </message>
-    <message>
-        <source>Print onto backing</source>
-        <translation>Stampa sull'interfoglio</translation>
-    </message>
-    <message>
-        <source>Paper source for backing:</source>
-        <translation>Origine carta per interfoglio:</translation>
-    </message>
-    <message>
-        <source>Please type a page range.</source>
-        <translation>Digitare un intervallo di pagine.</translation>
-    </message>
-    <message>
-        <source>Please enter your specified pages.</source>
-        <translation>Inserire le pagine desiderate.</translation>
-    </message>
-    <message>
-        <source>You can only insert up to 50 pages.</source>
-        <translation>È possibile inserire al massimo 50 pagine.</translation>
-    </message>
-    <message>
-        <source>You can only enter page numbers between 3 and 511</source>
-        <translation>È possibile inserire solo numeri di pagina tra 3 e 511</translation>
-    </message>
-    <message>
-        <source>You can only enter page numbers between 2 and 511</source>
-        <translation>È possibile inserire solo numeri di pagina tra 2 e 511</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsFiles</name>
-    <message>
-        <source>The settings directory %1 cannot be used: %2.
-No settings are read from it or saved in it.</source>
-        <translation>La cartella delle impostazioni %1 non può essere usata: %2.
-Nessuna impostazione viene letta da essa o salvata in essa.</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Errore</translation>
-    </message>
-    <message>
-        <source>it does not exist</source>
-        <translation>non esiste</translation>
-    </message>
-    <message>
-        <source>it is a symbolic link</source>
-        <translation>è un collegamento simbolico</translation>
-    </message>
-    <message>
-        <source>it is not a directory</source>
-        <translation>non è una cartella</translation>
-    </message>
-    <message>
-        <source>it belongs to another user</source>
-        <translation>appartiene a un altro utente</translation>
-    </message>
-    <message>
-        <source>other users may write to it</source>
-        <translation>altri utenti possono scriverci</translation>
-    </message>
-    <message>
-        <source>no directory is set</source>
-        <translation>nessuna cartella è impostata</translation>
-    </message>
-    <message>
-        <source>it cannot be created (%1)</source>
-        <translation>non può essere creata (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>PasswordPrompt</name>
-    <message>
-        <source>Password Prompt</source>
-        <translation>Richiesta password</translation>
-    </message>
-    <message>
-        <source>Please enter the root password.</source>
-        <translation>Inserire la password di root.</translation>
-    </message>
-    <message>
-        <source>Could not authorize.</source>
-        <translation>Autorizzazione non riuscita.</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Errore</translation>
-    </message>
-    <message>
-        <source>The installable options were not written: %1</source>
-        <translation>Le opzioni installabili non sono state scritte: %1</translation>
-    </message>
-    <message>
-        <source>the queue name or an option is not valid.</source>
-        <translation>il nome della coda o un&apos;opzione non è valido.</translation>
-    </message>
-    <message>
-        <source>the queue, an option or a choice is unknown to CUPS.</source>
-        <translation>la coda, un&apos;opzione o una scelta è sconosciuta a CUPS.</translation>
-    </message>
-    <message>
-        <source>an option is not one of the printer&apos;s installable options.</source>
-        <translation>un&apos;opzione non è tra le opzioni installabili della stampante.</translation>
-    </message>
-    <message>
-        <source>the queue is not one of this maker&apos;s printers.</source>
-        <translation>la coda non è una stampante di questo produttore.</translation>
-    </message>
-    <message>
-        <source>lpadmin failed.</source>
-        <translation>lpadmin non è riuscito.</translation>
-    </message>
-    <message>
-        <source>the writer&apos;s configuration file is not safe.</source>
-        <translation>il file di configurazione del programma di scrittura non è sicuro.</translation>
-    </message>
-    <message>
-        <source>the writer %1 could not be run.</source>
-        <translation>non è stato possibile eseguire il programma di scrittura %1.</translation>
-    </message>
-</context>
-<context>
-    <name>PrintSettingsSync</name>
-    <message>
-        <source>not updated; its new text is kept in %1</source>
-        <translation>non aggiornato; il nuovo testo è conservato in %1</translation>
-    </message>
-</context>
-<context>
-    <name>VelDialog</name>
-    <message>
-        <source>The print settings of other applications could not all be updated:</source>
-        <translation>Non è stato possibile aggiornare tutte le impostazioni di stampa delle altre applicazioni:</translation>
-    </message>
-</context>
-<context>
-    <name>GeneralTab</name>
-    <message>
-        <source>Basic</source>
-        <translation>Base</translation>
-    </message>
-    <message>
-        <source>Media size</source>
-        <translation>Formato supporto</translation>
-    </message>
-    <message>
-        <source>Media type</source>
-        <translation>Tipo di supporto</translation>
-    </message>
-    <message>
-        <source>Source</source>
-        <translation>Origine</translation>
-    </message>
-    <message>
-        <source>Destination</source>
-        <translation>Destinazione</translation>
-    </message>
-    <message>
-        <source>Collate</source>
-        <translation>Fascicola</translation>
-    </message>
-    <message>
-        <source>Duplex</source>
-        <translation>Fronte-retro</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Colore</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Disattivato</translation>
-    </message>
-    <message>
-        <source>On</source>
-        <translation>Attivato</translation>
-    </message>
-    <message>
-        <source>Long edge</source>
-        <translation>Lato lungo</translation>
-    </message>
-    <message>
-        <source>Short edge</source>
-        <translation>Lato corto</translation>
-    </message>
-    <message>
-        <source>Full color</source>
-        <translation>A colori</translation>
-    </message>
-    <message>
-        <source>Black &amp; white</source>
-        <translation>Bianco e nero</translation>
-    </message>
-    <message>
-        <source>Print size</source>
-        <translation>Formato di stampa</translation>
+        <source>Version</source>
+        <translation>Versione</translation>
     </message>
 </context>
 <context>
@@ -614,69 +45,6 @@ Nessuna impostazione viene letta da essa o salvata in essa.</translation>
     <message>
         <source>Right edge binding</source>
         <translation>Rilegatura a destra</translation>
-    </message>
-</context>
-<context>
-    <name>PQXTab</name>
-    <message>
-        <source>Server</source>
-        <translation>Server</translation>
-    </message>
-    <message>
-        <source>Port</source>
-        <translation>Porta</translation>
-    </message>
-    <message>
-        <source>Login user name</source>
-        <translation>Nome utente di accesso</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Password</translation>
-    </message>
-    <message>
-        <source>No notifications for policy conflicts</source>
-        <translation>Nessuna notifica per i conflitti con i criteri</translation>
-    </message>
-    <message>
-        <source>Continue printing</source>
-        <translation>Continua la stampa</translation>
-    </message>
-    <message>
-        <source>Cancel printing</source>
-        <translation>Annulla la stampa</translation>
-    </message>
-    <message>
-        <source>Verify</source>
-        <translation>Verifica</translation>
-    </message>
-    <message>
-        <source>Server, Port, and Login user information must be filled out.</source>
-        <translation>È necessario compilare i campi Server, Porta e Nome utente di accesso.</translation>
-    </message>
-    <message>
-        <source>You must click Verify after making changes.</source>
-        <translation>Dopo aver apportato modifiche è necessario fare clic su Verifica.</translation>
-    </message>
-    <message>
-        <source>Unable to connect to the server.</source>
-        <translation>Impossibile connettersi al server.</translation>
-    </message>
-    <message>
-        <source>Login failed. The user name or password you entered is incorrect.</source>
-        <translation>Accesso non riuscito. Il nome utente o la password inseriti non sono corretti.</translation>
-    </message>
-    <message>
-        <source>Server and user credentials have been authenticated and policies have been applied.</source>
-        <translation>Le credenziali del server e dell'utente sono state autenticate e i criteri sono stati applicati.</translation>
-    </message>
-    <message>
-        <source>Credentials and policies will be checked again during printing.</source>
-        <translation>Le credenziali e i criteri verranno controllati di nuovo durante la stampa.</translation>
-    </message>
-    <message>
-        <source>You do not have permission to print.</source>
-        <translation>Non si dispone dell'autorizzazione per stampare.</translation>
     </message>
 </context>
 <context>
@@ -752,6 +120,507 @@ Nessuna impostazione viene letta da essa o salvata in essa.</translation>
     <message>
         <source>Staple method</source>
         <translation>Metodo di pinzatura</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralTab</name>
+    <message>
+        <source>Basic</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Media size</source>
+        <translation>Formato supporto</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Tipo di supporto</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origine</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destinazione</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Fascicola</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Fronte-retro</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Lato lungo</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Lato corto</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>A colori</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Bianco e nero</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Formato di stampa</translation>
+    </message>
+</context>
+<context>
+    <name>HelpDialog</name>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+</context>
+<context>
+    <name>ImagingTab</name>
+    <message>
+        <source>Imaging</source>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>Print quality</source>
+        <translation>Qualità di stampa</translation>
+    </message>
+    <message>
+        <source>Trapping</source>
+        <translation>Trapping</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>A colori</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Bianco e nero</translation>
+    </message>
+    <message>
+        <source>Print grays with black toner</source>
+        <translation>Stampa i grigi con il toner nero</translation>
+    </message>
+    <message>
+        <source>Moire Prevention</source>
+        <translation>Prevenzione dell&apos;effetto moiré</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Risoluzione</translation>
+    </message>
+    <message>
+        <source>VIR</source>
+        <translation>VIR</translation>
+    </message>
+    <message>
+        <source>Tonsave</source>
+        <translation>Risparmio toner</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Gloss mode</source>
+        <translation>Modalità lucida</translation>
+    </message>
+    <message>
+        <source>Adjustment</source>
+        <translation>Regolazione</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Impostazioni...</translation>
+    </message>
+    <message>
+        <source>Halftone screen</source>
+        <translation>Retino dei mezzitoni</translation>
+    </message>
+    <message>
+        <source>Color reproduction</source>
+        <translation>Riproduzione del colore</translation>
+    </message>
+    <message>
+        <source>Color conversion</source>
+        <translation>Conversione del colore</translation>
+    </message>
+    <message>
+        <source>CIE optimization</source>
+        <translation>Ottimizzazione CIE</translation>
+    </message>
+    <message>
+        <source>600 dpi</source>
+        <translation>600 dpi</translation>
+    </message>
+</context>
+<context>
+    <name>JobTab</name>
+    <message>
+        <source>Job</source>
+        <translation>Lavoro</translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation>Impostazioni lavoro</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Access code</source>
+        <translation>Codice di accesso</translation>
+    </message>
+    <message>
+        <source>Access code:</source>
+        <translation>Codice di accesso:</translation>
+    </message>
+    <message>
+        <source>Box number</source>
+        <translation>Numero casella</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation>Contabilità lavori</translation>
+    </message>
+    <message>
+        <source>Use specific account ID</source>
+        <translation>Usa un ID account specifico</translation>
+    </message>
+    <message>
+        <source>Select account ID</source>
+        <translation>Seleziona ID account</translation>
+    </message>
+    <message>
+        <source>Account ID List</source>
+        <translation>Elenco ID account</translation>
+    </message>
+    <message>
+        <source>User Login</source>
+        <translation>Accesso utente</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation>Nome lavoro</translation>
+    </message>
+    <message>
+        <source>Job name:</source>
+        <translation>Nome lavoro:</translation>
+    </message>
+    <message>
+        <source>Application defined</source>
+        <translation>Definito dall&apos;applicazione</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>Overwrite job name:</source>
+        <translation>Sovrascrivi nome lavoro:</translation>
+    </message>
+    <message>
+        <source>Use job name + date and time</source>
+        <translation>Usa nome lavoro + data e ora</translation>
+    </message>
+    <message>
+        <source>Replace existing file</source>
+        <translation>Sostituisci il file esistente</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation>Notifica lavoro via e-mail</translation>
+    </message>
+    <message>
+        <source>Account ID</source>
+        <translation>ID account</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Account ID:</source>
+        <translation>ID account:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descrizione:</translation>
+    </message>
+    <message>
+        <source>New Account ID</source>
+        <translation>Nuovo ID account</translation>
+    </message>
+    <message>
+        <source>Edit Account ID</source>
+        <translation>Modifica ID account</translation>
+    </message>
+    <message>
+        <source>Account ID Error</source>
+        <translation>Errore ID account</translation>
+    </message>
+    <message>
+        <source>Account ID must be 1 to 8 numbers in length</source>
+        <translation>L&apos;ID account deve essere composto da 1 a 8 cifre</translation>
+    </message>
+    <message>
+        <source>This Account ID already exists.</source>
+        <translation>Questo ID account esiste già.</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Stampa riservata</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Casella personalizzata</translation>
+    </message>
+    <message>
+        <source>Proof and hold</source>
+        <translation>Prova e attesa</translation>
+    </message>
+    <message>
+        <source>Access code must be 4 numbers in length.</source>
+        <translation>Il codice di accesso deve essere composto da 4 cifre.</translation>
+    </message>
+    <message>
+        <source>Enter a custom box number between 1 and 1000.</source>
+        <translation>Immettere un numero di casella personalizzata compreso tra 1 e 1000.</translation>
+    </message>
+    <message>
+        <source>The custom job name field requires a name within a 128 character limit.</source>
+        <translation>Il campo del nome lavoro personalizzato richiede un nome di massimo 128 caratteri.</translation>
+    </message>
+    <message>
+        <source>You must add an account ID to the list.</source>
+        <translation>È necessario aggiungere un ID account all&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (&quot;) character.</source>
+        <translation>Il valore non può contenere il carattere virgolette doppie (&quot;).</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>Il nome utente deve contenere almeno un carattere.</translation>
+    </message>
+    <message>
+        <source>Enter the e-mail address in a valid format.
+For example: user@example.com</source>
+        <translation>Immettere l&apos;indirizzo e-mail in un formato valido.
+Ad esempio: user@example.com</translation>
+    </message>
+</context>
+<context>
+    <name>LicenseDialog</name>
+    <message>
+        <source>Legal Notices</source>
+        <translation>Note legali</translation>
+    </message>
+</context>
+<context>
+    <name>PQXTab</name>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Login user name</source>
+        <translation>Nome utente di accesso</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>No notifications for policy conflicts</source>
+        <translation>Nessuna notifica per i conflitti con i criteri</translation>
+    </message>
+    <message>
+        <source>Continue printing</source>
+        <translation>Continua la stampa</translation>
+    </message>
+    <message>
+        <source>Cancel printing</source>
+        <translation>Annulla la stampa</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>Server, Port, and Login user information must be filled out.</source>
+        <translation>È necessario compilare i campi Server, Porta e Nome utente di accesso.</translation>
+    </message>
+    <message>
+        <source>You must click Verify after making changes.</source>
+        <translation>Dopo aver apportato modifiche è necessario fare clic su Verifica.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the server.</source>
+        <translation>Impossibile connettersi al server.</translation>
+    </message>
+    <message>
+        <source>Login failed. The user name or password you entered is incorrect.</source>
+        <translation>Accesso non riuscito. Il nome utente o la password inseriti non sono corretti.</translation>
+    </message>
+    <message>
+        <source>Server and user credentials have been authenticated and policies have been applied.</source>
+        <translation>Le credenziali del server e dell&apos;utente sono state autenticate e i criteri sono stati applicati.</translation>
+    </message>
+    <message>
+        <source>Credentials and policies will be checked again during printing.</source>
+        <translation>Le credenziali e i criteri verranno controllati di nuovo durante la stampa.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to print.</source>
+        <translation>Non si dispone dell&apos;autorizzazione per stampare.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Richiesta password</translation>
+    </message>
+    <message>
+        <source>Please enter the root password.</source>
+        <translation>Inserire la password di root.</translation>
+    </message>
+    <message>
+        <source>Could not authorize.</source>
+        <translation>Autorizzazione non riuscita.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>The installable options were not written: %1</source>
+        <translation>Le opzioni installabili non sono state scritte: %1</translation>
+    </message>
+    <message>
+        <source>the queue name or an option is not valid.</source>
+        <translation>il nome della coda o un&apos;opzione non è valido.</translation>
+    </message>
+    <message>
+        <source>the queue, an option or a choice is unknown to CUPS.</source>
+        <translation>la coda, un&apos;opzione o una scelta è sconosciuta a CUPS.</translation>
+    </message>
+    <message>
+        <source>an option is not one of the printer&apos;s installable options.</source>
+        <translation>un&apos;opzione non è tra le opzioni installabili della stampante.</translation>
+    </message>
+    <message>
+        <source>the queue is not one of this maker&apos;s printers.</source>
+        <translation>la coda non è una stampante di questo produttore.</translation>
+    </message>
+    <message>
+        <source>lpadmin failed.</source>
+        <translation>lpadmin non è riuscito.</translation>
+    </message>
+    <message>
+        <source>the writer&apos;s configuration file is not safe.</source>
+        <translation>il file di configurazione del programma di scrittura non è sicuro.</translation>
+    </message>
+    <message>
+        <source>the writer %1 could not be run.</source>
+        <translation>non è stato possibile eseguire il programma di scrittura %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>not updated; its new text is kept in %1</source>
+        <translation>non aggiornato; il nuovo testo è conservato in %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterTab</name>
+    <message>
+        <source>Printer</source>
+        <translation>Stampante</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Stampanti</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destinazione</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Installed options</source>
+        <translation>Opzioni Installate</translation>
+    </message>
+    <message>
+        <source>Root access is required to make changes to installable options</source>
+        <translation>L&apos;accesso radice è richiesto per apportare modifiche alle opzioni installate.</translation>
+    </message>
+    <message>
+        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
+        <translation>Il sistema di stampa (CUPS) non è raggiungibile, quindi non è possibile elencare le stampanti.</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +915,37 @@ Nessuna impostazione viene letta da essa o salvata in essa.</translation>
     </message>
 </context>
 <context>
+    <name>ProfileEditDialog</name>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descrizione:</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>Modifica profilo</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>This name is reserved</source>
+        <translation>Questo nome è riservato</translation>
+    </message>
+    <message>
+        <source>This name cannot be used as a file name with the system&apos;s language settings</source>
+        <translation>Questo nome non può essere usato come nome di file con le impostazioni della lingua del sistema</translation>
+    </message>
+    <message>
+        <source>The profile could not be changed.</source>
+        <translation>Impossibile modificare il profilo.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileSaveDialog</name>
     <message>
         <source>Name:</source>
@@ -1081,74 +981,125 @@ Nessuna impostazione viene letta da essa o salvata in essa.</translation>
     </message>
 </context>
 <context>
-    <name>ProfileEditDialog</name>
+    <name>PublishingTab</name>
     <message>
-        <source>Name:</source>
-        <translation>Nome:</translation>
+        <source>Publishing</source>
+        <translation>Pubblicazione</translation>
     </message>
     <message>
-        <source>Description:</source>
-        <translation>Descrizione:</translation>
+        <source>Cover mode:</source>
+        <translation>Modalità copertina:</translation>
     </message>
     <message>
-        <source>Edit Profile</source>
-        <translation>Modifica profilo</translation>
+        <source>Front</source>
+        <translation>Anteriore</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Errore</translation>
+        <source>Front and back</source>
+        <translation>Anteriore e posteriore</translation>
     </message>
     <message>
-        <source>This name is reserved</source>
-        <translation>Questo nome è riservato</translation>
+        <source>Print onto:</source>
+        <translation>Stampa su:</translation>
     </message>
     <message>
-        <source>This name cannot be used as a file name with the system&apos;s language settings</source>
-        <translation>Questo nome non può essere usato come nome di file con le impostazioni della lingua del sistema</translation>
+        <source>Outside</source>
+        <translation>Esterno</translation>
     </message>
     <message>
-        <source>The profile could not be changed.</source>
-        <translation>Impossibile modificare il profilo.</translation>
+        <source>Inside</source>
+        <translation>Interno</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Posteriore</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Origine carta per copertina anteriore:</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Origine carta per copertina posteriore:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Inserimento pagine:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Stampa sul fronte</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Stampa sul retro</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Inserisci prima delle pagine:</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Origine carta per pagina:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Interfoglio lucidi:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Stampa sull&apos;interfoglio</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Origine carta per interfoglio:</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Digitare un intervallo di pagine.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Inserire le pagine desiderate.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>È possibile inserire al massimo 50 pagine.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>È possibile inserire solo numeri di pagina tra 3 e 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>È possibile inserire solo numeri di pagina tra 2 e 511</translation>
     </message>
 </context>
 <context>
-    <name>AboutDialog</name>
+    <name>QObject</name>
     <message>
-        <source>Close</source>
-        <translation>Chiudi</translation>
+        <source>Idle</source>
+        <translation>Inattivo</translation>
     </message>
     <message>
-        <source>Legal notices</source>
-        <translation>Note legali</translation>
+        <source>Paused</source>
+        <translation>In pausa</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>Informazioni</translation>
+        <source>Printing</source>
+        <translation>Stampa</translation>
     </message>
     <message>
-        <source>Version</source>
-        <translation>Versione</translation>
+        <source>Error: Printer does not exist or lpstat failed.</source>
+        <translation>Errore: la stampante non esiste o lpstat non riuscito.</translation>
     </message>
-</context>
-<context>
-    <name>HelpDialog</name>
     <message>
-        <source>Help</source>
-        <translation>Guida</translation>
+        <source>Off</source>
+        <translation>Disattivato</translation>
     </message>
-</context>
-<context>
-    <name>LicenseDialog</name>
     <message>
-        <source>Legal Notices</source>
-        <translation>Note legali</translation>
-    </message>
-</context>
-<context>
-    <name>PrintSettingsSync</name>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
+        <source>On</source>
+        <translation>Attivato</translation>
     </message>
 </context>
 <context>
@@ -1167,7 +1118,56 @@ Nessuna impostazione viene letta da essa o salvata in essa.</translation>
     </message>
 </context>
 <context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+No settings are read from it or saved in it.</source>
+        <translation>La cartella delle impostazioni %1 non può essere usata: %2.
+Nessuna impostazione viene letta da essa o salvata in essa.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>non esiste</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>è un collegamento simbolico</translation>
+    </message>
+    <message>
+        <source>it is not a directory</source>
+        <translation>non è una cartella</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>appartiene a un altro utente</translation>
+    </message>
+    <message>
+        <source>other users may write to it</source>
+        <translation>altri utenti possono scriverci</translation>
+    </message>
+    <message>
+        <source>no directory is set</source>
+        <translation>nessuna cartella è impostata</translation>
+    </message>
+    <message>
+        <source>it cannot be created (%1)</source>
+        <translation>non può essere creata (%1)</translation>
+    </message>
+</context>
+<context>
     <name>VelDialog</name>
+    <message>
+        <source>The printer description (PPD) of the queue %1 could not be read.</source>
+        <translation>Non è stato possibile leggere la descrizione della stampante (PPD) della coda %1.</translation>
+    </message>
+    <message>
+        <source>The print settings of other applications could not all be updated:</source>
+        <translation>Non è stato possibile aggiornare tutte le impostazioni di stampa delle altre applicazioni:</translation>
+    </message>
     <message>
         <source>Ordovan</source>
         <translation>Ordovan</translation>
@@ -1224,90 +1224,78 @@ L&apos;elenco viene ricaricato.</translation>
     </message>
 </context>
 <context>
-    <name>ImagingTab</name>
+    <name>WatermarkTab</name>
     <message>
-        <source>Imaging</source>
-        <translation>Immagine</translation>
+        <source>Watermark</source>
+        <translation>Filigrana</translation>
     </message>
     <message>
-        <source>Print quality</source>
-        <translation>Qualità di stampa</translation>
+        <source>Watermark/Stamp</source>
+        <translation>Filigrana/Timbro</translation>
     </message>
     <message>
-        <source>Trapping</source>
-        <translation>Trapping</translation>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Carattere</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <source>Color</source>
         <translation>Colore</translation>
     </message>
     <message>
-        <source>Full color</source>
-        <translation>A colori</translation>
+        <source>Angle</source>
+        <translation>Angolo</translation>
     </message>
     <message>
-        <source>Black &amp; white</source>
-        <translation>Bianco e nero</translation>
+        <source>Style</source>
+        <translation>Stile</translation>
     </message>
     <message>
-        <source>Print grays with black toner</source>
-        <translation>Stampa i grigi con il toner nero</translation>
+        <source>Fill</source>
+        <translation>Riempimento</translation>
     </message>
     <message>
-        <source>Moire Prevention</source>
-        <translation>Prevenzione dell'effetto moiré</translation>
+        <source>Custom watermark:</source>
+        <translation>Filigrana personalizzata:</translation>
     </message>
     <message>
-        <source>Resolution</source>
-        <translation>Risoluzione</translation>
+        <source>Repeat watermark</source>
+        <translation>Ripeti filigrana</translation>
     </message>
     <message>
-        <source>VIR</source>
-        <translation>VIR</translation>
+        <source>New</source>
+        <translation>Nuova</translation>
     </message>
     <message>
-        <source>Tonsave</source>
-        <translation>Risparmio toner</translation>
+        <source>Delete</source>
+        <translation>Elimina</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Disattivato</translation>
+        <source>Save</source>
+        <translation>Salva</translation>
     </message>
     <message>
-        <source>On</source>
-        <translation>Attivato</translation>
+        <source>Super watermark</source>
+        <translation>Super filigrana</translation>
     </message>
     <message>
-        <source>Gloss mode</source>
-        <translation>Modalità lucida</translation>
+        <source>None</source>
+        <translation>Nessuna</translation>
     </message>
     <message>
-        <source>Adjustment</source>
-        <translation>Regolazione</translation>
+        <source>Black</source>
+        <translation>Nero</translation>
     </message>
     <message>
-        <source>Settings...</source>
-        <translation>Impostazioni...</translation>
-    </message>
-    <message>
-        <source>Halftone screen</source>
-        <translation>Retino dei mezzitoni</translation>
-    </message>
-    <message>
-        <source>Color reproduction</source>
-        <translation>Riproduzione del colore</translation>
-    </message>
-    <message>
-        <source>Color conversion</source>
-        <translation>Conversione del colore</translation>
-    </message>
-    <message>
-        <source>CIE optimization</source>
-        <translation>Ottimizzazione CIE</translation>
-    </message>
-    <message>
-        <source>600 dpi</source>
-        <translation>600 dpi</translation>
+        <source>Custom</source>
+        <translation>Personalizzato</translation>
     </message>
 </context>
 <context>

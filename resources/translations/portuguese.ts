@@ -2,49 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
-    <name>PrinterTab</name>
+    <name>AboutDialog</name>
     <message>
-        <source>Printer</source>
-        <translation>Impressora</translation>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
     <message>
-        <source>Printers</source>
-        <translation>Impressoras</translation>
+        <source>Legal notices</source>
+        <translation>Avisos legais</translation>
     </message>
     <message>
-        <source>Destination</source>
-        <translation>Destino</translation>
+        <source>About</source>
+        <translation>Sobre</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
-        <source>Installed options</source>
-        <translation>Opções Instalada</translation>
-    </message>
-    <message>
-        <source>Root access is required to make changes to installable options</source>
-        <translation>É necessário o acesso à raiz para efetuar alterações às opções instaladas.</translation>
+        <source>Version</source>
+        <translation>Versão</translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>BookletTab</name>
     <message>
-        <source>Idle</source>
-        <translation>Ocioso</translation>
+        <source>Layout</source>
+        <translation>Layout</translation>
     </message>
     <message>
-        <source>Paused</source>
-        <translation>Pausado</translation>
+        <source>Booklet</source>
+        <translation>Livreto</translation>
     </message>
     <message>
-        <source>Printing</source>
-        <translation>Imprimindo</translation>
+        <source>Booklet fold</source>
+        <translation>Dobra de livreto</translation>
     </message>
     <message>
-        <source>Error: Printer does not exist or lpstat failed.</source>
-        <translation>Erro: Impressora não existe ou ocorreu falha no lpstat.</translation>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Encadernação à esquerda</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Encadernação à direita</translation>
+    </message>
+</context>
+<context>
+    <name>FinishingTab</name>
+    <message>
+        <source>Finishing</source>
+        <translation>Acabamento</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation>Separação</translation>
     </message>
     <message>
         <source>Off</source>
@@ -54,94 +65,218 @@
         <source>On</source>
         <translation>Ativado</translation>
     </message>
-</context>
-<context>
-    <name>PrinterTab</name>
     <message>
-        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
-        <translation>O sistema de impressão (CUPS) não pode ser acessado, portanto nenhuma impressora pode ser listada.</translation>
+        <source>Offset jobs</source>
+        <translation>Deslocar trabalhos</translation>
+    </message>
+    <message>
+        <source>Rotate copies</source>
+        <translation>Girar cópias</translation>
+    </message>
+    <message>
+        <source>Tri-Fold</source>
+        <translation>Dobra em três</translation>
+    </message>
+    <message>
+        <source>Print side</source>
+        <translation>Lado de impressão</translation>
+    </message>
+    <message>
+        <source>Direction of fold</source>
+        <translation>Direção da dobra</translation>
+    </message>
+    <message>
+        <source>Number of sheets</source>
+        <translation>Número de folhas</translation>
+    </message>
+    <message>
+        <source>Z-Fold</source>
+        <translation>Dobra em Z</translation>
+    </message>
+    <message>
+        <source>Engineering Fold</source>
+        <translation>Dobra de engenharia</translation>
+    </message>
+    <message>
+        <source>Bi-Fold</source>
+        <translation>Dobra em dois</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation>Perfuração</translation>
+    </message>
+    <message>
+        <source>Punch Method:</source>
+        <translation>Método de perfuração:</translation>
+    </message>
+    <message>
+        <source>Staple:</source>
+        <translation>Grampeamento:</translation>
+    </message>
+    <message>
+        <source>Staple location:</source>
+        <translation>Posição do grampo:</translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation>Método de grampeamento</translation>
     </message>
 </context>
 <context>
-    <name>VelDialog</name>
+    <name>GeneralTab</name>
     <message>
-        <source>The printer description (PPD) of the queue %1 could not be read.</source>
-        <translation>Não foi possível ler a descrição da impressora (PPD) da fila %1.</translation>
-    </message>
-</context>
-<context>
-    <name>WatermarkTab</name>
-    <message>
-        <source>Watermark</source>
-        <translation>Marca d'água</translation>
+        <source>Basic</source>
+        <translation>Básico</translation>
     </message>
     <message>
-        <source>Watermark/Stamp</source>
-        <translation>Marca d'água/Carimbo</translation>
+        <source>Media size</source>
+        <translation>Tamanho da mídia</translation>
     </message>
     <message>
-        <source>Text</source>
-        <translation>Texto</translation>
+        <source>Media type</source>
+        <translation>Tipo de mídia</translation>
     </message>
     <message>
-        <source>Font</source>
-        <translation>Fonte</translation>
+        <source>Source</source>
+        <translation>Origem</translation>
     </message>
     <message>
-        <source>Size</source>
-        <translation>Tamanho</translation>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Agrupar</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Frente e verso</translation>
     </message>
     <message>
         <source>Color</source>
         <translation>Cor</translation>
     </message>
     <message>
-        <source>Angle</source>
-        <translation>Ângulo</translation>
+        <source>Off</source>
+        <translation>Desativado</translation>
     </message>
     <message>
-        <source>Style</source>
-        <translation>Estilo</translation>
+        <source>On</source>
+        <translation>Ativado</translation>
     </message>
     <message>
-        <source>Fill</source>
-        <translation>Preenchimento</translation>
+        <source>Long edge</source>
+        <translation>Borda longa</translation>
     </message>
     <message>
-        <source>Custom watermark:</source>
-        <translation>Marca d'água personalizada:</translation>
+        <source>Short edge</source>
+        <translation>Borda curta</translation>
     </message>
     <message>
-        <source>Repeat watermark</source>
-        <translation>Repetir marca d'água</translation>
+        <source>Full color</source>
+        <translation>Colorido</translation>
     </message>
     <message>
-        <source>New</source>
-        <translation>Nova</translation>
+        <source>Black &amp; white</source>
+        <translation>Preto e branco</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Excluir</translation>
+        <source>Print size</source>
+        <translation>Tamanho de impressão</translation>
+    </message>
+</context>
+<context>
+    <name>HelpDialog</name>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+</context>
+<context>
+    <name>ImagingTab</name>
+    <message>
+        <source>Imaging</source>
+        <translation>Imagem</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation>Salvar</translation>
+        <source>Print quality</source>
+        <translation>Qualidade de impressão</translation>
     </message>
     <message>
-        <source>Super watermark</source>
-        <translation>Super marca d'água</translation>
+        <source>Trapping</source>
+        <translation>Trapping</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>Nenhuma</translation>
+        <source>Color</source>
+        <translation>Cor</translation>
     </message>
     <message>
-        <source>Black</source>
-        <translation>Preto</translation>
+        <source>Full color</source>
+        <translation>Colorido</translation>
     </message>
     <message>
-        <source>Custom</source>
-        <translation>Personalizado</translation>
+        <source>Black &amp; white</source>
+        <translation>Preto e branco</translation>
+    </message>
+    <message>
+        <source>Print grays with black toner</source>
+        <translation>Imprimir cinzas com toner preto</translation>
+    </message>
+    <message>
+        <source>Moire Prevention</source>
+        <translation>Prevenção de moiré</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolução</translation>
+    </message>
+    <message>
+        <source>VIR</source>
+        <translation>VIR</translation>
+    </message>
+    <message>
+        <source>Tonsave</source>
+        <translation>Economia de toner</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ativado</translation>
+    </message>
+    <message>
+        <source>Gloss mode</source>
+        <translation>Modo brilho</translation>
+    </message>
+    <message>
+        <source>Adjustment</source>
+        <translation>Ajuste</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Configurações...</translation>
+    </message>
+    <message>
+        <source>Halftone screen</source>
+        <translation>Retícula de meio-tom</translation>
+    </message>
+    <message>
+        <source>Color reproduction</source>
+        <translation>Reprodução de cores</translation>
+    </message>
+    <message>
+        <source>Color conversion</source>
+        <translation>Conversão de cores</translation>
+    </message>
+    <message>
+        <source>CIE optimization</source>
+        <translation>Otimização CIE</translation>
+    </message>
+    <message>
+        <source>600 dpi</source>
+        <translation>600 dpi</translation>
     </message>
 </context>
 <context>
@@ -311,8 +446,8 @@
         <translation>Você deve adicionar um ID de conta à lista.</translation>
     </message>
     <message>
-        <source>Value cannot contain the double quote (") character.</source>
-        <translation>O valor não pode conter o caractere aspas duplas (").</translation>
+        <source>Value cannot contain the double quote (&quot;) character.</source>
+        <translation>O valor não pode conter o caractere aspas duplas (&quot;).</translation>
     </message>
     <message>
         <source>User name must be at least one character long.</source>
@@ -326,294 +461,10 @@ Por exemplo: user@example.com</translation>
     </message>
 </context>
 <context>
-    <name>PublishingTab</name>
+    <name>LicenseDialog</name>
     <message>
-        <source>Publishing</source>
-        <translation>Publicação</translation>
-    </message>
-    <message>
-        <source>Cover mode:</source>
-        <translation>Modo de capa:</translation>
-    </message>
-    <message>
-        <source>Front</source>
-        <translation>Frente</translation>
-    </message>
-    <message>
-        <source>Front and back</source>
-        <translation>Frente e verso</translation>
-    </message>
-    <message>
-        <source>Print onto:</source>
-        <translation>Imprimir em:</translation>
-    </message>
-    <message>
-        <source>Outside</source>
-        <translation>Externo</translation>
-    </message>
-    <message>
-        <source>Inside</source>
-        <translation>Interno</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Verso</translation>
-    </message>
-    <message>
-        <source>Paper source for front cover:</source>
-        <translation>Fonte de papel da capa frontal:</translation>
-    </message>
-    <message>
-        <source>Paper source for back cover:</source>
-        <translation>Fonte de papel da contracapa:</translation>
-    </message>
-    <message>
-        <source>Page insert:</source>
-        <translation>Inserção de páginas:</translation>
-    </message>
-    <message>
-        <source>Print onto front</source>
-        <translation>Imprimir na frente</translation>
-    </message>
-    <message>
-        <source>Print onto back</source>
-        <translation>Imprimir no verso</translation>
-    </message>
-    <message>
-        <source>Insert before pages:</source>
-        <translation>Inserir antes das páginas:</translation>
-    </message>
-    <message>
-        <source>Paper source for page:</source>
-        <translation>Fonte de papel da página:</translation>
-    </message>
-    <message>
-        <source>Transparency interleaving:</source>
-        <translation>Intercalação de transparências:</translation>
-    </message>
-    <message>
-        <source>Print onto backing</source>
-        <translation>Imprimir na folha intercalada</translation>
-    </message>
-    <message>
-        <source>Paper source for backing:</source>
-        <translation>Fonte de papel da folha intercalada:</translation>
-    </message>
-    <message>
-        <source>Please type a page range.</source>
-        <translation>Digite um intervalo de páginas.</translation>
-    </message>
-    <message>
-        <source>Please enter your specified pages.</source>
-        <translation>Digite as páginas desejadas.</translation>
-    </message>
-    <message>
-        <source>You can only insert up to 50 pages.</source>
-        <translation>Você só pode inserir até 50 páginas.</translation>
-    </message>
-    <message>
-        <source>You can only enter page numbers between 3 and 511</source>
-        <translation>Você só pode digitar números de página entre 3 e 511</translation>
-    </message>
-    <message>
-        <source>You can only enter page numbers between 2 and 511</source>
-        <translation>Você só pode digitar números de página entre 2 e 511</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsFiles</name>
-    <message>
-        <source>The settings directory %1 cannot be used: %2.
-No settings are read from it or saved in it.</source>
-        <translation>A pasta de configurações %1 não pode ser usada: %2.
-Nenhuma configuração é lida dela nem guardada nela.</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Erro</translation>
-    </message>
-    <message>
-        <source>it does not exist</source>
-        <translation>ela não existe</translation>
-    </message>
-    <message>
-        <source>it is a symbolic link</source>
-        <translation>é uma ligação simbólica</translation>
-    </message>
-    <message>
-        <source>it is not a directory</source>
-        <translation>não é uma pasta</translation>
-    </message>
-    <message>
-        <source>it belongs to another user</source>
-        <translation>pertence a outro utilizador</translation>
-    </message>
-    <message>
-        <source>other users may write to it</source>
-        <translation>outros utilizadores podem escrever nela</translation>
-    </message>
-    <message>
-        <source>no directory is set</source>
-        <translation>nenhuma pasta está definida</translation>
-    </message>
-    <message>
-        <source>it cannot be created (%1)</source>
-        <translation>ela não pode ser criada (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>PasswordPrompt</name>
-    <message>
-        <source>Password Prompt</source>
-        <translation>Pedido de palavra-passe</translation>
-    </message>
-    <message>
-        <source>Please enter the root password.</source>
-        <translation>Introduza a palavra-passe de root.</translation>
-    </message>
-    <message>
-        <source>Could not authorize.</source>
-        <translation>Não foi possível autorizar.</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Erro</translation>
-    </message>
-    <message>
-        <source>The installable options were not written: %1</source>
-        <translation>As opções instaláveis não foram gravadas: %1</translation>
-    </message>
-    <message>
-        <source>the queue name or an option is not valid.</source>
-        <translation>o nome da fila ou uma opção não é válido.</translation>
-    </message>
-    <message>
-        <source>the queue, an option or a choice is unknown to CUPS.</source>
-        <translation>a fila, uma opção ou uma escolha é desconhecida do CUPS.</translation>
-    </message>
-    <message>
-        <source>an option is not one of the printer&apos;s installable options.</source>
-        <translation>uma opção não é uma das opções instaláveis da impressora.</translation>
-    </message>
-    <message>
-        <source>the queue is not one of this maker&apos;s printers.</source>
-        <translation>a fila não é uma impressora deste fabricante.</translation>
-    </message>
-    <message>
-        <source>lpadmin failed.</source>
-        <translation>o lpadmin falhou.</translation>
-    </message>
-    <message>
-        <source>the writer&apos;s configuration file is not safe.</source>
-        <translation>o ficheiro de configuração do programa de escrita não é seguro.</translation>
-    </message>
-    <message>
-        <source>the writer %1 could not be run.</source>
-        <translation>não foi possível executar o programa de escrita %1.</translation>
-    </message>
-</context>
-<context>
-    <name>PrintSettingsSync</name>
-    <message>
-        <source>not updated; its new text is kept in %1</source>
-        <translation>não atualizado; o novo texto fica guardado em %1</translation>
-    </message>
-</context>
-<context>
-    <name>VelDialog</name>
-    <message>
-        <source>The print settings of other applications could not all be updated:</source>
-        <translation>Não foi possível atualizar todas as configurações de impressão de outras aplicações:</translation>
-    </message>
-</context>
-<context>
-    <name>GeneralTab</name>
-    <message>
-        <source>Basic</source>
-        <translation>Básico</translation>
-    </message>
-    <message>
-        <source>Media size</source>
-        <translation>Tamanho da mídia</translation>
-    </message>
-    <message>
-        <source>Media type</source>
-        <translation>Tipo de mídia</translation>
-    </message>
-    <message>
-        <source>Source</source>
-        <translation>Origem</translation>
-    </message>
-    <message>
-        <source>Destination</source>
-        <translation>Destino</translation>
-    </message>
-    <message>
-        <source>Collate</source>
-        <translation>Agrupar</translation>
-    </message>
-    <message>
-        <source>Duplex</source>
-        <translation>Frente e verso</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Cor</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Desativado</translation>
-    </message>
-    <message>
-        <source>On</source>
-        <translation>Ativado</translation>
-    </message>
-    <message>
-        <source>Long edge</source>
-        <translation>Borda longa</translation>
-    </message>
-    <message>
-        <source>Short edge</source>
-        <translation>Borda curta</translation>
-    </message>
-    <message>
-        <source>Full color</source>
-        <translation>Colorido</translation>
-    </message>
-    <message>
-        <source>Black &amp; white</source>
-        <translation>Preto e branco</translation>
-    </message>
-    <message>
-        <source>Print size</source>
-        <translation>Tamanho de impressão</translation>
-    </message>
-</context>
-<context>
-    <name>BookletTab</name>
-    <message>
-        <source>Layout</source>
-        <translation>Layout</translation>
-    </message>
-    <message>
-        <source>Booklet</source>
-        <translation>Livreto</translation>
-    </message>
-    <message>
-        <source>Booklet fold</source>
-        <translation>Dobra de livreto</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Desativado</translation>
-    </message>
-    <message>
-        <source>Left edge binding</source>
-        <translation>Encadernação à esquerda</translation>
-    </message>
-    <message>
-        <source>Right edge binding</source>
-        <translation>Encadernação à direita</translation>
+        <source>Legal Notices</source>
+        <translation>Avisos legais</translation>
     </message>
 </context>
 <context>
@@ -680,78 +531,96 @@ Nenhuma configuração é lida dela nem guardada nela.</translation>
     </message>
 </context>
 <context>
-    <name>FinishingTab</name>
+    <name>PasswordPrompt</name>
     <message>
-        <source>Finishing</source>
-        <translation>Acabamento</translation>
+        <source>Password Prompt</source>
+        <translation>Solicitação de senha</translation>
     </message>
     <message>
-        <source>Separation</source>
-        <translation>Separação</translation>
+        <source>Please enter the root password.</source>
+        <translation>Digite a senha de root.</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Desativado</translation>
+        <source>Could not authorize.</source>
+        <translation>Não foi possível autorizar.</translation>
     </message>
     <message>
-        <source>On</source>
-        <translation>Ativado</translation>
+        <source>Error</source>
+        <translation>Erro</translation>
     </message>
     <message>
-        <source>Offset jobs</source>
-        <translation>Deslocar trabalhos</translation>
+        <source>The installable options were not written: %1</source>
+        <translation>As opções instaláveis não foram gravadas: %1</translation>
     </message>
     <message>
-        <source>Rotate copies</source>
-        <translation>Girar cópias</translation>
+        <source>the queue name or an option is not valid.</source>
+        <translation>o nome da fila ou uma opção não é válido.</translation>
     </message>
     <message>
-        <source>Tri-Fold</source>
-        <translation>Dobra em três</translation>
+        <source>the queue, an option or a choice is unknown to CUPS.</source>
+        <translation>a fila, uma opção ou uma escolha é desconhecida do CUPS.</translation>
     </message>
     <message>
-        <source>Print side</source>
-        <translation>Lado de impressão</translation>
+        <source>an option is not one of the printer&apos;s installable options.</source>
+        <translation>uma opção não é uma das opções instaláveis da impressora.</translation>
     </message>
     <message>
-        <source>Direction of fold</source>
-        <translation>Direção da dobra</translation>
+        <source>the queue is not one of this maker&apos;s printers.</source>
+        <translation>a fila não é uma impressora deste fabricante.</translation>
     </message>
     <message>
-        <source>Number of sheets</source>
-        <translation>Número de folhas</translation>
+        <source>lpadmin failed.</source>
+        <translation>o lpadmin falhou.</translation>
     </message>
     <message>
-        <source>Z-Fold</source>
-        <translation>Dobra em Z</translation>
+        <source>the writer&apos;s configuration file is not safe.</source>
+        <translation>o arquivo de configuração do programa de gravação não é seguro.</translation>
     </message>
     <message>
-        <source>Engineering Fold</source>
-        <translation>Dobra de engenharia</translation>
+        <source>the writer %1 could not be run.</source>
+        <translation>não foi possível executar o programa de gravação %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>not updated; its new text is kept in %1</source>
+        <translation>não atualizado; o novo texto fica salvo em %1</translation>
     </message>
     <message>
-        <source>Bi-Fold</source>
-        <translation>Dobra em dois</translation>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterTab</name>
+    <message>
+        <source>Printer</source>
+        <translation>Impressora</translation>
     </message>
     <message>
-        <source>Punch</source>
-        <translation>Perfuração</translation>
+        <source>Printers</source>
+        <translation>Impressoras</translation>
     </message>
     <message>
-        <source>Punch Method:</source>
-        <translation>Método de perfuração:</translation>
+        <source>Destination</source>
+        <translation>Destino</translation>
     </message>
     <message>
-        <source>Staple:</source>
-        <translation>Grampeamento:</translation>
+        <source>Status</source>
+        <translation>Status</translation>
     </message>
     <message>
-        <source>Staple location:</source>
-        <translation>Posição do grampo:</translation>
+        <source>Installed options</source>
+        <translation>Opções Instalada</translation>
     </message>
     <message>
-        <source>Staple method</source>
-        <translation>Método de grampeamento</translation>
+        <source>Root access is required to make changes to installable options</source>
+        <translation>É necessário o acesso à raiz para efetuar alterações às opções instaladas.</translation>
+    </message>
+    <message>
+        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
+        <translation>O sistema de impressão (CUPS) não pode ser acessado, portanto nenhuma impressora pode ser listada.</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +915,37 @@ Nenhuma configuração é lida dela nem guardada nela.</translation>
     </message>
 </context>
 <context>
+    <name>ProfileEditDialog</name>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descrição:</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>Editar perfil</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>This name is reserved</source>
+        <translation>Este nome está reservado</translation>
+    </message>
+    <message>
+        <source>This name cannot be used as a file name with the system&apos;s language settings</source>
+        <translation>Este nome não pode ser usado como nome de arquivo com as configurações de idioma do sistema</translation>
+    </message>
+    <message>
+        <source>The profile could not be changed.</source>
+        <translation>Não foi possível alterar o perfil.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileSaveDialog</name>
     <message>
         <source>Name:</source>
@@ -1081,74 +981,125 @@ Nenhuma configuração é lida dela nem guardada nela.</translation>
     </message>
 </context>
 <context>
-    <name>ProfileEditDialog</name>
+    <name>PublishingTab</name>
     <message>
-        <source>Name:</source>
-        <translation>Nome:</translation>
+        <source>Publishing</source>
+        <translation>Publicação</translation>
     </message>
     <message>
-        <source>Description:</source>
-        <translation>Descrição:</translation>
+        <source>Cover mode:</source>
+        <translation>Modo de capa:</translation>
     </message>
     <message>
-        <source>Edit Profile</source>
-        <translation>Editar perfil</translation>
+        <source>Front</source>
+        <translation>Frente</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Erro</translation>
+        <source>Front and back</source>
+        <translation>Frente e verso</translation>
     </message>
     <message>
-        <source>This name is reserved</source>
-        <translation>Este nome está reservado</translation>
+        <source>Print onto:</source>
+        <translation>Imprimir em:</translation>
     </message>
     <message>
-        <source>This name cannot be used as a file name with the system&apos;s language settings</source>
-        <translation>Este nome não pode ser usado como nome de arquivo com as configurações de idioma do sistema</translation>
+        <source>Outside</source>
+        <translation>Externo</translation>
     </message>
     <message>
-        <source>The profile could not be changed.</source>
-        <translation>Não foi possível alterar o perfil.</translation>
+        <source>Inside</source>
+        <translation>Interno</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Verso</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Fonte de papel da capa frontal:</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Fonte de papel da contracapa:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Inserção de páginas:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Imprimir na frente</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Imprimir no verso</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Inserir antes das páginas:</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Fonte de papel da página:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Intercalação de transparências:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Imprimir na folha intercalada</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Fonte de papel da folha intercalada:</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Digite um intervalo de páginas.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Digite as páginas desejadas.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Você só pode inserir até 50 páginas.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Você só pode digitar números de página entre 3 e 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Você só pode digitar números de página entre 2 e 511</translation>
     </message>
 </context>
 <context>
-    <name>AboutDialog</name>
+    <name>QObject</name>
     <message>
-        <source>Close</source>
-        <translation>Fechar</translation>
+        <source>Idle</source>
+        <translation>Ocioso</translation>
     </message>
     <message>
-        <source>Legal notices</source>
-        <translation>Avisos legais</translation>
+        <source>Paused</source>
+        <translation>Pausado</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>Sobre</translation>
+        <source>Printing</source>
+        <translation>Imprimindo</translation>
     </message>
     <message>
-        <source>Version</source>
-        <translation>Versão</translation>
+        <source>Error: Printer does not exist or lpstat failed.</source>
+        <translation>Erro: Impressora não existe ou ocorreu falha no lpstat.</translation>
     </message>
-</context>
-<context>
-    <name>HelpDialog</name>
     <message>
-        <source>Help</source>
-        <translation>Ajuda</translation>
+        <source>Off</source>
+        <translation>Desativado</translation>
     </message>
-</context>
-<context>
-    <name>LicenseDialog</name>
     <message>
-        <source>Legal Notices</source>
-        <translation>Avisos legais</translation>
-    </message>
-</context>
-<context>
-    <name>PrintSettingsSync</name>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
+        <source>On</source>
+        <translation>Ativado</translation>
     </message>
 </context>
 <context>
@@ -1167,7 +1118,56 @@ Nenhuma configuração é lida dela nem guardada nela.</translation>
     </message>
 </context>
 <context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+No settings are read from it or saved in it.</source>
+        <translation>A pasta de configurações %1 não pode ser usada: %2.
+Nenhuma configuração é lida dela nem salva nela.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>ela não existe</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>é um link simbólico</translation>
+    </message>
+    <message>
+        <source>it is not a directory</source>
+        <translation>não é uma pasta</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>pertence a outro usuário</translation>
+    </message>
+    <message>
+        <source>other users may write to it</source>
+        <translation>outros usuários podem gravar nela</translation>
+    </message>
+    <message>
+        <source>no directory is set</source>
+        <translation>nenhuma pasta está definida</translation>
+    </message>
+    <message>
+        <source>it cannot be created (%1)</source>
+        <translation>ela não pode ser criada (%1)</translation>
+    </message>
+</context>
+<context>
     <name>VelDialog</name>
+    <message>
+        <source>The printer description (PPD) of the queue %1 could not be read.</source>
+        <translation>Não foi possível ler a descrição da impressora (PPD) da fila %1.</translation>
+    </message>
+    <message>
+        <source>The print settings of other applications could not all be updated:</source>
+        <translation>Não foi possível atualizar todas as configurações de impressão de outros aplicativos:</translation>
+    </message>
     <message>
         <source>Ordovan</source>
         <translation>Ordovan</translation>
@@ -1224,90 +1224,78 @@ Recarregando a lista agora.</translation>
     </message>
 </context>
 <context>
-    <name>ImagingTab</name>
+    <name>WatermarkTab</name>
     <message>
-        <source>Imaging</source>
-        <translation>Imagem</translation>
+        <source>Watermark</source>
+        <translation>Marca d&apos;água</translation>
     </message>
     <message>
-        <source>Print quality</source>
-        <translation>Qualidade de impressão</translation>
+        <source>Watermark/Stamp</source>
+        <translation>Marca d&apos;água/Carimbo</translation>
     </message>
     <message>
-        <source>Trapping</source>
-        <translation>Trapping</translation>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fonte</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
     </message>
     <message>
         <source>Color</source>
         <translation>Cor</translation>
     </message>
     <message>
-        <source>Full color</source>
-        <translation>Colorido</translation>
+        <source>Angle</source>
+        <translation>Ângulo</translation>
     </message>
     <message>
-        <source>Black &amp; white</source>
-        <translation>Preto e branco</translation>
+        <source>Style</source>
+        <translation>Estilo</translation>
     </message>
     <message>
-        <source>Print grays with black toner</source>
-        <translation>Imprimir cinzas com toner preto</translation>
+        <source>Fill</source>
+        <translation>Preenchimento</translation>
     </message>
     <message>
-        <source>Moire Prevention</source>
-        <translation>Prevenção de moiré</translation>
+        <source>Custom watermark:</source>
+        <translation>Marca d&apos;água personalizada:</translation>
     </message>
     <message>
-        <source>Resolution</source>
-        <translation>Resolução</translation>
+        <source>Repeat watermark</source>
+        <translation>Repetir marca d&apos;água</translation>
     </message>
     <message>
-        <source>VIR</source>
-        <translation>VIR</translation>
+        <source>New</source>
+        <translation>Nova</translation>
     </message>
     <message>
-        <source>Tonsave</source>
-        <translation>Economia de toner</translation>
+        <source>Delete</source>
+        <translation>Excluir</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Desativado</translation>
+        <source>Save</source>
+        <translation>Salvar</translation>
     </message>
     <message>
-        <source>On</source>
-        <translation>Ativado</translation>
+        <source>Super watermark</source>
+        <translation>Super marca d&apos;água</translation>
     </message>
     <message>
-        <source>Gloss mode</source>
-        <translation>Modo brilho</translation>
+        <source>None</source>
+        <translation>Nenhuma</translation>
     </message>
     <message>
-        <source>Adjustment</source>
-        <translation>Ajuste</translation>
+        <source>Black</source>
+        <translation>Preto</translation>
     </message>
     <message>
-        <source>Settings...</source>
-        <translation>Configurações...</translation>
-    </message>
-    <message>
-        <source>Halftone screen</source>
-        <translation>Retícula de meio-tom</translation>
-    </message>
-    <message>
-        <source>Color reproduction</source>
-        <translation>Reprodução de cores</translation>
-    </message>
-    <message>
-        <source>Color conversion</source>
-        <translation>Conversão de cores</translation>
-    </message>
-    <message>
-        <source>CIE optimization</source>
-        <translation>Otimização CIE</translation>
-    </message>
-    <message>
-        <source>600 dpi</source>
-        <translation>600 dpi</translation>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
     </message>
 </context>
 <context>

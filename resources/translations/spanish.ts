@@ -2,49 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
-    <name>PrinterTab</name>
+    <name>AboutDialog</name>
     <message>
-        <source>Printer</source>
-        <translation>Impresora</translation>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
     <message>
-        <source>Printers</source>
-        <translation>Impresoras</translation>
+        <source>Legal notices</source>
+        <translation>Avisos legales</translation>
     </message>
     <message>
-        <source>Destination</source>
-        <translation>Destino</translation>
+        <source>About</source>
+        <translation>Acerca de</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Estado</translation>
-    </message>
-    <message>
-        <source>Installed options</source>
-        <translation>Opciones Instalada</translation>
-    </message>
-    <message>
-        <source>Root access is required to make changes to installable options</source>
-        <translation>Se requiere acceso al directorio raíz para hacer cambios a las opciones instaladas.</translation>
+        <source>Version</source>
+        <translation>Versión</translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>BookletTab</name>
     <message>
-        <source>Idle</source>
-        <translation>Inactivo</translation>
+        <source>Layout</source>
+        <translation>Diseño</translation>
     </message>
     <message>
-        <source>Paused</source>
-        <translation>Pausa</translation>
+        <source>Booklet</source>
+        <translation>Folleto</translation>
     </message>
     <message>
-        <source>Printing</source>
-        <translation>Imprimiendo</translation>
+        <source>Booklet fold</source>
+        <translation>Plegado de folleto</translation>
     </message>
     <message>
-        <source>Error: Printer does not exist or lpstat failed.</source>
-        <translation>Error: la impresora no existe o falló lpstat.</translation>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Encuadernación izquierda</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Encuadernación derecha</translation>
+    </message>
+</context>
+<context>
+    <name>FinishingTab</name>
+    <message>
+        <source>Finishing</source>
+        <translation>Acabado</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation>Separación</translation>
     </message>
     <message>
         <source>Off</source>
@@ -54,94 +65,218 @@
         <source>On</source>
         <translation>Activado</translation>
     </message>
-</context>
-<context>
-    <name>PrinterTab</name>
     <message>
-        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
-        <translation>No se puede acceder al sistema de impresión (CUPS), por lo que no se pueden mostrar impresoras.</translation>
+        <source>Offset jobs</source>
+        <translation>Desplazar trabajos</translation>
+    </message>
+    <message>
+        <source>Rotate copies</source>
+        <translation>Girar copias</translation>
+    </message>
+    <message>
+        <source>Tri-Fold</source>
+        <translation>Plegado en tres</translation>
+    </message>
+    <message>
+        <source>Print side</source>
+        <translation>Cara de impresión</translation>
+    </message>
+    <message>
+        <source>Direction of fold</source>
+        <translation>Dirección del plegado</translation>
+    </message>
+    <message>
+        <source>Number of sheets</source>
+        <translation>Número de hojas</translation>
+    </message>
+    <message>
+        <source>Z-Fold</source>
+        <translation>Plegado en Z</translation>
+    </message>
+    <message>
+        <source>Engineering Fold</source>
+        <translation>Plegado de planos</translation>
+    </message>
+    <message>
+        <source>Bi-Fold</source>
+        <translation>Plegado en dos</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation>Perforación</translation>
+    </message>
+    <message>
+        <source>Punch Method:</source>
+        <translation>Método de perforación:</translation>
+    </message>
+    <message>
+        <source>Staple:</source>
+        <translation>Grapado:</translation>
+    </message>
+    <message>
+        <source>Staple location:</source>
+        <translation>Posición de grapado:</translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation>Método de grapado</translation>
     </message>
 </context>
 <context>
-    <name>VelDialog</name>
+    <name>GeneralTab</name>
     <message>
-        <source>The printer description (PPD) of the queue %1 could not be read.</source>
-        <translation>No se pudo leer la descripción de la impresora (PPD) de la cola %1.</translation>
-    </message>
-</context>
-<context>
-    <name>WatermarkTab</name>
-    <message>
-        <source>Watermark</source>
-        <translation>Marca de agua</translation>
+        <source>Basic</source>
+        <translation>Básico</translation>
     </message>
     <message>
-        <source>Watermark/Stamp</source>
-        <translation>Marca de agua/Sello</translation>
+        <source>Media size</source>
+        <translation>Tamaño del soporte</translation>
     </message>
     <message>
-        <source>Text</source>
-        <translation>Texto</translation>
+        <source>Media type</source>
+        <translation>Tipo de soporte</translation>
     </message>
     <message>
-        <source>Font</source>
-        <translation>Fuente</translation>
+        <source>Source</source>
+        <translation>Origen</translation>
     </message>
     <message>
-        <source>Size</source>
-        <translation>Tamaño</translation>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Intercalar</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Dúplex</translation>
     </message>
     <message>
         <source>Color</source>
         <translation>Color</translation>
     </message>
     <message>
-        <source>Angle</source>
-        <translation>Ángulo</translation>
+        <source>Off</source>
+        <translation>Desactivado</translation>
     </message>
     <message>
-        <source>Style</source>
-        <translation>Estilo</translation>
+        <source>On</source>
+        <translation>Activado</translation>
     </message>
     <message>
-        <source>Fill</source>
-        <translation>Relleno</translation>
+        <source>Long edge</source>
+        <translation>Borde largo</translation>
     </message>
     <message>
-        <source>Custom watermark:</source>
-        <translation>Marca de agua personalizada:</translation>
+        <source>Short edge</source>
+        <translation>Borde corto</translation>
     </message>
     <message>
-        <source>Repeat watermark</source>
-        <translation>Repetir marca de agua</translation>
+        <source>Full color</source>
+        <translation>Todo color</translation>
     </message>
     <message>
-        <source>New</source>
-        <translation>Nueva</translation>
+        <source>Black &amp; white</source>
+        <translation>Blanco y negro</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Eliminar</translation>
+        <source>Print size</source>
+        <translation>Tamaño de impresión</translation>
+    </message>
+</context>
+<context>
+    <name>HelpDialog</name>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>ImagingTab</name>
+    <message>
+        <source>Imaging</source>
+        <translation>Imagen</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
+        <source>Print quality</source>
+        <translation>Calidad de impresión</translation>
     </message>
     <message>
-        <source>Super watermark</source>
-        <translation>Super marca de agua</translation>
+        <source>Trapping</source>
+        <translation>Reventado</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>Ninguna</translation>
+        <source>Color</source>
+        <translation>Color</translation>
     </message>
     <message>
-        <source>Black</source>
-        <translation>Negro</translation>
+        <source>Full color</source>
+        <translation>Todo color</translation>
     </message>
     <message>
-        <source>Custom</source>
-        <translation>Personalizado</translation>
+        <source>Black &amp; white</source>
+        <translation>Blanco y negro</translation>
+    </message>
+    <message>
+        <source>Print grays with black toner</source>
+        <translation>Imprimir grises con tóner negro</translation>
+    </message>
+    <message>
+        <source>Moire Prevention</source>
+        <translation>Prevención de muaré</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolución</translation>
+    </message>
+    <message>
+        <source>VIR</source>
+        <translation>VIR</translation>
+    </message>
+    <message>
+        <source>Tonsave</source>
+        <translation>Ahorro de tóner</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Gloss mode</source>
+        <translation>Modo brillo</translation>
+    </message>
+    <message>
+        <source>Adjustment</source>
+        <translation>Ajuste</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Configuración...</translation>
+    </message>
+    <message>
+        <source>Halftone screen</source>
+        <translation>Trama de medios tonos</translation>
+    </message>
+    <message>
+        <source>Color reproduction</source>
+        <translation>Reproducción del color</translation>
+    </message>
+    <message>
+        <source>Color conversion</source>
+        <translation>Conversión del color</translation>
+    </message>
+    <message>
+        <source>CIE optimization</source>
+        <translation>Optimización CIE</translation>
+    </message>
+    <message>
+        <source>600 dpi</source>
+        <translation>600 ppp</translation>
     </message>
 </context>
 <context>
@@ -311,8 +446,8 @@
         <translation>Debe añadir un ID de cuenta a la lista.</translation>
     </message>
     <message>
-        <source>Value cannot contain the double quote (") character.</source>
-        <translation>El valor no puede contener el carácter de comillas dobles (").</translation>
+        <source>Value cannot contain the double quote (&quot;) character.</source>
+        <translation>El valor no puede contener el carácter de comillas dobles (&quot;).</translation>
     </message>
     <message>
         <source>User name must be at least one character long.</source>
@@ -326,294 +461,10 @@ Por ejemplo: user@example.com</translation>
     </message>
 </context>
 <context>
-    <name>PublishingTab</name>
+    <name>LicenseDialog</name>
     <message>
-        <source>Publishing</source>
-        <translation>Publicación</translation>
-    </message>
-    <message>
-        <source>Cover mode:</source>
-        <translation>Modo de portada:</translation>
-    </message>
-    <message>
-        <source>Front</source>
-        <translation>Delantera</translation>
-    </message>
-    <message>
-        <source>Front and back</source>
-        <translation>Delantera y trasera</translation>
-    </message>
-    <message>
-        <source>Print onto:</source>
-        <translation>Imprimir en:</translation>
-    </message>
-    <message>
-        <source>Outside</source>
-        <translation>Exterior</translation>
-    </message>
-    <message>
-        <source>Inside</source>
-        <translation>Interior</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Trasera</translation>
-    </message>
-    <message>
-        <source>Paper source for front cover:</source>
-        <translation>Origen del papel para la portada delantera:</translation>
-    </message>
-    <message>
-        <source>Paper source for back cover:</source>
-        <translation>Origen del papel para la portada trasera:</translation>
-    </message>
-    <message>
-        <source>Page insert:</source>
-        <translation>Inserción de páginas:</translation>
-    </message>
-    <message>
-        <source>Print onto front</source>
-        <translation>Imprimir en el anverso</translation>
-    </message>
-    <message>
-        <source>Print onto back</source>
-        <translation>Imprimir en el reverso</translation>
-    </message>
-    <message>
-        <source>Insert before pages:</source>
-        <translation>Insertar antes de las páginas:</translation>
-    </message>
-    <message>
-        <source>Paper source for page:</source>
-        <translation>Origen del papel para la página:</translation>
-    </message>
-    <message>
-        <source>Transparency interleaving:</source>
-        <translation>Intercalado de transparencias:</translation>
-    </message>
-    <message>
-        <source>Print onto backing</source>
-        <translation>Imprimir en la hoja intercalada</translation>
-    </message>
-    <message>
-        <source>Paper source for backing:</source>
-        <translation>Origen del papel para la hoja intercalada:</translation>
-    </message>
-    <message>
-        <source>Please type a page range.</source>
-        <translation>Escriba un intervalo de páginas.</translation>
-    </message>
-    <message>
-        <source>Please enter your specified pages.</source>
-        <translation>Introduzca las páginas que desee.</translation>
-    </message>
-    <message>
-        <source>You can only insert up to 50 pages.</source>
-        <translation>Solo puede insertar hasta 50 páginas.</translation>
-    </message>
-    <message>
-        <source>You can only enter page numbers between 3 and 511</source>
-        <translation>Solo puede introducir números de página entre 3 y 511</translation>
-    </message>
-    <message>
-        <source>You can only enter page numbers between 2 and 511</source>
-        <translation>Solo puede introducir números de página entre 2 y 511</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsFiles</name>
-    <message>
-        <source>The settings directory %1 cannot be used: %2.
-No settings are read from it or saved in it.</source>
-        <translation>La carpeta de ajustes %1 no se puede usar: %2.
-No se lee ni se guarda en ella ningún ajuste.</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>it does not exist</source>
-        <translation>no existe</translation>
-    </message>
-    <message>
-        <source>it is a symbolic link</source>
-        <translation>es un enlace simbólico</translation>
-    </message>
-    <message>
-        <source>it is not a directory</source>
-        <translation>no es una carpeta</translation>
-    </message>
-    <message>
-        <source>it belongs to another user</source>
-        <translation>pertenece a otro usuario</translation>
-    </message>
-    <message>
-        <source>other users may write to it</source>
-        <translation>otros usuarios pueden escribir en ella</translation>
-    </message>
-    <message>
-        <source>no directory is set</source>
-        <translation>no hay ninguna carpeta definida</translation>
-    </message>
-    <message>
-        <source>it cannot be created (%1)</source>
-        <translation>no se puede crear (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>PasswordPrompt</name>
-    <message>
-        <source>Password Prompt</source>
-        <translation>Solicitud de contraseña</translation>
-    </message>
-    <message>
-        <source>Please enter the root password.</source>
-        <translation>Introduzca la contraseña de root.</translation>
-    </message>
-    <message>
-        <source>Could not authorize.</source>
-        <translation>No se pudo autorizar.</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>The installable options were not written: %1</source>
-        <translation>Las opciones instalables no se han escrito: %1</translation>
-    </message>
-    <message>
-        <source>the queue name or an option is not valid.</source>
-        <translation>el nombre de la cola o una opción no es válido.</translation>
-    </message>
-    <message>
-        <source>the queue, an option or a choice is unknown to CUPS.</source>
-        <translation>CUPS no conoce la cola, una opción o una elección.</translation>
-    </message>
-    <message>
-        <source>an option is not one of the printer&apos;s installable options.</source>
-        <translation>una opción no es una de las opciones instalables de la impresora.</translation>
-    </message>
-    <message>
-        <source>the queue is not one of this maker&apos;s printers.</source>
-        <translation>la cola no es una impresora de este fabricante.</translation>
-    </message>
-    <message>
-        <source>lpadmin failed.</source>
-        <translation>lpadmin ha fallado.</translation>
-    </message>
-    <message>
-        <source>the writer&apos;s configuration file is not safe.</source>
-        <translation>el archivo de configuración del programa de escritura no es seguro.</translation>
-    </message>
-    <message>
-        <source>the writer %1 could not be run.</source>
-        <translation>no se pudo ejecutar el programa de escritura %1.</translation>
-    </message>
-</context>
-<context>
-    <name>PrintSettingsSync</name>
-    <message>
-        <source>not updated; its new text is kept in %1</source>
-        <translation>no actualizado; su nuevo texto se conserva en %1</translation>
-    </message>
-</context>
-<context>
-    <name>VelDialog</name>
-    <message>
-        <source>The print settings of other applications could not all be updated:</source>
-        <translation>No se pudieron actualizar todos los ajustes de impresión de otras aplicaciones:</translation>
-    </message>
-</context>
-<context>
-    <name>GeneralTab</name>
-    <message>
-        <source>Basic</source>
-        <translation>Básico</translation>
-    </message>
-    <message>
-        <source>Media size</source>
-        <translation>Tamaño del soporte</translation>
-    </message>
-    <message>
-        <source>Media type</source>
-        <translation>Tipo de soporte</translation>
-    </message>
-    <message>
-        <source>Source</source>
-        <translation>Origen</translation>
-    </message>
-    <message>
-        <source>Destination</source>
-        <translation>Destino</translation>
-    </message>
-    <message>
-        <source>Collate</source>
-        <translation>Intercalar</translation>
-    </message>
-    <message>
-        <source>Duplex</source>
-        <translation>Dúplex</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Color</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Desactivado</translation>
-    </message>
-    <message>
-        <source>On</source>
-        <translation>Activado</translation>
-    </message>
-    <message>
-        <source>Long edge</source>
-        <translation>Borde largo</translation>
-    </message>
-    <message>
-        <source>Short edge</source>
-        <translation>Borde corto</translation>
-    </message>
-    <message>
-        <source>Full color</source>
-        <translation>Todo color</translation>
-    </message>
-    <message>
-        <source>Black &amp; white</source>
-        <translation>Blanco y negro</translation>
-    </message>
-    <message>
-        <source>Print size</source>
-        <translation>Tamaño de impresión</translation>
-    </message>
-</context>
-<context>
-    <name>BookletTab</name>
-    <message>
-        <source>Layout</source>
-        <translation>Diseño</translation>
-    </message>
-    <message>
-        <source>Booklet</source>
-        <translation>Folleto</translation>
-    </message>
-    <message>
-        <source>Booklet fold</source>
-        <translation>Plegado de folleto</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Desactivado</translation>
-    </message>
-    <message>
-        <source>Left edge binding</source>
-        <translation>Encuadernación izquierda</translation>
-    </message>
-    <message>
-        <source>Right edge binding</source>
-        <translation>Encuadernación derecha</translation>
+        <source>Legal Notices</source>
+        <translation>Avisos legales</translation>
     </message>
 </context>
 <context>
@@ -680,78 +531,96 @@ No se lee ni se guarda en ella ningún ajuste.</translation>
     </message>
 </context>
 <context>
-    <name>FinishingTab</name>
+    <name>PasswordPrompt</name>
     <message>
-        <source>Finishing</source>
-        <translation>Acabado</translation>
+        <source>Password Prompt</source>
+        <translation>Solicitud de contraseña</translation>
     </message>
     <message>
-        <source>Separation</source>
-        <translation>Separación</translation>
+        <source>Please enter the root password.</source>
+        <translation>Introduzca la contraseña de root.</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Desactivado</translation>
+        <source>Could not authorize.</source>
+        <translation>No se pudo autorizar.</translation>
     </message>
     <message>
-        <source>On</source>
-        <translation>Activado</translation>
+        <source>Error</source>
+        <translation>Error</translation>
     </message>
     <message>
-        <source>Offset jobs</source>
-        <translation>Desplazar trabajos</translation>
+        <source>The installable options were not written: %1</source>
+        <translation>Las opciones instalables no se han escrito: %1</translation>
     </message>
     <message>
-        <source>Rotate copies</source>
-        <translation>Girar copias</translation>
+        <source>the queue name or an option is not valid.</source>
+        <translation>el nombre de la cola o una opción no es válido.</translation>
     </message>
     <message>
-        <source>Tri-Fold</source>
-        <translation>Plegado en tres</translation>
+        <source>the queue, an option or a choice is unknown to CUPS.</source>
+        <translation>CUPS no conoce la cola, una opción o una elección.</translation>
     </message>
     <message>
-        <source>Print side</source>
-        <translation>Cara de impresión</translation>
+        <source>an option is not one of the printer&apos;s installable options.</source>
+        <translation>una opción no es una de las opciones instalables de la impresora.</translation>
     </message>
     <message>
-        <source>Direction of fold</source>
-        <translation>Dirección del plegado</translation>
+        <source>the queue is not one of this maker&apos;s printers.</source>
+        <translation>la cola no es una impresora de este fabricante.</translation>
     </message>
     <message>
-        <source>Number of sheets</source>
-        <translation>Número de hojas</translation>
+        <source>lpadmin failed.</source>
+        <translation>lpadmin ha fallado.</translation>
     </message>
     <message>
-        <source>Z-Fold</source>
-        <translation>Plegado en Z</translation>
+        <source>the writer&apos;s configuration file is not safe.</source>
+        <translation>el archivo de configuración del programa de escritura no es seguro.</translation>
     </message>
     <message>
-        <source>Engineering Fold</source>
-        <translation>Plegado de planos</translation>
+        <source>the writer %1 could not be run.</source>
+        <translation>no se pudo ejecutar el programa de escritura %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingsSync</name>
+    <message>
+        <source>not updated; its new text is kept in %1</source>
+        <translation>no actualizado; su nuevo texto se conserva en %1</translation>
     </message>
     <message>
-        <source>Bi-Fold</source>
-        <translation>Plegado en dos</translation>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterTab</name>
+    <message>
+        <source>Printer</source>
+        <translation>Impresora</translation>
     </message>
     <message>
-        <source>Punch</source>
-        <translation>Perforación</translation>
+        <source>Printers</source>
+        <translation>Impresoras</translation>
     </message>
     <message>
-        <source>Punch Method:</source>
-        <translation>Método de perforación:</translation>
+        <source>Destination</source>
+        <translation>Destino</translation>
     </message>
     <message>
-        <source>Staple:</source>
-        <translation>Grapado:</translation>
+        <source>Status</source>
+        <translation>Estado</translation>
     </message>
     <message>
-        <source>Staple location:</source>
-        <translation>Posición de grapado:</translation>
+        <source>Installed options</source>
+        <translation>Opciones Instalada</translation>
     </message>
     <message>
-        <source>Staple method</source>
-        <translation>Método de grapado</translation>
+        <source>Root access is required to make changes to installable options</source>
+        <translation>Se requiere acceso al directorio raíz para hacer cambios a las opciones instaladas.</translation>
+    </message>
+    <message>
+        <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
+        <translation>No se puede acceder al sistema de impresión (CUPS), por lo que no se pueden mostrar impresoras.</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +915,37 @@ No se lee ni se guarda en ella ningún ajuste.</translation>
     </message>
 </context>
 <context>
+    <name>ProfileEditDialog</name>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descripción:</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>Editar perfil</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>This name is reserved</source>
+        <translation>Este nombre está reservado</translation>
+    </message>
+    <message>
+        <source>This name cannot be used as a file name with the system&apos;s language settings</source>
+        <translation>Este nombre no se puede usar como nombre de archivo con la configuración de idioma del sistema</translation>
+    </message>
+    <message>
+        <source>The profile could not be changed.</source>
+        <translation>No se pudo modificar el perfil.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileSaveDialog</name>
     <message>
         <source>Name:</source>
@@ -1081,74 +981,125 @@ No se lee ni se guarda en ella ningún ajuste.</translation>
     </message>
 </context>
 <context>
-    <name>ProfileEditDialog</name>
+    <name>PublishingTab</name>
     <message>
-        <source>Name:</source>
-        <translation>Nombre:</translation>
+        <source>Publishing</source>
+        <translation>Publicación</translation>
     </message>
     <message>
-        <source>Description:</source>
-        <translation>Descripción:</translation>
+        <source>Cover mode:</source>
+        <translation>Modo de portada:</translation>
     </message>
     <message>
-        <source>Edit Profile</source>
-        <translation>Editar perfil</translation>
+        <source>Front</source>
+        <translation>Delantera</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Error</translation>
+        <source>Front and back</source>
+        <translation>Delantera y trasera</translation>
     </message>
     <message>
-        <source>This name is reserved</source>
-        <translation>Este nombre está reservado</translation>
+        <source>Print onto:</source>
+        <translation>Imprimir en:</translation>
     </message>
     <message>
-        <source>This name cannot be used as a file name with the system&apos;s language settings</source>
-        <translation>Este nombre no se puede usar como nombre de archivo con la configuración de idioma del sistema</translation>
+        <source>Outside</source>
+        <translation>Exterior</translation>
     </message>
     <message>
-        <source>The profile could not be changed.</source>
-        <translation>No se pudo modificar el perfil.</translation>
+        <source>Inside</source>
+        <translation>Interior</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Trasera</translation>
+    </message>
+    <message>
+        <source>Paper source for front cover:</source>
+        <translation>Origen del papel para la portada delantera:</translation>
+    </message>
+    <message>
+        <source>Paper source for back cover:</source>
+        <translation>Origen del papel para la portada trasera:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Inserción de páginas:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Imprimir en el anverso</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Imprimir en el reverso</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Insertar antes de las páginas:</translation>
+    </message>
+    <message>
+        <source>Paper source for page:</source>
+        <translation>Origen del papel para la página:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Intercalado de transparencias:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Imprimir en la hoja intercalada</translation>
+    </message>
+    <message>
+        <source>Paper source for backing:</source>
+        <translation>Origen del papel para la hoja intercalada:</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Escriba un intervalo de páginas.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Introduzca las páginas que desee.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Solo puede insertar hasta 50 páginas.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Solo puede introducir números de página entre 3 y 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Solo puede introducir números de página entre 2 y 511</translation>
     </message>
 </context>
 <context>
-    <name>AboutDialog</name>
+    <name>QObject</name>
     <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
+        <source>Idle</source>
+        <translation>Inactivo</translation>
     </message>
     <message>
-        <source>Legal notices</source>
-        <translation>Avisos legales</translation>
+        <source>Paused</source>
+        <translation>Pausa</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
+        <source>Printing</source>
+        <translation>Imprimiendo</translation>
     </message>
     <message>
-        <source>Version</source>
-        <translation>Versión</translation>
+        <source>Error: Printer does not exist or lpstat failed.</source>
+        <translation>Error: la impresora no existe o falló lpstat.</translation>
     </message>
-</context>
-<context>
-    <name>HelpDialog</name>
     <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
+        <source>Off</source>
+        <translation>Desactivado</translation>
     </message>
-</context>
-<context>
-    <name>LicenseDialog</name>
     <message>
-        <source>Legal Notices</source>
-        <translation>Avisos legales</translation>
-    </message>
-</context>
-<context>
-    <name>PrintSettingsSync</name>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
+        <source>On</source>
+        <translation>Activado</translation>
     </message>
 </context>
 <context>
@@ -1167,7 +1118,56 @@ No se lee ni se guarda en ella ningún ajuste.</translation>
     </message>
 </context>
 <context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+No settings are read from it or saved in it.</source>
+        <translation>La carpeta de ajustes %1 no se puede usar: %2.
+No se lee ni se guarda en ella ningún ajuste.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>no existe</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>es un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>it is not a directory</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>other users may write to it</source>
+        <translation>otros usuarios pueden escribir en ella</translation>
+    </message>
+    <message>
+        <source>no directory is set</source>
+        <translation>no hay ninguna carpeta definida</translation>
+    </message>
+    <message>
+        <source>it cannot be created (%1)</source>
+        <translation>no se puede crear (%1)</translation>
+    </message>
+</context>
+<context>
     <name>VelDialog</name>
+    <message>
+        <source>The printer description (PPD) of the queue %1 could not be read.</source>
+        <translation>No se pudo leer la descripción de la impresora (PPD) de la cola %1.</translation>
+    </message>
+    <message>
+        <source>The print settings of other applications could not all be updated:</source>
+        <translation>No se pudieron actualizar todos los ajustes de impresión de otras aplicaciones:</translation>
+    </message>
     <message>
         <source>Ordovan</source>
         <translation>Ordovan</translation>
@@ -1224,90 +1224,78 @@ Se vuelve a cargar la lista.</translation>
     </message>
 </context>
 <context>
-    <name>ImagingTab</name>
+    <name>WatermarkTab</name>
     <message>
-        <source>Imaging</source>
-        <translation>Imagen</translation>
+        <source>Watermark</source>
+        <translation>Marca de agua</translation>
     </message>
     <message>
-        <source>Print quality</source>
-        <translation>Calidad de impresión</translation>
+        <source>Watermark/Stamp</source>
+        <translation>Marca de agua/Sello</translation>
     </message>
     <message>
-        <source>Trapping</source>
-        <translation>Reventado</translation>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Color</source>
         <translation>Color</translation>
     </message>
     <message>
-        <source>Full color</source>
-        <translation>Todo color</translation>
+        <source>Angle</source>
+        <translation>Ángulo</translation>
     </message>
     <message>
-        <source>Black &amp; white</source>
-        <translation>Blanco y negro</translation>
+        <source>Style</source>
+        <translation>Estilo</translation>
     </message>
     <message>
-        <source>Print grays with black toner</source>
-        <translation>Imprimir grises con tóner negro</translation>
+        <source>Fill</source>
+        <translation>Relleno</translation>
     </message>
     <message>
-        <source>Moire Prevention</source>
-        <translation>Prevención de muaré</translation>
+        <source>Custom watermark:</source>
+        <translation>Marca de agua personalizada:</translation>
     </message>
     <message>
-        <source>Resolution</source>
-        <translation>Resolución</translation>
+        <source>Repeat watermark</source>
+        <translation>Repetir marca de agua</translation>
     </message>
     <message>
-        <source>VIR</source>
-        <translation>VIR</translation>
+        <source>New</source>
+        <translation>Nueva</translation>
     </message>
     <message>
-        <source>Tonsave</source>
-        <translation>Ahorro de tóner</translation>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Desactivado</translation>
+        <source>Save</source>
+        <translation>Guardar</translation>
     </message>
     <message>
-        <source>On</source>
-        <translation>Activado</translation>
+        <source>Super watermark</source>
+        <translation>Super marca de agua</translation>
     </message>
     <message>
-        <source>Gloss mode</source>
-        <translation>Modo brillo</translation>
+        <source>None</source>
+        <translation>Ninguna</translation>
     </message>
     <message>
-        <source>Adjustment</source>
-        <translation>Ajuste</translation>
+        <source>Black</source>
+        <translation>Negro</translation>
     </message>
     <message>
-        <source>Settings...</source>
-        <translation>Configuración...</translation>
-    </message>
-    <message>
-        <source>Halftone screen</source>
-        <translation>Trama de medios tonos</translation>
-    </message>
-    <message>
-        <source>Color reproduction</source>
-        <translation>Reproducción del color</translation>
-    </message>
-    <message>
-        <source>Color conversion</source>
-        <translation>Conversión del color</translation>
-    </message>
-    <message>
-        <source>CIE optimization</source>
-        <translation>Optimización CIE</translation>
-    </message>
-    <message>
-        <source>600 dpi</source>
-        <translation>600 ppp</translation>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
     </message>
 </context>
 <context>
