@@ -8,7 +8,7 @@ PACKAGES="
   libcups2-dev libssl-dev openssl ca-certificates
   cups-daemon cups-client cups-bsd
   sudo passwd util-linux
-  xvfb xauth x11-apps imagemagick
+  xvfb xauth x11-apps imagemagick xdotool
 "
 if [ "$(id -u)" -ne 0 ]; then
   SUDO=sudo

@@ -9,8 +9,8 @@
 # - Run as root, the panel runs as the unprivileged user "ordovandemo"
 #   (created when missing), since the panel refuses to run as root.
 # - Without a display (no DISPLAY), the panel runs on a virtual X server
-#   (Xvfb) and the script saves a screenshot to build-demo/ordovan-demo.png
-#   (or to $ORDOVAN_SCREENSHOT).
+#   (Xvfb), the first queue of its list is chosen, and the script saves a
+#   screenshot to build-demo/ordovan-demo.png (or to $ORDOVAN_SCREENSHOT).
 set -eu
 cd "$(dirname "$0")/.."
 top=$(pwd)
@@ -167,6 +167,18 @@ sleep "${ORDOVAN_DEMO_WAIT:-6}"
 if ! kill -0 "$panel_pid" 2>/dev/null; then
   say "the panel ended early" >&2
   exit 1
+fi
+# The first queue of the list is clicked, as a user would, so that the
+# screenshot shows the tabs its description supports.
+window=$(DISPLAY=":$display_number" timeout 10 xdotool search --sync --onlyvisible --name '^Ordovan$' | head -n 1)
+if [ -n "$window" ]; then
+  DISPLAY=":$display_number" xdotool mousemove --window "$window" 200 55 click 1
+  sleep 2
+fi
+if DISPLAY=":$display_number" xdotool search --onlyvisible --name '^Ordovan - ' >/dev/null; then
+  say "queue chosen: the tabs of its description are shown"
+else
+  say "no queue could be chosen: the screenshot shows the queue list only" >&2
 fi
 import -display ":$display_number" -window root "$shot"
 say "screenshot saved to $shot"
