@@ -446,10 +446,8 @@ void measureJobPass(VelDialog *dialog, QTableWidget *table, const QString &queue
 // with its stored login answered by a local HTTPS server: the time from the
 // reply's arrival to the end of the constraint pass it sets off (the reply
 // read, the policies marked, every tab re-marked), and one more constraint
-// pass with the tab on and verified. The policies force monochrome and
-// toner saving; a forced duplex is left out, since that description's
-// duplex texts are not the Basic tab's button names and every pass would
-// run to its limit of eleven.
+// pass with the tab on and verified. The policies force monochrome, toner
+// saving and duplex printing.
 void benchQuorix(const QString &queue, const QString &settingsDir, int rounds)
 {
     tlstest::Certificates certs;
@@ -463,7 +461,7 @@ void benchQuorix(const QString &queue, const QString &settingsDir, int rounds)
     if (!server.start())
         return;
     server.fallback = tlstest::Reply::answer(
-        200, R"({"Policies":{"JE.FullColorPrint":"ON","DR.TonsaveRestriction":"PV.On","DR.DuplexRestriction":"PV.Off"}})");
+        200, R"({"Policies":{"JE.FullColorPrint":"ON","DR.TonsaveRestriction":"PV.On","DR.DuplexRestriction":"PV.On"}})");
     int length = 0;
     unsigned char *cipher = encipherCredential("secret", &length);
     if (!cipher)
