@@ -122,6 +122,29 @@ double timeMs(const std::function<void()> &work)
     return t.nsecsElapsed() / 1e6;
 }
 
+// Adds an enabled queue printing to nowhere from the description at ppd.
+bool addQueue(const QString &lpadmin, const QString &queue, const QString &ppd)
+{
+    return run(lpadmin, {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
+                         QStringLiteral("file:///dev/null"), QStringLiteral("-P"), ppd});
+}
+
+// A new dialog, the program-wide state of the one before forgotten, after
+// the queue's settings file was written with stored; null when it cannot be.
+VelDialog *dialogWithSettings(const QString &settingsDir, const QString &queue, const QByteArray &stored)
+{
+    currentOptionSet = nullptr;
+    settingsSource.clear();
+    QFile file(settingsDir + queue + QStringLiteral(".cfg"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return nullptr;
+    file.write(stored);
+    file.close();
+    auto *dialog = new VelDialog(nullptr);
+    userDir = settingsDir;
+    return dialog;
+}
+
 int rowOf(QTableWidget *table, const QString &name)
 {
     for (int row = 0; row < table->rowCount(); ++row) {
@@ -340,9 +363,7 @@ void reportImaging(const ImagingFigures &f)
 void benchWatermarks(const QString &lpadmin, const QString &data, const QString &settingsDir, int rounds)
 {
     const QString queue = QStringLiteral("BenchWatermark");
-    if (!run(lpadmin, {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
-                       QStringLiteral("file:///dev/null"), QStringLiteral("-P"),
-                       data + QStringLiteral("/watermark-tab.ppd")})) {
+    if (!addQueue(lpadmin, queue, data + QStringLiteral("/watermark-tab.ppd"))) {
         std::fprintf(stderr, "bench_dialog: lpadmin failed for %s\n", qPrintable(queue));
         return;
     }
@@ -352,15 +373,9 @@ void benchWatermarks(const QString &lpadmin, const QString &data, const QString 
     Figure reload, collect, apply;
     int loaded = 0;
     for (int r = 0; r < rounds; ++r) {
-        currentOptionSet = nullptr;
-        settingsSource.clear();
-        QFile file(settingsDir + queue + QStringLiteral(".cfg"));
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        VelDialog *dialog = dialogWithSettings(settingsDir, queue, lines.join(QLatin1Char('\n')).toUtf8() + '\n');
+        if (!dialog)
             return;
-        file.write(lines.join(QLatin1Char('\n')).toUtf8() + '\n');
-        file.close();
-        auto *dialog = new VelDialog(nullptr);
-        userDir = settingsDir;
         QTableWidget *table = dialog->printerTab->printerTable;
         table->setCurrentCell(rowOf(table, queue), 0);
         reload.add(timeMs([&] { dialog->watermarkTab->reload(); }));
@@ -384,23 +399,16 @@ void benchWatermarks(const QString &lpadmin, const QString &data, const QString 
 void benchFinishing(const QString &lpadmin, const QString &data, const QString &settingsDir, int rounds)
 {
     const QString queue = QStringLiteral("BenchFinishing");
-    if (!run(lpadmin, {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
-                       QStringLiteral("file:///dev/null"), QStringLiteral("-P"), data + QStringLiteral("/page-full.ppd")})) {
+    if (!addQueue(lpadmin, queue, data + QStringLiteral("/page-full.ppd"))) {
         std::fprintf(stderr, "bench_dialog: lpadmin failed for %s\n", qPrintable(queue));
         return;
     }
     const QByteArray stored("FldA=Trifold;None\nFldC=RtoL;None\nStpl=Center;None\nPnch=3Hole;None\n");
     Figure toQueue, inSwitch, reload, reset;
     for (int r = 0; r < rounds; ++r) {
-        currentOptionSet = nullptr;
-        settingsSource.clear();
-        QFile file(settingsDir + queue + QStringLiteral(".cfg"));
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        VelDialog *dialog = dialogWithSettings(settingsDir, queue, stored);
+        if (!dialog)
             return;
-        file.write(stored);
-        file.close();
-        auto *dialog = new VelDialog(nullptr);
-        userDir = settingsDir;
         QTableWidget *table = dialog->printerTab->printerTable;
         table->setCurrentCell(rowOf(table, QStringLiteral("BenchQueue_00")), 0);
         toQueue.add(timeMs([&] { table->setCurrentCell(rowOf(table, queue), 0); }));
@@ -470,17 +478,13 @@ void benchQuorix(const QString &queue, const QString &settingsDir, int rounds)
     free(cipher);
     Figure reply, pass;
     bool verified = false;
+    const QByteArray stored = "PQX_enabled=ON\nPQX_notify=ON\nPQX_blocking=OFF\nPQX_server=127.0.0.1\nPQX_port="
+                              + QByteArray::number(server.serverPort()) + "\nPQX_username=bench\nPQX_password=" + hex
+                              + '\n';
     for (int r = 0; r < rounds; ++r) {
-        currentOptionSet = nullptr;
-        settingsSource.clear();
-        QFile file(settingsDir + queue + QStringLiteral(".cfg"));
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        VelDialog *dialog = dialogWithSettings(settingsDir, queue, stored);
+        if (!dialog)
             return;
-        file.write("PQX_enabled=ON\nPQX_notify=ON\nPQX_blocking=OFF\nPQX_server=127.0.0.1\nPQX_port="
-                   + QByteArray::number(server.serverPort()) + "\nPQX_username=bench\nPQX_password=" + hex + '\n');
-        file.close();
-        auto *dialog = new VelDialog(nullptr);
-        userDir = settingsDir;
         PQXTab *tab = dialog->pqxTab;
         // The network library reports the finished reply before the client
         // reads it; the client's signal reaches this lambda after the pass.
@@ -561,12 +565,10 @@ int main(int argc, char **argv)
     const QString largeQueue = QStringLiteral("BenchLarge");
     const QString otherQueue = QStringLiteral("BenchQueue_00");
     const int own = std::max(1, queues - 2);
-    bool added = run(lpadmin, {QStringLiteral("-p"), largeQueue, QStringLiteral("-E"), QStringLiteral("-v"),
-                               QStringLiteral("file:///dev/null"), QStringLiteral("-P"), largePpd});
+    bool added = addQueue(lpadmin, largeQueue, largePpd);
     for (int i = 0; added && i < own - 1; ++i) {
-        added = run(lpadmin, {QStringLiteral("-p"), QStringLiteral("BenchQueue_%1").arg(i, 2, 10, QLatin1Char('0')),
-                              QStringLiteral("-E"), QStringLiteral("-v"), QStringLiteral("file:///dev/null"),
-                              QStringLiteral("-P"), data + QStringLiteral("/velmora-wexa-c45.ppd")});
+        added = addQueue(lpadmin, QStringLiteral("BenchQueue_%1").arg(i, 2, 10, QLatin1Char('0')),
+                         data + QStringLiteral("/velmora-wexa-c45.ppd"));
     }
     if (!added) {
         std::fprintf(stderr, "bench_dialog: lpadmin failed\n");

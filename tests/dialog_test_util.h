@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTableWidget>
@@ -148,6 +149,15 @@ T *findByAccessibleName(QWidget *root, const QString &name)
             return w;
     }
     return nullptr;
+}
+
+// The non-empty lines of a file; none when it cannot be read.
+inline QStringList fileLines(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringList();
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 // Forgets what an earlier dialog left in the program-wide state.

@@ -13,6 +13,7 @@
 #include "app/translation.h"
 #include "dialog_test_util.h"
 #include "model/option_model.h"
+#include "page_tab_test_util.h"
 #include "support/cups_test_util.h"
 #include "tabs/booklet_tab.h"
 #include "tabs/finishing_tab.h"
@@ -23,13 +24,6 @@
 using namespace dialogtest;
 
 namespace {
-
-QStringList fileLines(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
 
 QString current(const char *option)
 {
@@ -62,17 +56,8 @@ class TestFinishingTab : public QObject
     // without lines the first selection writes the file.
     void open(const QString &ppd, const QStringList &stored = {})
     {
-        d.reset(new VelDialog(nullptr));
+        pagetabtest::openOnQueue(d, userBase.path(), queues.value(ppd), stored);
         f = d->finishingTab;
-        userDir = userBase.path() + QStringLiteral("/");
-        QFile file(userDir + queues.value(ppd) + ".cfg");
-        file.remove();
-        if (!stored.isEmpty() && file.open(QIODevice::WriteOnly))
-            file.write((stored.join('\n') + '\n').toUtf8());
-        file.close();
-        BoxCloser boxes;
-        QVERIFY(selectQueue(*d, queues.value(ppd)));
-        QCOMPARE(boxes.texts, QStringList());
     }
     void toggle(VelCheckBoxButton *button) { button->checkBoxWidget()->click(); }
     QStringList apply()
@@ -87,18 +72,9 @@ private slots:
     {
         initOrdovanResources();
         QVERIFY(cupstest::usingPrivateServer());
-        for (const QString ppd : {"page-full", "page-nofolder", "page-generic", "sample"}) {
-            queues.insert(ppd, cupstest::uniqueQueueName(QStringLiteral("Finishing")));
-            const QString path = ppd == "sample" ? ORDOVAN_TEST_SOURCE_DIR "/../resources/ppd/velmora-wexa-sample.ppd"
-                                                 : ORDOVAN_TEST_DATA "/" + ppd + ".ppd";
-            QVERIFY(cupstest::addQueue(queues.value(ppd), path));
-        }
+        pagetabtest::addQueues(queues, QStringLiteral("Finishing"), {"page-full", "page-nofolder", "page-generic", "sample"});
     }
-    void cleanupTestCase()
-    {
-        for (const QString &queue : qAsConst(queues))
-            cupstest::removeQueue(queue);
-    }
+    void cleanupTestCase() { pagetabtest::removeQueues(queues); }
     void init() { resetProgramState(); }
     void cleanup() { d.reset(); }
 

@@ -16,6 +16,7 @@
 #include "app/resources_init.h"
 #include "dialog_test_util.h"
 #include "model/option_model.h"
+#include "page_tab_test_util.h"
 #include "support/cups_test_util.h"
 #include "tabs/adjustment_dialog.h"
 #include "tabs/general_tab.h"
@@ -26,36 +27,9 @@
 #include "ui/vel_tab_widget.h"
 
 using namespace dialogtest;
+using namespace pagetabtest;
 
 namespace {
-
-QStringList fileLines(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
-// The words after "Dest <queue>" in the user's lpoptions file.
-QStringList lpoptionsOf(const QString &queue)
-{
-    for (const QString &line : fileLines(QDir::homePath() + QStringLiteral("/.cups/lpoptions"))) {
-        if (line.section(QLatin1Char(' '), 1, 1) == queue)
-            return line.section(QLatin1Char(' '), 2).split(QLatin1Char(' '));
-    }
-    return QStringList();
-}
-
-QString current(const QString &option)
-{
-    vOption *o = currentOptionSet->findOption(option);
-    return o && o->currentChoice() ? o->currentChoice()->keyword() : QString();
-}
-
-void click(VelButtonGroup *group, const QString &name)
-{
-    group->buttonList().value(group->buttonNames().indexOf(name))->click();
-}
 
 QString sign(QWidget *w)
 {
@@ -91,13 +65,8 @@ class TestImagingTab : public QObject
 
     void open(const QString &ppd)
     {
-        d.reset(new VelDialog(nullptr));
+        openOnQueue(d, userBase.path(), queues.value(ppd));
         tab = d->imagingTab;
-        userDir = userBase.path() + QStringLiteral("/");
-        QFile::remove(userDir + queues.value(ppd) + ".cfg");
-        BoxCloser boxes;
-        QVERIFY(selectQueue(*d, queues.value(ppd)));
-        QCOMPARE(boxes.texts, QStringList());
     }
     QStringList settings() { return fileLines(settingsSource); }
     // Replaces lines of the settings file and reloads the tabs from it.
@@ -126,16 +95,10 @@ private slots:
     {
         initOrdovanResources();
         QVERIFY(cupstest::usingPrivateServer());
-        for (const QString ppd : {"page-full", "page-generic", "imaging-tnsv-onoff", "imaging-tnsv-twolevels"}) {
-            queues.insert(ppd, cupstest::uniqueQueueName(QStringLiteral("Imaging")));
-            QVERIFY(cupstest::addQueue(queues.value(ppd), ORDOVAN_TEST_DATA "/" + ppd + ".ppd"));
-        }
+        addQueues(queues, QStringLiteral("Imaging"),
+                  {"page-full", "page-generic", "imaging-tnsv-onoff", "imaging-tnsv-twolevels"});
     }
-    void cleanupTestCase()
-    {
-        for (const QString &queue : qAsConst(queues))
-            cupstest::removeQueue(queue);
-    }
+    void cleanupTestCase() { removeQueues(queues); }
     void init() { resetProgramState(); }
     void cleanup() { d.reset(); }
 

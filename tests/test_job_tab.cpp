@@ -28,14 +28,6 @@ using namespace dialogtest;
 
 namespace {
 
-QStringList fileLines(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringList();
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
 // Every value stored under key, without a recorded default.
 QStringList valuesOf(const QStringList &lines, const QString &key)
 {

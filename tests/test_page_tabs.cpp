@@ -11,6 +11,7 @@
 #include "app/translation.h"
 #include "dialog_test_util.h"
 #include "model/option_model.h"
+#include "page_tab_test_util.h"
 #include "support/cups_test_util.h"
 #include "tabs/booklet_tab.h"
 #include "tabs/general_tab.h"
@@ -19,36 +20,9 @@
 #include "ui/vel_tab_widget.h"
 
 using namespace dialogtest;
+using namespace pagetabtest;
 
 namespace {
-
-QStringList fileLines(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
-// The words after "Dest <queue>" in the user's lpoptions file.
-QStringList lpoptionsOf(const QString &queue)
-{
-    for (const QString &line : fileLines(QDir::homePath() + QStringLiteral("/.cups/lpoptions"))) {
-        if (line.section(QLatin1Char(' '), 1, 1) == queue)
-            return line.section(QLatin1Char(' '), 2).split(QLatin1Char(' '));
-    }
-    return QStringList();
-}
-
-QString current(const QString &option)
-{
-    vOption *o = currentOptionSet->findOption(option);
-    return o && o->currentChoice() ? o->currentChoice()->keyword() : QString();
-}
-
-void click(VelButtonGroup *group, const QString &name)
-{
-    group->buttonList().value(group->buttonNames().indexOf(name))->click();
-}
 
 // How a group shows: checked name, "+" enabled or "-" disabled, and "!" when
 // its title is greyed.
@@ -68,15 +42,8 @@ class TestPageTabs : public QObject
     QTemporaryDir userBase;
     QScopedPointer<VelDialog> d;
 
-    void open(const QString &ppd)
-    {
-        d.reset(new VelDialog(nullptr));
-        userDir = userBase.path() + QStringLiteral("/");
-        QFile::remove(userDir + queues.value(ppd) + ".cfg"); // a first selection: settings written at once
-        BoxCloser boxes;
-        QVERIFY(selectQueue(*d, queues.value(ppd)));
-        QCOMPARE(boxes.texts, QStringList());
-    }
+    // No settings file: the first selection writes the settings at once.
+    void open(const QString &ppd) { openOnQueue(d, userBase.path(), queues.value(ppd)); }
     QStringList settings() { return fileLines(settingsSource); }
 
 private slots:
@@ -84,18 +51,9 @@ private slots:
     {
         initOrdovanResources();
         QVERIFY(cupstest::usingPrivateServer());
-        for (const QString ppd : {"page-full", "page-generic", "page-foldonly", "page-nolayout", "sample"}) {
-            queues.insert(ppd, cupstest::uniqueQueueName(QStringLiteral("Page")));
-            const QString path = ppd == "sample" ? ORDOVAN_TEST_SOURCE_DIR "/../resources/ppd/velmora-wexa-sample.ppd"
-                                                 : ORDOVAN_TEST_DATA "/" + ppd + ".ppd";
-            QVERIFY(cupstest::addQueue(queues.value(ppd), path));
-        }
+        addQueues(queues, QStringLiteral("Page"), {"page-full", "page-generic", "page-foldonly", "page-nolayout", "sample"});
     }
-    void cleanupTestCase()
-    {
-        for (const QString &queue : qAsConst(queues))
-            cupstest::removeQueue(queue);
-    }
+    void cleanupTestCase() { removeQueues(queues); }
     void init() { resetProgramState(); }
     void cleanup() { d.reset(); }
 

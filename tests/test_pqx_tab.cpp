@@ -54,12 +54,6 @@ bool blocked(const QString &option, const QString &choice)
     return currentOptionSet->findOption(option)->findChoice(choice)->hasConstraints();
 }
 
-QStringList fileLines(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts) : QStringList();
-}
-
 } // namespace
 
 class TestPqxTab : public QObject

@@ -28,13 +28,6 @@ using namespace dialogtest;
 
 namespace {
 
-QStringList fileLines(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
-                                          : QStringList();
-}
-
 bool writeLines(const QString &path, const QStringList &lines)
 {
     QFile file(path);

@@ -1,22 +1,15 @@
 #include "profiles/help_dialog.h"
 
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QTextEdit>
-#include <QTextStream>
-#include <QVBoxLayout>
+
+#include "profiles/text_dialog.h"
 
 HelpDialog::HelpDialog(QWidget *parent)
     : QDialog(parent)
 {
-    textEdit = new QTextEdit(this);
-    textEdit->setReadOnly(true);
-    buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(textEdit);
-    layout->addWidget(buttonBox);
+    layOutTextDialog(this, &textEdit, &buttonBox);
     setWindowTitle(tr("Help"));
-    setFixedSize(650, 500);
     showTopic(QStringLiteral("Printer"));
     connect(buttonBox, SIGNAL(accepted()), this, SLOT(accept()));
 }
@@ -29,12 +22,7 @@ void HelpDialog::showTopic(const QString &tabTitle)
 
 QString HelpDialog::loadHelpText(const QString &topic)
 {
-    QFile file(helpResourceForTopic(topic));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return QString();
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
-    return stream.readAll();
+    return readTextResource(helpResourceForTopic(topic));
 }
 
 QString HelpDialog::helpResourceForTopic(const QString &topic)

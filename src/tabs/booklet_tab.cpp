@@ -62,13 +62,7 @@ QIcon BookletTab::tabConstraintIcon()
 
 bool BookletTab::hasOptions()
 {
-    if (!currentOptionSet)
-        return false;
-    for (auto it = controls.constBegin(); it != controls.constEnd(); ++it) {
-        if (currentOptionSet->findOption(it.key()))
-            return true;
-    }
-    return false;
+    return hasBoundOption();
 }
 
 void BookletTab::connectSignals()

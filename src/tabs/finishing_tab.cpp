@@ -18,14 +18,6 @@ const int kComboWidth = 200;
 const QString kNone = QStringLiteral("None");
 const QString kNoDefault = QStringLiteral("no_default");
 
-QFrame *line(QFrame::Shape shape)
-{
-    auto *frame = new QFrame;
-    frame->setFrameShape(shape);
-    frame->setFrameShadow(QFrame::Plain);
-    return frame;
-}
-
 QLabel *namedLabel(const QString &text, const char *name)
 {
     auto *label = new QLabel(text);
@@ -212,7 +204,7 @@ void FinishingTab::layOut()
     leftGrid = new QGridLayout;
     const Qt::Alignment left = Qt::AlignLeft;
     leftGrid->addWidget(separationGroup, 0, 0, 1, 3, left);
-    leftGrid->addWidget(line(QFrame::HLine), 1, 0, 1, 4);
+    leftGrid->addWidget(plainLine(QFrame::HLine), 1, 0, 1, 4);
     leftGrid->addWidget(triFoldLabel, 2, 0, 1, 2, left);
     leftGrid->addWidget(triFoldButton, 3, 0, 2, 1, left);
     leftGrid->addWidget(triFoldPrintSideLabel, 3, 1, 1, 1, left);
@@ -228,14 +220,14 @@ void FinishingTab::layOut()
     leftGrid->addWidget(zFoldSheetsCombo, 8, 1, 1, 1, left);
     leftGrid->addWidget(zFoldLabel, 5, 0, 1, 1, left);
     leftGrid->addWidget(zFoldButton, 6, 0, 2, 1, left);
-    leftGrid->addWidget(line(QFrame::HLine), 10, 0, 1, 4);
+    leftGrid->addWidget(plainLine(QFrame::HLine), 10, 0, 1, 4);
     leftGrid->addWidget(biFoldLabel, 11, 0, 1, 2, left);
     leftGrid->addWidget(biFoldButton, 12, 0, 2, 1, left);
     leftGrid->addWidget(biFoldPrintSideLabel, 12, 1, 1, 1, left);
     leftGrid->addWidget(biFoldPrintSideCombo, 13, 1, 1, 1, left);
     leftGrid->addWidget(biFoldSheetsLabel, 14, 1, 1, 1, left);
     leftGrid->addWidget(biFoldSheetsCombo, 15, 1, 1, 1, left);
-    engineeringSeparator = line(QFrame::HLine);
+    engineeringSeparator = plainLine(QFrame::HLine);
     leftGrid->addWidget(engineeringSeparator, 17, 0, 1, 4);
     leftGrid->addWidget(engineeringFoldLabel, 18, 0, 1, 2, left);
     leftGrid->addWidget(engineeringFoldButton, 19, 0, 2, 1, left);
@@ -243,7 +235,7 @@ void FinishingTab::layOut()
     leftGrid->setRowStretch(21, 1);
     page->addLayout(leftGrid, 0);
 
-    page->addWidget(line(QFrame::VLine), 1);
+    page->addWidget(plainLine(QFrame::VLine), 1);
 
     auto *rightGrid = new QGridLayout;
     rightGrid->addWidget(stapleHeading, 0, 0, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
@@ -252,12 +244,12 @@ void FinishingTab::layOut()
     rightGrid->addWidget(stapleLocationCombo, 2, 1, 1, 1, Qt::AlignLeft | Qt::AlignVCenter);
     rightGrid->addWidget(stapleMethodLabel, 3, 1, 1, 1, Qt::AlignLeft | Qt::AlignBottom);
     rightGrid->addWidget(stapleMethodCombo, 4, 1, 1, 1, Qt::AlignLeft | Qt::AlignTop);
-    rightGrid->addWidget(line(QFrame::HLine), 5, 0, 1, 4);
+    rightGrid->addWidget(plainLine(QFrame::HLine), 5, 0, 1, 4);
     rightGrid->addWidget(punchHeading, 6, 0, 1, 2, left);
     rightGrid->addWidget(punchMethodLabel, 7, 1, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
     rightGrid->addWidget(punchButton, 7, 0, 2, 1, left);
     rightGrid->addWidget(punchCombo, 8, 1, 1, 1, Qt::AlignLeft | Qt::AlignVCenter);
-    rightGrid->addWidget(line(QFrame::HLine), 9, 0, 1, 4);
+    rightGrid->addWidget(plainLine(QFrame::HLine), 9, 0, 1, 4);
     rightGrid->addWidget(rotateGroup, 10, 0, 1, 2);
     rightGrid->setColumnStretch(3, 1);
     rightGrid->setRowStretch(16, 1);
@@ -281,13 +273,7 @@ bool FinishingTab::hasStoreOption(const char *keyword) const
 
 bool FinishingTab::hasOptions()
 {
-    if (!currentOptionSet)
-        return false;
-    for (auto it = controls.constBegin(); it != controls.constEnd(); ++it) {
-        if (currentOptionSet->findOption(it.key()))
-            return true;
-    }
-    return false;
+    return hasBoundOption();
 }
 
 bool FinishingTab::isConstrained()
@@ -567,17 +553,8 @@ void FinishingTab::reload()
 
 QHash<QString, QString> FinishingTab::collectOptions()
 {
-    optionValues.clear();
-    if (!currentOptionSet)
+    if (!collectControlValues())
         return optionValues;
-    for (auto it = controls.constBegin(); it != controls.constEnd(); ++it) {
-        vOption *option = currentOptionSet->findOption(it.key());
-        if (!option)
-            continue;
-        const QString value = widgetValue(it.value(), option);
-        if (!value.isEmpty())
-            optionValues.insert(it.key(), value);
-    }
 
     if (hasStoreOption("FldA")) {
         QString fold = kNone;

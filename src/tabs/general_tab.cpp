@@ -21,15 +21,6 @@ const int kColorGroupWidth = 200;
 const char kGroupStyle[] =
     "VelButtonGroup{ none; margin-top: 8px; margin-bottom: 8px } QPushButton { border: none; outline: } ";
 
-QFrame *separator(QFrame::Shape shape)
-{
-    auto *line = new QFrame;
-    line->setFocusPolicy(Qt::NoFocus);
-    line->setFrameShape(shape);
-    line->setFrameShadow(QFrame::Plain);
-    return line;
-}
-
 } // namespace
 
 GeneralTab::GeneralTab(VelDialog *dialog)
@@ -136,13 +127,13 @@ void GeneralTab::layOut()
     combos->setRowStretch(12, 1);
     page->addLayout(combos, 0);
 
-    page->addWidget(separator(QFrame::VLine), 1);
+    page->addWidget(plainLine(QFrame::VLine), 1);
 
     auto *groups = new QGridLayout;
     groups->addWidget(collateGroup, 0, 0, 1, 2, Qt::AlignLeft);
-    groups->addWidget(separator(QFrame::HLine), 1, 0, 1, 4);
+    groups->addWidget(plainLine(QFrame::HLine), 1, 0, 1, 4);
     groups->addWidget(duplexGroup, 2, 0, 1, 3, Qt::AlignLeft);
-    groups->addWidget(separator(QFrame::HLine), 3, 0, 1, 4);
+    groups->addWidget(plainLine(QFrame::HLine), 3, 0, 1, 4);
     groups->addWidget(colorModeGroup, 4, 0, 1, 2, Qt::AlignLeft);
     colorModeGroup->setFixedWidth(kColorGroupWidth);
     groups->setColumnStretch(2, 1);

@@ -20,14 +20,6 @@ namespace {
 
 const int kComboWidth = 175;
 
-QFrame *separator(QFrame::Shape shape)
-{
-    auto *line = new QFrame;
-    line->setFrameShape(shape);
-    line->setFrameShadow(QFrame::Plain);
-    return line;
-}
-
 bool switchedOn(const QString &keyword)
 {
     return keyword == QLatin1String("On") || keyword.contains(QLatin1String("Level"));
@@ -176,7 +168,7 @@ void ImagingTab::layOut()
     left->addWidget(screenCombo, 7, 1, 1, 2, Qt::AlignLeft);
     left->addWidget(resolutionLabel, 8, 1, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
     left->addWidget(resolutionCombo, 9, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
-    left->addWidget(separator(QFrame::HLine), 10, 0, 1, 6);
+    left->addWidget(plainLine(QFrame::HLine), 10, 0, 1, 6);
     auto *tonsave = new QGridLayout;
     tonsave->addWidget(tonsaveGroup, 0, 0, 1, 2, Qt::AlignLeft);
     tonsave->addWidget(tonsaveLevelCombo, 0, 2, 1, 2, Qt::AlignLeft | Qt::AlignHCenter | Qt::AlignVCenter);
@@ -185,18 +177,18 @@ void ImagingTab::layOut()
     left->setRowStretch(17, 1);
     page->addLayout(left, 0);
 
-    page->addWidget(separator(QFrame::VLine), 1);
+    page->addWidget(plainLine(QFrame::VLine), 1);
 
     auto *right = new QGridLayout;
     right->addWidget(colorModeGroup, 0, 1, 1, 2, Qt::AlignLeft);
-    right->addWidget(separator(QFrame::HLine), 1, 0, 1, 4);
+    right->addWidget(plainLine(QFrame::HLine), 1, 0, 1, 4);
     right->addWidget(adjustmentLabel, 2, 1, 1, 2, Qt::AlignLeft);
     right->addWidget(adjustmentButton, 3, 1, 1, 1, Qt::AlignLeft);
     right->addWidget(crepLabel, 4, 1, 1, 1, Qt::AlignLeft | Qt::AlignBottom);
     right->addWidget(crepCombo, 5, 1, 1, 1, Qt::AlignLeft | Qt::AlignTop);
     right->addWidget(rcmLabel, 6, 1, 1, 1, Qt::AlignLeft | Qt::AlignBottom);
     right->addWidget(rcmCombo, 7, 1, 1, 1, Qt::AlignLeft | Qt::AlignTop);
-    right->addWidget(separator(QFrame::HLine), 8, 0, 1, 4);
+    right->addWidget(plainLine(QFrame::HLine), 8, 0, 1, 4);
     right->addWidget(smoothingCheckBox, 10, 1, 1, 1, Qt::AlignLeft);
     right->addWidget(grayCheckBox, 11, 1, 1, 2, Qt::AlignLeft);
     right->addWidget(moireCheckBox, 12, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
@@ -217,13 +209,7 @@ QIcon ImagingTab::tabConstraintIcon()
 
 bool ImagingTab::hasOptions()
 {
-    if (!currentOptionSet)
-        return false;
-    for (auto it = controls.constBegin(); it != controls.constEnd(); ++it) {
-        if (currentOptionSet->findOption(it.key()))
-            return true;
-    }
-    return false;
+    return hasBoundOption();
 }
 
 void ImagingTab::retranslate()
@@ -447,17 +433,8 @@ bool ImagingTab::enableOptionsForButtonGroup(VelButtonGroup *button_group, vOpti
 
 QHash<QString, QString> ImagingTab::collectOptions()
 {
-    optionValues.clear();
-    if (!currentOptionSet)
+    if (!collectControlValues())
         return optionValues;
-    for (auto it = controls.constBegin(); it != controls.constEnd(); ++it) {
-        vOption *option = currentOptionSet->findOption(it.key());
-        if (!option || !it.value())
-            continue;
-        const QString value = widgetValue(it.value(), option);
-        if (!value.isEmpty())
-            optionValues.insert(it.key(), value);
-    }
     vOption *colour = findOption("ColorModel");
     if (!colour)
         optionValues.insert(QStringLiteral("ColorModel"), QStringLiteral("Gray"));

@@ -23,14 +23,6 @@
 
 namespace {
 
-QFrame *makeLine(QFrame::Shape shape)
-{
-    auto *line = new QFrame;
-    line->setFrameShape(shape);
-    line->setFrameShadow(QFrame::Plain);
-    return line;
-}
-
 QLineEdit *makeEdit(const QString &name, int maxLength, const QString &pattern, bool password = false)
 {
     auto *edit = new QLineEdit;
@@ -309,14 +301,14 @@ void JobTab::layOutPage()
     left->addWidget(boxNumberEdit, 3, 1, 1, 2, Qt::AlignLeft);
     left->addWidget(boxPasswordLabel, 4, 1, 1, 2, Qt::AlignLeft);
     left->addWidget(boxPasswordEdit, 5, 1, 1, 2, Qt::AlignLeft);
-    left->addWidget(makeLine(QFrame::HLine), 8, 0, 1, 6);
+    left->addWidget(plainLine(QFrame::HLine), 8, 0, 1, 6);
     left->addWidget(accountingLabel, 9, 0, 1, 4, Qt::AlignLeft);
     left->addWidget(accountingButton, 10, 0, 2, 1, Qt::AlignLeft);
     left->addWidget(accountModeCombo, 10, 1, Qt::AlignLeft);
     left->addWidget(accountIdLineEdit, 11, 1, Qt::AlignLeft);
     left->addWidget(accountIdCombo, 11, 1, Qt::AlignLeft);
     left->addWidget(accountIdListButton, 12, 1, Qt::AlignLeft);
-    left->addWidget(makeLine(QFrame::HLine), 14, 0, 1, 6);
+    left->addWidget(plainLine(QFrame::HLine), 14, 0, 1, 6);
     left->addWidget(userLoginLabel, 15, 0, 1, 2, Qt::AlignVCenter);
     left->addWidget(userLoginButton, 16, 0, 2, 1, Qt::AlignLeft);
     left->addWidget(loginNameLabel, 16, 1, Qt::AlignLeft);
@@ -333,7 +325,7 @@ void JobTab::layOutPage()
     right->addWidget(jobNameEdit, 2, 1, Qt::AlignLeft);
     right->addWidget(overwriteLabel, 3, 1, 1, 5, Qt::AlignLeft);
     right->addWidget(overwriteCombo, 4, 1, 2, 1, Qt::AlignLeft);
-    right->addWidget(makeLine(QFrame::HLine), 6, 0, 1, 7);
+    right->addWidget(plainLine(QFrame::HLine), 6, 0, 1, 7);
     right->addWidget(emailLabel, 7, 0, 2, 5, Qt::AlignLeft);
     right->addWidget(emailButton, 9, 0, 2, 1, Qt::AlignLeft);
     right->addWidget(emailEdit, 9, 1, Qt::AlignLeft);
@@ -342,7 +334,7 @@ void JobTab::layOutPage()
 
     auto *page = new QHBoxLayout;
     page->addLayout(left);
-    page->addWidget(makeLine(QFrame::VLine), 1);
+    page->addWidget(plainLine(QFrame::VLine), 1);
     page->addLayout(right);
     setLayout(page);
 }

@@ -98,13 +98,7 @@ bool JobTab::CustomAccountIdItem::operator<(const QTableWidgetItem &other) const
 
 bool JobTab::hasOptions()
 {
-    if (!currentOptionSet)
-        return false;
-    for (auto it = controls.constBegin(); it != controls.constEnd(); ++it) {
-        if (currentOptionSet->findOption(it.key()))
-            return true;
-    }
-    return false;
+    return hasBoundOption();
 }
 
 void JobTab::reload()

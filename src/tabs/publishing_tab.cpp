@@ -223,10 +223,7 @@ void PublishingTab::layOutPage()
     place(left, frontCoverSourceCombo, 12, 1, 1, 3, "margin-bottom: 15px");
     place(left, backSourceLabel, 13, 1, 1, 3);
     place(left, backCoverSourceCombo, 14, 1, 1, 3, "margin-bottom: 15px");
-    auto *rule = new QFrame;
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Plain);
-    left->addWidget(rule, 15, 0, 1, 4);
+    left->addWidget(plainLine(QFrame::HLine), 15, 0, 1, 4);
     place(left, interleaveLabel, 16, 0, 1, 3, "margin-top: 15px; margin-bottom: 0px");
     place(left, interleaveButton, 17, 0, 2, 1);
     place(left, interleavePrintBox, 17, 1, 1, 1);
@@ -247,12 +244,9 @@ void PublishingTab::layOutPage()
     right->setColumnStretch(4, 1);
     right->setRowStretch(15, 1);
 
-    auto *divider = new QFrame;
-    divider->setFrameShape(QFrame::VLine);
-    divider->setFrameShadow(QFrame::Plain);
     auto *page = new QHBoxLayout(this);
     page->addLayout(left);
-    page->addWidget(divider, 1);
+    page->addWidget(plainLine(QFrame::VLine), 1);
     page->addLayout(right);
 }
 

@@ -293,12 +293,7 @@ bool WatermarkTab::hasOption(const QString &keyword) const
 
 bool WatermarkTab::hasOptions()
 {
-    if (!currentOptionSet)
-        return false;
-    for (auto it = controls.constBegin(); it != controls.constEnd(); ++it)
-        if (currentOptionSet->findOption(it.key()))
-            return true;
-    return false;
+    return hasBoundOption();
 }
 
 void WatermarkTab::retranslate()
@@ -691,22 +686,13 @@ QString WatermarkTab::quotedWatermarkText(const QString &name)
 
 QHash<QString, QString> WatermarkTab::collectOptions()
 {
-    optionValues.clear();
-    if (!currentOptionSet)
+    if (!collectControlValues())
         return optionValues;
-    for (auto it = controls.constBegin(); it != controls.constEnd(); ++it) {
-        vOption *option = currentOptionSet->findOption(it.key());
-        if (!option || !it.value())
-            continue;
-        QString value;
-        if (it.key() == QLatin1String("VZSuperWatermark") && chkButSuperWatermark->isEnabledTo(this)
-            && !chkButSuperWatermark->isChecked())
-            value = QStringLiteral("None");
-        else
-            value = widgetValue(it.value(), option);
-        if (!value.isEmpty())
-            optionValues.insert(it.key(), value);
-    }
+    // The super watermark switched off where it could be on goes out as "None".
+    const QString super = QStringLiteral("VZSuperWatermark");
+    if (controls.value(super) && hasOption(super) && chkButSuperWatermark->isEnabledTo(this)
+        && !chkButSuperWatermark->isChecked())
+        optionValues.insert(super, QStringLiteral("None"));
     const QString current = watermarkList->currentText();
     if (customWatermarks.contains(current) && !isPredefinedWatermark(current))
         optionValues.insert(QStringLiteral("Wtxt"), quotedWatermarkText(current));

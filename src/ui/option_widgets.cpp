@@ -25,6 +25,14 @@ void markLabelText(QLabel *label, bool on)
     label->setText(text);
 }
 
+QFrame *plainLine(QFrame::Shape shape)
+{
+    auto *line = new QFrame;
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Plain);
+    return line;
+}
+
 // ---------------------------------------------------------------------------
 // VelButtonGroup
 

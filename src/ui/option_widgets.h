@@ -40,6 +40,9 @@ inline QString withoutErrorMark(QString text)
 // label's text otherwise; a label carries at most one mark.
 void markLabelText(QLabel *label, bool on);
 
+// A plain line between the parts of a page (QFrame::HLine or VLine).
+QFrame *plainLine(QFrame::Shape shape);
+
 // A titled row of exclusive, checkable icon buttons. Each button stands for
 // one choice of an option: its accessible name is the choice's display text.
 // The title label reads the title, a blank and the selected choice text.

@@ -558,11 +558,22 @@ void Tab::CheckBoxMarkConstraintsWithSender(VelCheckBoxButton *check_button)
 // ---------------------------------------------------------------------------
 // Collecting
 
-QHash<QString, QString> Tab::collectOptions()
+bool Tab::hasBoundOption() const
+{
+    if (!currentOptionSet)
+        return false;
+    for (auto it = controls.constBegin(); it != controls.constEnd(); ++it) {
+        if (currentOptionSet->findOption(it.key()))
+            return true;
+    }
+    return false;
+}
+
+bool Tab::collectControlValues()
 {
     optionValues.clear();
     if (!currentOptionSet)
-        return optionValues;
+        return false;
     for (auto it = controls.constBegin(); it != controls.constEnd(); ++it) {
         vOption *option = currentOptionSet->findOption(it.key());
         if (!option || !it.value())
@@ -571,6 +582,13 @@ QHash<QString, QString> Tab::collectOptions()
         if (!value.isEmpty())
             optionValues.insert(it.key(), value);
     }
+    return true;
+}
+
+QHash<QString, QString> Tab::collectOptions()
+{
+    if (!collectControlValues())
+        return optionValues;
     for (VelCheckBoxButton *section : qAsConst(sectionButtons)) {
         if (!section || section->isChecked())
             continue;

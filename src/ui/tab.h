@@ -125,6 +125,14 @@ protected:
     // The stored value of a keyword in the settings source; empty when none.
     QString storedValue(const QString &keyword);
 
+    // True when the option store has the option of any bound control.
+    bool hasBoundOption() const;
+
+    // Starts a collection: forgets the values collected before and takes
+    // the value of every bound control whose option the store has (none
+    // for an empty value). False when there is no option store.
+    bool collectControlValues();
+
     QWidget *dialog = nullptr;
     QString tabName;
     bool constrained = false;
