@@ -101,6 +101,11 @@ private slots:
         QCOMPARE(group->checkedPushButtonIndex(), 2);
         QCOMPARE(iconColour(group->buttonList().at(2)), QColor(Qt::green));
         QCOMPARE(iconColour(group->buttonList().at(0)), QColor(Qt::red));
+        // Each icon is built once: selecting again shows the very same icon.
+        const qint64 selectedIcon = group->buttonList().at(2)->icon().cacheKey();
+        group->setButton(0);
+        group->setButton(2);
+        QCOMPARE(group->buttonList().at(2)->icon().cacheKey(), selectedIcon);
         group->setButton(7);
         QCOMPARE(group->checkedIndex(), 2);
         QCOMPARE(clicks.count(), 0);

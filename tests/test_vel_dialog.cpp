@@ -247,6 +247,7 @@ private slots:
         const int index = d.tabs.indexOf(tab);
         QVERIFY(d.tabWidget->isTabEnabled(index));
         QVERIFY(ok(d)->isEnabled());
+        const qint64 plainIcon = d.tabWidget->tabIcon(index).cacheKey();
 
         auto *trays = findByAccessibleName<QComboBox>(&d, QStringLiteral("cmbBxOption17"));
         QVERIFY(trays);
@@ -267,6 +268,7 @@ private slots:
         QVERIFY(d.saveAsButton->isEnabled());
         QVERIFY(settingsValid);
         QVERIFY(sameIcon(d.tabWidget->tabIcon(index), tab->tabIcon()));
+        QCOMPARE(d.tabWidget->tabIcon(index).cacheKey(), plainIcon); // built once, not per pass
         QVERIFY(!tab->marker->text().contains(QStringLiteral(":/icons/error")));
     }
 

@@ -136,7 +136,7 @@ void VelDialog::buildButtons()
     tabWidget->setTabPosition(QTabWidget::West);
     tabWidget->setIconSize(QSize(30, 30));
     for (Tab *tab : qAsConst(tabs)) {
-        tabWidget->addTab(tab, tab->tabIcon(), tab->getTabName());
+        tabWidget->addTab(tab, tab->barIcon(false), tab->getTabName());
         updateTabEnabled(tab);
     }
 
@@ -229,10 +229,11 @@ void VelDialog::setConstraints()
             continue;
         tab->prepareConstraintMarks();
         tab->clearConstraintMarks();
-        tabWidget->setTabIcon(i, tab->tabIcon());
         tab->markCustomConstraints();
-        if (tab->isConstrained())
-            tabWidget->setTabIcon(i, tab->tabConstraintIcon());
+        // The bar repaints only when the tab's icon really changes.
+        const QIcon icon = tab->barIcon(tab->isConstrained());
+        if (tabWidget->tabIcon(i).cacheKey() != icon.cacheKey())
+            tabWidget->setTabIcon(i, icon);
         tab->markAllOptions();
     }
 

@@ -73,7 +73,7 @@ void VelButtonGroup::addButton(const QString &name, const QString &iconPath)
     auto *button = new QPushButton;
     button->setText(QString());
     button->setAccessibleName(name);
-    button->setIcon(QIcon(iconPath));
+    button->setIcon(cachedIcon(iconPath));
     button->setIconSize(QSize(50, 50));
     button->setCheckable(true);
     button->setFocusPolicy(Qt::StrongFocus);
@@ -109,21 +109,36 @@ void VelButtonGroup::selectButtonByName(const QString &name)
         QAbstractButton *button = buttons->at(i);
         if (!matched && button->accessibleName() == name) {
             matched = true;
-            button->setIcon(QIcon(iconPaths->at(i) + QStringLiteral("-selected")));
+            showIcon(button, iconPaths->at(i) + QStringLiteral("-selected"));
             button->setChecked(true);
         } else {
-            button->setIcon(QIcon(iconPaths->at(i)));
+            showIcon(button, iconPaths->at(i));
         }
     }
     if (!matched && !buttons->isEmpty()) {
         QAbstractButton *first = buttons->first();
-        first->setIcon(QIcon(iconPaths->first() + QStringLiteral("-selected")));
+        showIcon(first, iconPaths->first() + QStringLiteral("-selected"));
         first->setChecked(true);
     }
     if (group->checkedButton())
         constructLabel();
     else
         label->setText(title);
+}
+
+QIcon VelButtonGroup::cachedIcon(const QString &path)
+{
+    auto found = icons.constFind(path);
+    if (found == icons.constEnd())
+        found = icons.insert(path, QIcon(path));
+    return found.value();
+}
+
+void VelButtonGroup::showIcon(QAbstractButton *button, const QString &path)
+{
+    const QIcon icon = cachedIcon(path);
+    if (button->icon().cacheKey() != icon.cacheKey())
+        button->setIcon(icon);
 }
 
 void VelButtonGroup::setButton(QAbstractButton *button)

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QComboBox>
 #include <QFrame>
+#include <QHash>
 #include <QIcon>
 #include <QList>
 #include <QString>
@@ -97,6 +98,12 @@ private slots:
     void emit_buttonClicked(QAbstractButton *button);
 
 private:
+    // The icon of a resource path, built once per group: a selection sets
+    // every button's icon, and a reload adds the same buttons again.
+    QIcon cachedIcon(const QString &path);
+    // Sets the icon only when the button does not show it already.
+    void showIcon(QAbstractButton *button, const QString &path);
+
     QGridLayout *layout = nullptr;
     QButtonGroup *group = nullptr;
     QList<QAbstractButton *> *buttons = nullptr;
@@ -105,6 +112,7 @@ private:
     QString title;
     int m_count = 0;
     QColor normalTextColor;
+    QHash<QString, QIcon> icons;
 };
 
 // A section button: a 50x50 icon button with a check box over its

@@ -279,6 +279,14 @@ QIcon Tab::tabConstraintIcon()
     return QIcon(QStringLiteral(":/icons/tab-basic-constraint"));
 }
 
+QIcon Tab::barIcon(bool constraint)
+{
+    QIcon &icon = constraint ? constraintBarIcon : plainBarIcon;
+    if (icon.isNull())
+        icon = constraint ? tabConstraintIcon() : tabIcon();
+    return icon;
+}
+
 bool Tab::isConstrained()
 {
     return constrained;

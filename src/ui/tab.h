@@ -62,6 +62,10 @@ public:
     virtual void resetCheckButtons();
 
     void setConstrained(bool constrained);
+    // The icon of tabIcon() or, with constraint, of tabConstraintIcon(),
+    // built once and then handed out again: the constraint loop asks for it
+    // on every pass.
+    QIcon barIcon(bool constraint);
     QString getTabName();
     void addConstraintMark(QWidget *control, QWidget *mark);
     void removeConstraintMark(QWidget *control);
@@ -142,4 +146,8 @@ protected:
     QHash<QString, QWidget *> iconLabels;
     QList<VelCheckBoxButton *> sectionButtons;
     QHash<QString, QString> optionValues;
+
+private:
+    QIcon plainBarIcon;
+    QIcon constraintBarIcon;
 };
