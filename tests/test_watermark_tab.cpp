@@ -75,6 +75,8 @@ private slots:
     void customWatermarkReachesCups();
     void failedWriteKeepsOldLines();
     void editorAndSections();
+    void shortListsReset_data();
+    void shortListsReset();
     void oddStoredFiles_data();
     void oddStoredFiles();
     void germanTexts();
@@ -287,6 +289,38 @@ void TestWatermarkTab::editorAndSections()
     QVERIFY2(lines.contains(QStringLiteral("Wren=False;False")), qPrintable(lines.join('\n')));
     QVERIFY(lines.contains(QStringLiteral("VZSuperWatermark=None;None")));
     QCOMPARE(destOption(queue, "VZSuperWatermark"), QStringLiteral("None"));
+}
+
+// A printer whose size or angle list is too short for the reset indexes
+// shows its default there, else the first item; never an empty box.
+void TestWatermarkTab::shortListsReset_data()
+{
+    QTest::addColumn<QString>("drop");
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("angle");
+    QTest::newRow("two sizes, three angles: defaults") << "(Wsze (?!12/|48/)|Wang (?!0/|45/|90/))" << "48" << "45";
+    QTest::newRow("defaults not listed: first items") << "(Wsze (?!12/|18/)|Wang (?!0/|90/))" << "12" << "0";
+}
+
+void TestWatermarkTab::shortListsReset()
+{
+    QFETCH(QString, drop);
+    QFETCH(QString, size);
+    QFETCH(QString, angle);
+    const QString queue = queueFor(drop);
+    QFile::remove(settingsPath(queue));
+    QScopedPointer<VelDialog> d(openDialog(queue));
+    QVERIFY(d);
+    WatermarkTab *tab = d->watermarkTab;
+    QVERIFY(tab->cmbBxWang->count() < 24 && tab->cmbBxWsze->count() < 9);
+    for (bool on : {true, false, true}) {
+        tab->chkButWatermark->setChecked(on);
+        QCOMPARE(tab->cmbBxWsze->currentText(), size);
+        QCOMPARE(tab->cmbBxWang->currentText(), angle);
+    }
+    const QHash<QString, QString> values = tab->collectOptions();
+    QCOMPARE(values.value(QStringLiteral("Wsze")), size);
+    QCOMPARE(values.value(QStringLiteral("Wang")), angle);
 }
 
 void TestWatermarkTab::oddStoredFiles_data()

@@ -72,12 +72,6 @@ int readInteger(const QByteArray &token)
     return int(qMin(value, qint64(INT_MAX)));
 }
 
-void selectIndex(ComboBoxEx *combo, int index)
-{
-    if (combo)
-        combo->setCurrentIndex(index);
-}
-
 } // namespace
 
 WatermarkTab::WatermarkTab(VelDialog *dialog)
@@ -334,13 +328,24 @@ void WatermarkTab::resetWatermarkControls()
     chkBxWFlg->setChecked(false);
     // The list first: selecting its first item may show a saved record,
     // which the reset indexes then replace.
-    selectIndex(watermarkList, 0);
-    selectIndex(cmbBxWFnt, 0);
-    selectIndex(cmbBxWsze, 8);
-    selectIndex(cmbBxClr, 3);
-    selectIndex(cmbBxWang, 23);
-    selectIndex(cmbBxWtrans, 0);
-    selectIndex(cmbBxWtyp, 0);
+    selectResetIndex(watermarkList, QStringLiteral("Wtxt"), 0);
+    selectResetIndex(cmbBxWFnt, QStringLiteral("Wfnt"), 0);
+    selectResetIndex(cmbBxWsze, QStringLiteral("Wsze"), 8);
+    selectResetIndex(cmbBxClr, QStringLiteral("Wclr"), 3);
+    selectResetIndex(cmbBxWang, QStringLiteral("Wang"), 23);
+    selectResetIndex(cmbBxWtrans, QStringLiteral("Wtrans"), 0);
+    selectResetIndex(cmbBxWtyp, QStringLiteral("Wtyp"), 0);
+}
+
+void WatermarkTab::selectResetIndex(ComboBoxEx *combo, const QString &keyword, int index)
+{
+    if (index >= combo->count()) {
+        vOption *option = currentOptionSet ? currentOptionSet->findOption(keyword) : nullptr;
+        vChoice *choice = option ? option->defaultChoice() : nullptr;
+        index = choice ? combo->findText(choice->text(), Qt::MatchExactly | Qt::MatchCaseSensitive) : -1;
+        index = qMax(index, 0);
+    }
+    combo->setCurrentIndex(index);
 }
 
 void WatermarkTab::toggleWatermarkSection(bool checked)

@@ -96,6 +96,9 @@ public slots:
 
 private:
     void resetWatermarkControls();
+    // Selects the item at index; a list too short for it shows the option's
+    // default choice, else its first item.
+    void selectResetIndex(ComboBoxEx *combo, const QString &keyword, int index);
     void appendBlackColorItem();
     void loadSuperWatermarkState();
     void removeCustomChoiceItem();
