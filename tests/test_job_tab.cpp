@@ -7,16 +7,19 @@
 
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextCodec>
+#include <QTranslator>
 
 #include <cstdlib>
 #include <functional>
 
 #include "app/credential_cipher.h"
 #include "app/resources_init.h"
+#include "app/translation.h"
 #include "dialog_test_util.h"
 #include "support/cups_test_util.h"
 #include "tabs/job_tab.h"
@@ -95,6 +98,7 @@ private:
     QTemporaryDir home, users, bin;
     QString queue;         // private print with a required access code
     QString optionalQueue; // private print whose access code may be empty
+    QString sampleQueue;   // the shipped sample description
     QString argsPath;
     QScopedPointer<VelDialog> d;
     JobTab *job = nullptr;
@@ -156,6 +160,9 @@ private slots:
         optionalQueue = cupstest::uniqueQueueName(QStringLiteral("JobTabYes"));
         QVERIFY(cupstest::addQueue(queue, QStringLiteral(ORDOVAN_TEST_DATA "/job-tab.ppd")));
         QVERIFY(cupstest::addQueue(optionalQueue, QStringLiteral(ORDOVAN_TEST_DATA "/job-tab-private-yes.ppd")));
+        sampleQueue = cupstest::uniqueQueueName(QStringLiteral("JobTabSample"));
+        QVERIFY(cupstest::addQueue(sampleQueue,
+                                   QStringLiteral(ORDOVAN_TEST_SOURCE_DIR "/../resources/ppd/velmora-wexa-sample.ppd")));
         argsPath = bin.path() + QStringLiteral("/lpoptions.args");
         const QString real = QStandardPaths::findExecutable(QStringLiteral("lpoptions"));
         QFile script(bin.path() + QStringLiteral("/lpoptions"));
@@ -171,6 +178,7 @@ private slots:
         d.reset();
         cupstest::removeQueue(queue);
         cupstest::removeQueue(optionalQueue);
+        cupstest::removeQueue(sampleQueue);
     }
 
     void storageModesFollowTheDevice()
@@ -321,6 +329,45 @@ private slots:
         open(queue, "CustomJobName=   \n");
         QCOMPARE(job->jobNameCombo->currentIndex(), 1);
         QVERIFY(job->jobNameLabel->toolTip().isEmpty() && constrained());
+    }
+
+    // In every language, at the usual nine-point desktop font, the page fits
+    // the tab and the account-mode, job-name and overwrite boxes show their
+    // choices whole.
+    void choiceTextsWhole_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"en", "fr", "de", "it", "pt", "es"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+    void choiceTextsWhole()
+    {
+        QFETCH(QString, language);
+        const QFont font = QApplication::font();
+        QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
+        QTranslator translator;
+        QVERIFY(translator.load(translationResourceFor(language)));
+        QApplication::installTranslator(&translator);
+        // As the user meets it: the queue chosen in the shown dialog.
+        d.reset(new VelDialog(nullptr));
+        userDir = users.path() + QStringLiteral("/u/");
+        d->show();
+        QVERIFY(QTest::qWaitForWindowExposed(d.data()));
+        QVERIFY(selectQueue(*d, sampleQueue));
+        job = d->jobTab;
+        d->tabWidget->setCurrentWidget(job);
+        QApplication::processEvents();
+        const QMargins margins = job->contentsMargins();
+        QVERIFY(job->layout()->minimumSize().width() + margins.left() + margins.right() <= job->width());
+        // The layout may not squeeze a box below its text, nor did it.
+        for (ComboBoxEx *combo : {job->accountModeCombo, job->jobNameCombo, job->overwriteCombo}) {
+            const int whole = combo->sizeHint().width();
+            const int floor = combo->minimumWidth() > 0 ? combo->minimumWidth() : combo->minimumSizeHint().width();
+            QVERIFY2(floor >= whole && combo->width() >= whole, qPrintable(combo->itemText(0)));
+        }
+        d.reset();
+        QApplication::removeTranslator(&translator);
+        QApplication::setFont(font);
     }
 
     void accountIdList()

@@ -319,11 +319,11 @@
     </message>
     <message>
         <source>Use specific account ID</source>
-        <translation>Utiliser un ID de compte précis</translation>
+        <translation>ID de compte précis</translation>
     </message>
     <message>
         <source>Select account ID</source>
-        <translation>Sélectionner un ID de compte</translation>
+        <translation>Choisir un ID de compte</translation>
     </message>
     <message>
         <source>Account ID List</source>
@@ -359,7 +359,7 @@
     </message>
     <message>
         <source>Use job name + date and time</source>
-        <translation>Utiliser le nom de la tâche + date et heure</translation>
+        <translation>Nom + date et heure</translation>
     </message>
     <message>
         <source>Replace existing file</source>

@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>Use specific account ID</source>
-        <translation>Bestimmte Konto-ID verwenden</translation>
+        <translation>Bestimmte Konto-ID</translation>
     </message>
     <message>
         <source>Select account ID</source>
@@ -359,7 +359,7 @@
     </message>
     <message>
         <source>Use job name + date and time</source>
-        <translation>Auftragsname + Datum und Uhrzeit verwenden</translation>
+        <translation>Name + Datum und Uhrzeit</translation>
     </message>
     <message>
         <source>Replace existing file</source>

@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>Use specific account ID</source>
-        <translation>Usar um ID de conta específico</translation>
+        <translation>ID de conta específico</translation>
     </message>
     <message>
         <source>Select account ID</source>
@@ -359,7 +359,7 @@
     </message>
     <message>
         <source>Use job name + date and time</source>
-        <translation>Usar nome do trabalho + data e hora</translation>
+        <translation>Nome + data e hora</translation>
     </message>
     <message>
         <source>Replace existing file</source>

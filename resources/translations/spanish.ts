@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>Use specific account ID</source>
-        <translation>Usar un ID de cuenta específico</translation>
+        <translation>ID de cuenta específico</translation>
     </message>
     <message>
         <source>Select account ID</source>
@@ -359,7 +359,7 @@
     </message>
     <message>
         <source>Use job name + date and time</source>
-        <translation>Usar nombre del trabajo + fecha y hora</translation>
+        <translation>Nombre + fecha y hora</translation>
     </message>
     <message>
         <source>Replace existing file</source>
@@ -367,7 +367,7 @@
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation>Notificación del trabajo por correo electrónico</translation>
+        <translation>Notificación del trabajo por correo</translation>
     </message>
     <message>
         <source>Account ID</source>

@@ -14,6 +14,8 @@
 #include <QRegExp>
 #include <QRegExpValidator>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTableWidget>
 
 #include "app/program_state.h"
@@ -51,6 +53,24 @@ ComboBoxEx *makeCombo(const QString &name, const QStringList &items)
         combo->setAccessibleName(name);
     combo->addItems(items);
     return combo;
+}
+
+// Keeps every item of a combo box of the tab's own texts whole: the box is
+// at least as wide as its widest text plus what the style (with the dialog's
+// padding) takes for frame and arrow, and at least minimum.
+void keepItemsWhole(ComboBoxEx *combo, int minimum)
+{
+    combo->ensurePolished();
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.rect = QRect(0, 0, 1000, combo->sizeHint().height());
+    const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+    int widest = 0;
+    for (int i = 0; i < combo->count(); ++i)
+        widest = qMax(widest, combo->fontMetrics().horizontalAdvance(combo->itemText(i)));
+    // The label is drawn a pixel in from each side of the text field; two
+    // more keep it off the arrow.
+    combo->setMinimumWidth(qMax(minimum, widest + option.rect.width() - field.width() + 4));
 }
 
 const QString kLoginPattern = QStringLiteral("^[^\" ][^\"]{255}$");
@@ -237,6 +257,13 @@ void JobTab::buildJobNameSection()
     overwriteCombo->setMinimumWidth(200);
 }
 
+void JobTab::keepChoiceTextsWhole()
+{
+    keepItemsWhole(accountModeCombo, 0);
+    keepItemsWhole(jobNameCombo, 0);
+    keepItemsWhole(overwriteCombo, 200);
+}
+
 void JobTab::buildEmailSection()
 {
     emailLabel = makeLabel(QStringLiteral("lblJobEmail"),
@@ -291,31 +318,34 @@ void JobTab::layOutWindows()
 
 void JobTab::layOutPage()
 {
+    // Each grid has the icon column 0 and the control column 1, which takes
+    // the spare width; nothing spans further, since every empty column a
+    // span crossed would add its spacing and leave the choice texts less room.
     auto *left = new QGridLayout;
     left->addWidget(storageLabel, 0, 0, 1, 2, Qt::AlignLeft);
     left->addWidget(storageButton, 1, 0, 2, 1, Qt::AlignLeft);
-    left->addWidget(storageModeCombo, 1, 1, 1, 4, Qt::AlignLeft);
-    left->addWidget(accessCodeLabel, 2, 1, 1, 2, Qt::AlignLeft);
-    left->addWidget(boxNumberLabel, 2, 1, 1, 2, Qt::AlignLeft);
-    left->addWidget(accessCodeEdit, 3, 1, 1, 2, Qt::AlignLeft);
-    left->addWidget(boxNumberEdit, 3, 1, 1, 2, Qt::AlignLeft);
-    left->addWidget(boxPasswordLabel, 4, 1, 1, 2, Qt::AlignLeft);
-    left->addWidget(boxPasswordEdit, 5, 1, 1, 2, Qt::AlignLeft);
-    left->addWidget(plainLine(QFrame::HLine), 8, 0, 1, 6);
-    left->addWidget(accountingLabel, 9, 0, 1, 4, Qt::AlignLeft);
+    left->addWidget(storageModeCombo, 1, 1, Qt::AlignLeft);
+    left->addWidget(accessCodeLabel, 2, 1, Qt::AlignLeft);
+    left->addWidget(boxNumberLabel, 2, 1, Qt::AlignLeft);
+    left->addWidget(accessCodeEdit, 3, 1, Qt::AlignLeft);
+    left->addWidget(boxNumberEdit, 3, 1, Qt::AlignLeft);
+    left->addWidget(boxPasswordLabel, 4, 1, Qt::AlignLeft);
+    left->addWidget(boxPasswordEdit, 5, 1, Qt::AlignLeft);
+    left->addWidget(plainLine(QFrame::HLine), 8, 0, 1, 2);
+    left->addWidget(accountingLabel, 9, 0, 1, 2, Qt::AlignLeft);
     left->addWidget(accountingButton, 10, 0, 2, 1, Qt::AlignLeft);
     left->addWidget(accountModeCombo, 10, 1, Qt::AlignLeft);
     left->addWidget(accountIdLineEdit, 11, 1, Qt::AlignLeft);
     left->addWidget(accountIdCombo, 11, 1, Qt::AlignLeft);
     left->addWidget(accountIdListButton, 12, 1, Qt::AlignLeft);
-    left->addWidget(plainLine(QFrame::HLine), 14, 0, 1, 6);
+    left->addWidget(plainLine(QFrame::HLine), 14, 0, 1, 2);
     left->addWidget(userLoginLabel, 15, 0, 1, 2, Qt::AlignVCenter);
     left->addWidget(userLoginButton, 16, 0, 2, 1, Qt::AlignLeft);
     left->addWidget(loginNameLabel, 16, 1, Qt::AlignLeft);
     left->addWidget(loginNameEdit, 17, 1, Qt::AlignLeft);
     left->addWidget(loginPasswordLabel, 18, 1, Qt::AlignLeft);
     left->addWidget(loginPasswordEdit, 19, 1, Qt::AlignLeft);
-    left->setColumnStretch(5, 1);
+    left->setColumnStretch(1, 1);
     left->setRowStretch(20, 1);
 
     auto *right = new QGridLayout;
@@ -323,13 +353,13 @@ void JobTab::layOutPage()
     right->addWidget(jobNameIcon, 1, 0, 2, 1, Qt::AlignVCenter);
     right->addWidget(jobNameCombo, 1, 1, Qt::AlignLeft);
     right->addWidget(jobNameEdit, 2, 1, Qt::AlignLeft);
-    right->addWidget(overwriteLabel, 3, 1, 1, 5, Qt::AlignLeft);
+    right->addWidget(overwriteLabel, 3, 1, Qt::AlignLeft);
     right->addWidget(overwriteCombo, 4, 1, 2, 1, Qt::AlignLeft);
-    right->addWidget(plainLine(QFrame::HLine), 6, 0, 1, 7);
-    right->addWidget(emailLabel, 7, 0, 2, 5, Qt::AlignLeft);
+    right->addWidget(plainLine(QFrame::HLine), 6, 0, 1, 2);
+    right->addWidget(emailLabel, 7, 0, 2, 2, Qt::AlignLeft);
     right->addWidget(emailButton, 9, 0, 2, 1, Qt::AlignLeft);
     right->addWidget(emailEdit, 9, 1, Qt::AlignLeft);
-    right->setColumnStretch(13, 1);
+    right->setColumnStretch(1, 1);
     right->setRowStretch(14, 1);
 
     auto *page = new QHBoxLayout;
@@ -617,4 +647,5 @@ void JobTab::retranslate()
     accountDescriptionLabel->setText(tr("Description:"));
     for (QObject *object : quiet)
         object->blockSignals(false);
+    keepChoiceTextsWhole();
 }

@@ -154,6 +154,9 @@ private:
     void buildJobNameSection();
     void buildEmailSection();
     void buildUserLoginSection();
+    // The account-mode, job-name and overwrite boxes show their choices whole
+    // in the present language.
+    void keepChoiceTextsWhole();
     void layOutWindows();
     void layOutPage();
     void connectWidgets();
