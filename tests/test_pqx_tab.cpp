@@ -124,6 +124,8 @@ void TestPqxTab::initTestCase()
 {
     QVERIFY2(geteuid() != 0, "the dialog refuses root: run as the test user");
     initOrdovanResources();
+    // The usual desktop font, at which the error mark is taller than a text line.
+    QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
     QVERIFY(cupstest::usingPrivateServer() && home.isValid() && users.isValid());
     // The run without a usable cipher has a broken crypto set-up and no TLS.
     if (!qEnvironmentVariableIsSet("ORDOVAN_TEST_NO_CIPHER")) {
@@ -167,9 +169,11 @@ void TestPqxTab::queues()
     QVERIFY(tabFree() && !tab->cancelRadio->isEnabled() && tab->continueRadio->isChecked());
     QVERIFY(stored.contains("PQX_enabled=OFF") && stored.contains("PQX_password="));
 
+    const QSize unmarked = tab->toggleGroup->sizeHint();
     click(1);
     QCOMPARE(tab->portEdit->text(), QStringLiteral("9094"));
     QCOMPARE(mark(), QStringLiteral("Server, Port, and Login user information must be filled out."));
+    QCOMPARE(tab->toggleGroup->sizeHint().height(), unmarked.height()); // the mark's room is kept
     QVERIFY(!tab->verifyButton->isEnabled() && !settingsValid && !d->saveAsButton->isEnabled());
     QTest::keyClicks(tab->passwordEdit, QString(300, 'p'));
     QCOMPARE(tab->passwordEdit->text().size(), passwordLength);

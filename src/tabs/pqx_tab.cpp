@@ -130,6 +130,12 @@ void PQXTab::buildWidgets()
     toggleGroup->addButton(offText, QStringLiteral(":/icons/pqx-off"));
     toggleGroup->addButton(QCoreApplication::translate("QObject", "On"), QStringLiteral(":/icons/pqx-on"));
     toggleGroup->selectButtonByName(offText);
+    // The error mark is taller than the title's text: the title keeps that
+    // room from the start, so that the buttons stay put when it shows.
+    QLabel marked;
+    marked.setTextFormat(Qt::RichText);
+    marked.setText(toggleGroup->titleLabel()->text() + errorMarkText());
+    toggleGroup->titleLabel()->setMinimumHeight(marked.sizeHint().height());
 
     const QRegExp userPattern(QStringLiteral("^[\\w][\\w ]{63}$"));
     const QRegExp shortPasswordPattern(QStringLiteral(".{,64}"));
