@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
@@ -82,10 +83,12 @@ private slots:
     void cleanup();
 
     void commandLines();
+    void promptWidgets_data();
     void promptWidgets();
     void suFormQuotesEveryWord();
     void sudoFormPassesPasswordOnStandardInputOnly();
     void longWriterOutputIsReadToTheEnd();
+    void failureShowsCouldNotAuthorize_data();
     void failureShowsCouldNotAuthorize();
     void writerRefusesUnsafeArguments();
     void realSudoWritesThroughTheWriter();
@@ -135,6 +138,7 @@ void TestPasswordPrompt::installStandIns()
                         "shift 4\n"
                         "IFS= read -r pw\n"
                         "printf '%s' \"$pw\" > '" + l + "/password.seen'\n"
+                        "[ -f '" + l + "/refusal' ] && { printf '%b\\n' \"$(cat '" + l + "/refusal')\" >&2; exit 1; }\n"
                         "[ \"$pw\" = \"$(cat '" + l + "/expected')\" ] || exit 1\n"
                         "[ -f '" + l + "/lpadmin' ] && export ORDOVAN_TEST_WRITER_LPADMIN='" + l + "/lpadmin'\n"
                         "exec \"$@\"\n"));
@@ -186,8 +190,19 @@ void TestPasswordPrompt::commandLines()
     }
 }
 
+void TestPasswordPrompt::promptWidgets_data()
+{
+    // sudo takes the user's own password, su root's.
+    QTest::addColumn<int>("method");
+    QTest::addColumn<QString>("request");
+    QTest::newRow("sudo") << 0 << QStringLiteral("Please enter your own password.");
+    QTest::newRow("su") << 1 << QStringLiteral("Please enter the root password.");
+}
+
 void TestPasswordPrompt::promptWidgets()
 {
+    QFETCH(int, method);
+    QFETCH(QString, request);
     PasswordPrompt prompt(nullptr, QStringLiteral("A=1 "));
     QCOMPARE(prompt.windowTitle(), QStringLiteral("Password Prompt"));
     QCOMPARE(prompt.methodCombo->count(), 2);
@@ -196,6 +211,10 @@ void TestPasswordPrompt::promptWidgets()
     QCOMPARE(prompt.methodCombo->currentText(), QStringLiteral("sudo"));
     QCOMPARE(prompt.passwordEdit->echoMode(), QLineEdit::Password);
     QVERIFY(!(prompt.windowFlags() & Qt::WindowContextHelpButtonHint));
+    // The request follows the method, there and back.
+    prompt.methodCombo->setCurrentIndex(1 - method);
+    prompt.methodCombo->setCurrentIndex(method);
+    QCOMPARE(prompt.promptLabel->text(), request);
 }
 
 void TestPasswordPrompt::suFormQuotesEveryWord()
@@ -251,15 +270,37 @@ void TestPasswordPrompt::longWriterOutputIsReadToTheEnd()
     QCOMPARE(prompt.runInstalledOptionsWriter(trickyPassword, QString::fromLatin1(suMethodPrefix), prompt.args), 0);
 }
 
+void TestPasswordPrompt::failureShowsCouldNotAuthorize_data()
+{
+    // sudo's own words (C locale) after the password; a refusal of the
+    // command is told apart from a wrong password.
+    const QString notAllowed = QStringLiteral("Error|The installable options were not written: sudo does not allow "
+                                              "you to run %1 as root. Choose su and enter the root password, or ask "
+                                              "the administrator for a sudo rule (see the README).");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("sudoSays");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("wrong password") << "wrong" << "Sorry, try again.\nsudo: 1 incorrect password attempt"
+                                    << "Error|Could not authorize.";
+    QTest::newRow("command not allowed")
+        << trickyPassword << "Sorry, user u is not allowed to execute 'w' as root on h." << notAllowed;
+    QTest::newRow("not in sudoers") << trickyPassword << "u is not in the sudoers file." << notAllowed;
+}
+
 void TestPasswordPrompt::failureShowsCouldNotAuthorize()
 {
+    QFETCH(QString, password);
+    QFETCH(QString, sudoSays);
+    QFETCH(QString, box);
     installStandIns();
+    QVERIFY(writeScript(logs + "/refusal", sudoSays));
     store.setPrinterName(QStringLiteral("Queue_1"));
     PasswordPrompt prompt(nullptr, QStringLiteral("Option8=True "));
-    prompt.passwordEdit->setText(QStringLiteral("wrong"));
+    prompt.passwordEdit->setText(password);
     BoxCloser closer;
     prompt.okButtonSlot();
-    QCOMPARE(closer.texts, QStringList() << "Error|Could not authorize.");
+    QCOMPARE(closer.texts, QStringList() << box.arg(bin + "/velPPDWrite_H"));
+    QFile::remove(logs + "/refusal");
     // sudo's cached credentials are dropped before and after the attempt.
     const QList<QByteArray> calls = readFile(logs + "/sudo.calls").split('\n');
     QCOMPARE(calls.size(), 4);
@@ -331,6 +372,12 @@ void TestPasswordPrompt::realSudoWritesThroughTheWriter()
     QVERIFY(prompt.runInstalledOptionsWriter(password, sudoPrefix, QStringLiteral("Option17=PF7 ")) != 0);
     PasswordPrompt::dropSudoCredentials();
     QCOMPARE(cupstest::queueDefault(queue, "Option17"), QStringLiteral("Two"));
+
+    // A program no rule allows: sudo's refusal, not a wrong password.
+    rootWriterPath = QStringLiteral("/bin/true");
+    QCOMPARE(prompt.runInstalledOptionsWriter(password, sudoPrefix, prompt.args), PasswordPrompt::sudoRefusedStatus);
+    QCOMPARE(prompt.runInstalledOptionsWriter(password + "x", sudoPrefix, prompt.args), 1);
+    rootWriterPath = rootwritertest::writer();
 
     // Through the prompt itself: no box on success.
     prompt.args = QStringLiteral("Option17=One ");

@@ -580,6 +580,14 @@ For example: user@example.com</translation>
         <source>the writer %1 could not be run.</source>
         <translation>the writer %1 could not be run.</translation>
     </message>
+    <message>
+        <source>Please enter your own password.</source>
+        <translation>Please enter your own password.</translation>
+    </message>
+    <message>
+        <source>sudo does not allow you to run %1 as root. Choose su and enter the root password, or ask the administrator for a sudo rule (see the README).</source>
+        <translation>sudo does not allow you to run %1 as root. Choose su and enter the root password, or ask the administrator for a sudo rule (see the README).</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingsSync</name>

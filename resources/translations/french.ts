@@ -580,6 +580,14 @@ Par exemple : user@example.com</translation>
         <source>the writer %1 could not be run.</source>
         <translation>le programme d&apos;écriture %1 n&apos;a pas pu être lancé.</translation>
     </message>
+    <message>
+        <source>Please enter your own password.</source>
+        <translation>Veuillez saisir votre propre mot de passe.</translation>
+    </message>
+    <message>
+        <source>sudo does not allow you to run %1 as root. Choose su and enter the root password, or ask the administrator for a sudo rule (see the README).</source>
+        <translation>sudo ne vous permet pas d&apos;exécuter %1 en tant que root. Choisissez su et saisissez le mot de passe root, ou demandez à l&apos;administrateur une règle sudo (voir le README).</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingsSync</name>

@@ -580,6 +580,14 @@ Beispiel: user@example.com</translation>
         <source>the writer %1 could not be run.</source>
         <translation>das Schreibprogramm %1 konnte nicht gestartet werden.</translation>
     </message>
+    <message>
+        <source>Please enter your own password.</source>
+        <translation>Bitte geben Sie Ihr eigenes Passwort ein.</translation>
+    </message>
+    <message>
+        <source>sudo does not allow you to run %1 as root. Choose su and enter the root password, or ask the administrator for a sudo rule (see the README).</source>
+        <translation>sudo erlaubt Ihnen nicht, %1 als root auszuführen. Wählen Sie su und geben Sie das Root-Passwort ein, oder bitten Sie den Administrator um eine sudo-Regel (siehe README).</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingsSync</name>

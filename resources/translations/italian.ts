@@ -580,6 +580,14 @@ Ad esempio: user@example.com</translation>
         <source>the writer %1 could not be run.</source>
         <translation>non è stato possibile eseguire il programma di scrittura %1.</translation>
     </message>
+    <message>
+        <source>Please enter your own password.</source>
+        <translation>Inserire la propria password.</translation>
+    </message>
+    <message>
+        <source>sudo does not allow you to run %1 as root. Choose su and enter the root password, or ask the administrator for a sudo rule (see the README).</source>
+        <translation>sudo non consente di eseguire %1 come root. Scegliere su e inserire la password di root, oppure chiedere all&apos;amministratore una regola sudo (vedere il README).</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingsSync</name>

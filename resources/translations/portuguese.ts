@@ -580,6 +580,14 @@ Por exemplo: user@example.com</translation>
         <source>the writer %1 could not be run.</source>
         <translation>não foi possível executar o programa de gravação %1.</translation>
     </message>
+    <message>
+        <source>Please enter your own password.</source>
+        <translation>Digite a sua própria senha.</translation>
+    </message>
+    <message>
+        <source>sudo does not allow you to run %1 as root. Choose su and enter the root password, or ask the administrator for a sudo rule (see the README).</source>
+        <translation>o sudo não permite que você execute %1 como root. Escolha su e digite a senha de root, ou peça ao administrador uma regra do sudo (consulte o README).</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingsSync</name>

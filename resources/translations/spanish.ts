@@ -580,6 +580,14 @@ Por ejemplo: user@example.com</translation>
         <source>the writer %1 could not be run.</source>
         <translation>no se pudo ejecutar el programa de escritura %1.</translation>
     </message>
+    <message>
+        <source>Please enter your own password.</source>
+        <translation>Introduzca su propia contraseña.</translation>
+    </message>
+    <message>
+        <source>sudo does not allow you to run %1 as root. Choose su and enter the root password, or ask the administrator for a sudo rule (see the README).</source>
+        <translation>sudo no le permite ejecutar %1 como root. Elija su e introduzca la contraseña de root, o pida al administrador una regla de sudo (consulte el README).</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingsSync</name>

@@ -1,6 +1,7 @@
 #include "app/password_prompt.h"
 
 #include <QByteArray>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QGridLayout>
 #include <QLabel>
@@ -18,6 +19,11 @@
 #include "ui/option_widgets.h"
 
 const char sudoMethodPrefix[] = "sudo -S -p \"\"";
+
+namespace {
+// How much of the output of sudo and the writer is kept for a look.
+const int outputHeadBytes = 4096;
+} // namespace
 const char suMethodPrefix[] = "su -c";
 
 QStringList installedOptionItems(const QString &args)
@@ -76,11 +82,14 @@ PasswordPrompt::PasswordPrompt(VelDialog *dialog, const QString &args)
     if (dialog)
         dialog->applyOk = false;
 
-    QLabel *label = new QLabel(tr("Please enter the root password."));
+    promptLabel = new QLabel();
 
     methodCombo = new ComboBoxEx();
     methodCombo->addItem(QStringLiteral("sudo"));
     methodCombo->addItem(QStringLiteral("su"));
+    showPasswordRequest();
+    connect(methodCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            [this]() { showPasswordRequest(); });
 
     QPushButton *okButton = new QPushButton(QStringLiteral("OK"));
     connect(okButton, SIGNAL(clicked()), this, SLOT(okButtonSlot()));
@@ -90,13 +99,22 @@ PasswordPrompt::PasswordPrompt(VelDialog *dialog, const QString &args)
     passwordEdit->setInputMethodHints(Qt::ImhHiddenText | Qt::ImhNoAutoUppercase | Qt::ImhNoPredictiveText);
 
     QGridLayout *grid = new QGridLayout(this);
-    grid->addWidget(label, 1, 1, 1, 3, Qt::AlignCenter);
+    grid->addWidget(promptLabel, 1, 1, 1, 3, Qt::AlignCenter);
     grid->addWidget(methodCombo, 2, 1, Qt::AlignRight);
     grid->addWidget(passwordEdit, 2, 2, Qt::AlignLeft);
     grid->addWidget(okButton, 3, 2, Qt::AlignRight);
 
     passwordEdit->setFocus();
     grid->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void PasswordPrompt::showPasswordRequest()
+{
+    // sudo asks for the user's own password, su for root's.
+    if (methodCombo->currentText() == QLatin1String("sudo"))
+        promptLabel->setText(tr("Please enter your own password."));
+    else
+        promptLabel->setText(tr("Please enter the root password."));
 }
 
 void PasswordPrompt::okButtonSlot()
@@ -150,10 +168,21 @@ QString PasswordPrompt::failureText(int status)
     case 126:
     case 127:
         return notWritten.arg(tr("the writer %1 could not be run.").arg(rootWriterPath));
+    case sudoRefusedStatus:
+        return notWritten.arg(tr("sudo does not allow you to run %1 as root. Choose su and enter the root "
+                                 "password, or ask the administrator for a sudo rule (see the README).")
+                                  .arg(rootWriterPath));
     default:
-        // A wrong password, or sudo or su refusing.
+        // A wrong password, or su (or sudo otherwise) refusing.
         return tr("Could not authorize.");
     }
+}
+
+bool PasswordPrompt::sudoRefusedCommand(const QByteArray &output)
+{
+    // sudo runs without any locale variable (rootRoadEnvironment), so it
+    // speaks in the C locale; after a wrong password it says neither.
+    return output.contains(" is not allowed to execute ") || output.contains(" is not in the sudoers file");
 }
 
 void PasswordPrompt::reject()
@@ -189,6 +218,14 @@ int PasswordPrompt::runInstalledOptionsWriter(const QString &password, const QSt
     secret.fill('\0');
     process.closeWriteChannel();
 
+    // Only the head of the output is kept: sudo's refusal comes before the
+    // writer could say anything.
+    QByteArray head;
+    auto keepHead = [&process, &head]() {
+        const QByteArray chunk = process.readAll();
+        if (head.size() < outputHeadBytes)
+            head += chunk.left(outputHeadBytes - head.size());
+    };
     QDeadlineTimer deadline(writerTimeoutMs);
     while (process.state() != QProcess::NotRunning) {
         if (deadline.hasExpired()) {
@@ -197,10 +234,13 @@ int PasswordPrompt::runInstalledOptionsWriter(const QString &password, const QSt
             return 1;
         }
         process.waitForReadyRead(int(qMin<qint64>(deadline.remainingTime(), 1000)));
-        process.readAll();
+        keepHead();
     }
-    process.readAll();
+    keepHead();
     if (process.exitStatus() != QProcess::NormalExit)
         return 1;
+    // sudo ends with 1 for a wrong password and a refused command alike.
+    if (process.exitCode() == 1 && command.program == sudoProgramPath && sudoRefusedCommand(head))
+        return sudoRefusedStatus;
     return process.exitCode();
 }

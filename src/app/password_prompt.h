@@ -1,5 +1,6 @@
-// The root password prompt: asks for the root password and a method ("sudo"
-// or "su") and runs the root-side writer of installable options with it.
+// The root password prompt: asks for a method ("sudo", which takes the user's
+// own password, or "su", which takes root's) and the password, and runs the
+// root-side writer of installable options with it.
 #pragma once
 
 #include <QDialog>
@@ -8,6 +9,7 @@
 #include <QStringList>
 
 class ComboBoxEx;
+class QLabel;
 class QLineEdit;
 class VelDialog;
 
@@ -49,15 +51,26 @@ public:
     static void dropSudoCredentials();
     // Starts the writer through the method of prefix, hands it the password
     // on standard input, reads its output to the end and returns its exit
-    // status (1 when it could not run, was killed or timed out).
+    // status (1 when it could not run, was killed or timed out, or a wrong
+    // password; sudoRefusedStatus when sudo took the password but does not
+    // let the user run the writer).
     int runInstalledOptionsWriter(const QString &password, const QString &prefix, const QString &args);
     // What the user is told when the attempt ended with status (not 0).
     static QString failureText(int status);
+    // Whether sudo's own words (the head of its output, sudo ended with
+    // status 1) say that the user may not run the command as root.
+    static bool sudoRefusedCommand(const QByteArray &output);
+
+    // Beyond every exit status: sudo accepted the password, but no rule lets
+    // the user run the writer as root.
+    static const int sudoRefusedStatus = 256;
 
     QLineEdit *passwordEdit = nullptr;
     ComboBoxEx *methodCombo = nullptr;
     VelDialog *dialog = nullptr;
     QString args;
+    // Says whose password the chosen method takes.
+    QLabel *promptLabel = nullptr;
 
     // Upper bound of one run of the writer through sudo or su, in ms.
     static const int writerTimeoutMs = 120000;
@@ -65,4 +78,7 @@ public:
 public slots:
     void okButtonSlot();
     void reject() override;
+
+private:
+    void showPasswordRequest();
 };
