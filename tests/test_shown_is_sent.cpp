@@ -27,6 +27,10 @@ class TestShownIsSent : public QObject
     QTranslator translator;
     ModalWatchdog watchdog;
 
+    QString statusOf(const QString &queue)
+    {
+        return d->printerTab->printerTable->item(rowOf(*d, queue), 2)->text();
+    }
 
 private slots:
     void initTestCase()
@@ -36,7 +40,7 @@ private slots:
         // The catalogue of the run's language, as the program picks it.
         QVERIFY(translator.load(translationResourceFor(QString::fromLocal8Bit(qgetenv("LANG")))));
         QCoreApplication::installTranslator(&translator);
-        addQueues(queues, QStringLiteral("Shown"), {"shown-sent"});
+        addQueues(queues, QStringLiteral("Shown"), {"shown-sent", "watermark-tab"});
     }
     void cleanupTestCase() { removeQueues(queues); }
     void init() { resetProgramState(); }
@@ -73,6 +77,21 @@ private slots:
             QCOMPARE(bin->findChoice(tray)->hasConstraints(), !folded);
         QCOMPARE(current("OutputBin"), outputBin);
         QCOMPARE(d->generalTab->outputBinCombo->currentText(), bin->findChoice(outputBin)->text());
+    }
+
+    // A queue paused outside the panel reads so at the next printer change.
+    void statusAtPrinterChange()
+    {
+        const QString paused = queues.value("shown-sent"), other = queues.value("watermark-tab");
+        openOnQueue(d, userBase.path(), other);
+        QCOMPARE(statusOf(paused), QCoreApplication::translate("QObject", "Idle"));
+        QVERIFY(cupstest::disableQueue(paused));
+        QVERIFY(selectQueue(*d, paused));
+        const QString seen = statusOf(paused);
+        QVERIFY(cupstest::enableQueue(paused));
+        QCOMPARE(seen, QCoreApplication::translate("QObject", "Paused"));
+        QVERIFY(selectQueue(*d, other));
+        QCOMPARE(statusOf(paused), QCoreApplication::translate("QObject", "Idle"));
     }
 
 };
