@@ -5,6 +5,7 @@
 // panel's catalogue.
 #include <QtTest>
 
+#include <QAbstractButton>
 #include <QTranslator>
 
 #include "app/resources_init.h"
@@ -12,6 +13,7 @@
 #include "dialog_test_util.h"
 #include "page_tab_test_util.h"
 #include "tabs/general_tab.h"
+#include "tabs/watermark_tab.h"
 #include "ui/option_widgets.h"
 
 using namespace dialogtest;
@@ -27,6 +29,12 @@ class TestShownIsSent : public QObject
     QTranslator translator;
     ModalWatchdog watchdog;
 
+    bool applied()
+    {
+        BoxCloser boxes;
+        d->slotButtonApply();
+        return boxes.texts == QStringList(QCoreApplication::translate("VelDialog", "Settings applied."));
+    }
     QString statusOf(const QString &queue)
     {
         return d->printerTab->printerTable->item(rowOf(*d, queue), 2)->text();
@@ -94,6 +102,54 @@ private slots:
         QCOMPARE(statusOf(paused), QCoreApplication::translate("QObject", "Idle"));
     }
 
+    // Run once per language: the PPD words these choices otherwise than the
+    // catalogue; each control sends the choice it shows, and shows it again
+    // from what was stored.
+    void shownIsSent_data()
+    {
+        QTest::addColumn<QString>("control"); // accessible name
+        QTest::addColumn<int>("from");         // button or item index chosen first
+        QTest::addColumn<int>("to");           // then this one
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("sent");
+        const QByteArray language = qgetenv("LANG").left(2);
+        if (language == "de") {
+            QTest::newRow("full colour (Farbe)") << "butGroupColorModelGeneral" << 1 << 0 << "ColorModel" << "CMYK";
+            QTest::newRow("black and white") << "butGroupColorModelGeneral" << 0 << 1 << "ColorModel" << "Gray";
+        } else if (language == "fr") {
+            QTest::newRow("rotate copies (Rotation des copies)") << "butGroupSep" << 1 << 2 << "Sep" << "Rot";
+        } else if (language == "it" || language == "pt" || language == "es") {
+            // The "None" item goes, so the strong pattern is the second item.
+            QTest::newRow("super watermark") << "cmbBxSuperWatermark" << 0 << 1 << "VZSuperWatermark" << "SFPattern";
+        } else {
+            QSKIP("run by the entries of the other languages");
+        }
+    }
+    void shownIsSent()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QString, option);
+        QFETCH(QString, sent);
+        const QString queue = queues.value("shown-sent");
+        openOnQueue(d, userBase.path(), queue);
+        for (int index : {from, to}) {
+            if (auto *group = findByAccessibleName<VelButtonGroup>(d.data(), control)) {
+                group->buttonList().at(index)->click();
+            } else {
+                d->watermarkTab->chkButSuperWatermark->setChecked(true);
+                findByAccessibleName<ComboBoxEx>(d.data(), control)->setCurrentIndex(index);
+            }
+            QVERIFY(applied());
+        }
+        QVERIFY2(lpoptionsOf(queue).contains(option + "=" + sent), qPrintable(lpoptionsOf(queue).join(' ')));
+        openOnQueue(d, userBase.path(), queue, fileLines(settingsSource)); // what was stored, anew
+        QCOMPARE(current(option), sent);
+        auto *group = findByAccessibleName<VelButtonGroup>(d.data(), control);
+        auto *combo = findByAccessibleName<ComboBoxEx>(d.data(), control);
+        QCOMPARE(group ? group->checkedIndex() : combo->currentIndex(), to);
+    }
 };
 
 QTEST_MAIN(TestShownIsSent)
