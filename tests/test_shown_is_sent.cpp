@@ -6,6 +6,8 @@
 #include <QtTest>
 
 #include <QAbstractButton>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTranslator>
 
 #include "app/resources_init.h"
@@ -100,6 +102,24 @@ private slots:
         QCOMPARE(seen, QCoreApplication::translate("QObject", "Paused"));
         QVERIFY(selectQueue(*d, other));
         QCOMPARE(statusOf(paused), QCoreApplication::translate("QObject", "Idle"));
+    }
+
+    // A name typed over the selected custom watermark is no rename: Apply
+    // keeps "Alpha" (and stores no "Beta").
+    void applyKeepsSelectedWatermark()
+    {
+        openOnQueue(d, userBase.path(), queues.value("watermark-tab"));
+        WatermarkTab *tab = d->watermarkTab;
+        tab->chkButWatermark->setChecked(true);
+        tab->lnEditCustomWatermark->setText(QStringLiteral("Alpha"));
+        tab->butNewCustomWatermark->click();
+        tab->lnEditCustomWatermark->setText(QStringLiteral("Beta"));
+        QVERIFY(applied());
+        QCOMPARE(tab->customWatermarks.keys(), QStringList("Alpha"));
+        const QStringList lines = fileLines(settingsSource);
+        QVERIFY(lines.contains("CustomWatermarkSet=Alpha"));
+        QCOMPARE(lines.filter(QRegularExpression("^CustomWatermarkStore=")).join('|').count("Alpha="), 1);
+        QVERIFY(lines.filter("Beta").isEmpty());
     }
 
     // Run once per language: the PPD words these choices otherwise than the
