@@ -649,7 +649,7 @@ int main(int argc, char **argv)
     std::printf("queues on the server: %d (listed: %d), large PPD: %s, %d rounds\n", own + 2, listed,
                 qPrintable(largePpd), rounds);
     std::printf("before: one lpstat per row at every listing and switch, a destination enumeration per loop pass, "
-                "replaced stores kept\nafter:  one lpstat per listing, none at a switch, one names-only request per "
+                "replaced stores kept\nafter:  one lpstat per listing and per switch, one names-only request per "
                 "user action, replaced stores freed\n\n");
     std::printf("%-48s %21s %21s %9s\n", "measure (best / mean, ms)", "before", "after", "after/before");
     compare("start to populated table", perQueue.start, batched.start, 1.0 / 3);

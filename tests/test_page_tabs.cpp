@@ -67,8 +67,9 @@ private slots:
                               << QStringList{"ColorModel=CMYK", "Duplex=None", "Fold=False", "VZBooklet=None"};
         QTest::newRow("generic") << "page-generic" << QStringList{"Black & white-", "Off-", "-"} << "Booklet fold-"
                                  << QStringList();
+        // The one colour mode ("Grayscale") goes out as the "Black & white" shown.
         QTest::newRow("one colour, fold only") << "page-foldonly" << QStringList{"Black & white-", "Off-", "-!"}
-                                               << "Booklet Folding+" << QStringList{"Fold=True"};
+                                               << "Booklet Folding+" << QStringList{"ColorModel=Gray", "Fold=True"};
         QTest::newRow("no layout") << "page-nolayout" << QStringList{"Full color+", "Off+", "-"} << "Booklet fold-"
                                    << QStringList{"ColorModel=CMYK", "Duplex=None"};
         QTest::newRow("shipped sample") << "sample" << QStringList{"Full color+", "Off+", "Off+"} << "Booklet Fold-"

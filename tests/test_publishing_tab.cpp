@@ -152,10 +152,12 @@ private slots:
             << "2,5" << true << "You can only enter page numbers between 3 and 511" << "";
         QTest::newRow("huge range") << "2-2147483647" << false << fifty << "";
 
-        QTest::newRow("trailing comma") << "3,5," << false << "" << "";
-        QTest::newRow("trailing open range") << "3,10-" << false << "" << "";
-        QTest::newRow("trailing open range below") << "3,5-" << false << "" << "";
-        QTest::newRow("open range alone") << "10-" << false << "" << "";
+        // A list whose end names no page is refused, and says so.
+        const QString unfinished = QStringLiteral("Please end the list with a page or a range such as 10-12.");
+        QTest::newRow("trailing comma") << "3,5," << false << unfinished << "";
+        QTest::newRow("trailing open range") << "3,10-" << false << unfinished << "";
+        QTest::newRow("trailing open range below") << "3,5-" << false << unfinished << "";
+        QTest::newRow("open range alone") << "10-" << false << unfinished << "";
     }
 
     void pageList()

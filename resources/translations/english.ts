@@ -1071,6 +1071,10 @@ For example: user@example.com</translation>
         <translation>Please enter your specified pages.</translation>
     </message>
     <message>
+        <source>Please end the list with a page or a range such as 10-12.</source>
+        <translation>Please end the list with a page or a range such as 10-12.</translation>
+    </message>
+    <message>
         <source>You can only insert up to 50 pages.</source>
         <translation>You can only insert up to 50 pages.</translation>
     </message>

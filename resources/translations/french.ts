@@ -1071,6 +1071,10 @@ Par exemple : user@example.com</translation>
         <translation>Veuillez saisir les pages souhaitées.</translation>
     </message>
     <message>
+        <source>Please end the list with a page or a range such as 10-12.</source>
+        <translation>Veuillez terminer la liste par une page ou une plage telle que 10-12.</translation>
+    </message>
+    <message>
         <source>You can only insert up to 50 pages.</source>
         <translation>Vous pouvez insérer 50 pages au maximum.</translation>
     </message>

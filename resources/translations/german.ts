@@ -1071,6 +1071,10 @@ Beispiel: user@example.com</translation>
         <translation>Bitte geben Sie die gewünschten Seiten ein.</translation>
     </message>
     <message>
+        <source>Please end the list with a page or a range such as 10-12.</source>
+        <translation>Bitte beenden Sie die Liste mit einer Seite oder einem Bereich wie 10-12.</translation>
+    </message>
+    <message>
         <source>You can only insert up to 50 pages.</source>
         <translation>Sie können höchstens 50 Seiten einfügen.</translation>
     </message>

@@ -1071,6 +1071,10 @@ Ad esempio: user@example.com</translation>
         <translation>Inserire le pagine desiderate.</translation>
     </message>
     <message>
+        <source>Please end the list with a page or a range such as 10-12.</source>
+        <translation>Terminare l&apos;elenco con una pagina o un intervallo come 10-12.</translation>
+    </message>
+    <message>
         <source>You can only insert up to 50 pages.</source>
         <translation>È possibile inserire al massimo 50 pagine.</translation>
     </message>

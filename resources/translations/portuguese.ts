@@ -1071,6 +1071,10 @@ Por exemplo: user@example.com</translation>
         <translation>Digite as páginas desejadas.</translation>
     </message>
     <message>
+        <source>Please end the list with a page or a range such as 10-12.</source>
+        <translation>Termine a lista com uma página ou um intervalo como 10-12.</translation>
+    </message>
+    <message>
         <source>You can only insert up to 50 pages.</source>
         <translation>Você só pode inserir até 50 páginas.</translation>
     </message>

@@ -1071,6 +1071,10 @@ Por ejemplo: user@example.com</translation>
         <translation>Introduzca las páginas que desee.</translation>
     </message>
     <message>
+        <source>Please end the list with a page or a range such as 10-12.</source>
+        <translation>Termine la lista con una página o un intervalo como 10-12.</translation>
+    </message>
+    <message>
         <source>You can only insert up to 50 pages.</source>
         <translation>Solo puede insertar hasta 50 páginas.</translation>
     </message>

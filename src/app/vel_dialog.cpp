@@ -376,6 +376,10 @@ void VelDialog::profileChanged()
             tab->resetCheckButtons();
         }
     }
+    // An option that no tab set while reloading (one without a control, or
+    // on a disabled tab) keeps its choice, which blocks again what it
+    // blocked before the reset.
+    currentOptionSet->markUnsetCurrentChoices();
     reloadingTabs = wasReloading;
 }
 

@@ -144,6 +144,7 @@ vChoice *vOption::findChoiceByText(const QString &text) const
 
 void vOption::setCurrentChoice(vChoice *choice)
 {
+    m_choiceSetSinceReset = true;
     if (m_currentChoice)
         m_currentChoice->unmark();
     if (choice && m_choices.contains(choice)) {
@@ -282,11 +283,20 @@ void vOptionSet::setPpdDefault(const QString &keyword, const QString &choice)
 void vOptionSet::resetConstraintState()
 {
     for (vOption *o : qAsConst(m_options)) {
+        o->forgetChoiceSetting();
         for (vChoice *c : o->choices())
             c->unmark();
     }
     for (vOption *o : qAsConst(m_displaced)) {
         for (vChoice *c : o->choices())
             c->unmark();
+    }
+}
+
+void vOptionSet::markUnsetCurrentChoices()
+{
+    for (vOption *o : qAsConst(m_options)) {
+        if (o->currentChoice() && !o->choiceSetSinceReset())
+            o->setCurrentChoice(o->currentChoice());
     }
 }

@@ -76,6 +76,9 @@ public:
 
     void setCurrentChoice(vChoice *choice);
     vChoice *currentChoice() const { return m_currentChoice; }
+    // Whether setCurrentChoice ran since the store's last constraint reset.
+    bool choiceSetSinceReset() const { return m_choiceSetSinceReset; }
+    void forgetChoiceSetting() { m_choiceSetSinceReset = false; }
     void setDefaultChoice(vChoice *choice);
     vChoice *defaultChoice() const { return m_defaultChoice; }
     QString defaultChoiceKeyword() const;
@@ -93,6 +96,7 @@ private:
     vChoice *m_currentChoice = nullptr;
     vChoice *m_defaultChoice = nullptr;
     int m_priority = 99;
+    bool m_choiceSetSinceReset = false;
 };
 
 class vOptionSet
@@ -130,6 +134,9 @@ public:
     QHash<QString, QString> ppdDefaults() const { return m_ppdDefaults; }
 
     void resetConstraintState();
+    // Marks again the current choice of every option whose choice nobody
+    // set since resetConstraintState, so that it blocks what it blocked.
+    void markUnsetCurrentChoices();
 
 private:
     bool m_generic = false;

@@ -35,9 +35,10 @@ void BookletTab::buildWidgets()
     tabName = tr("Layout");
     bookletGroup = new VelButtonGroup(this, tr("Booklet") + QStringLiteral(":"));
     bookletGroup->setAccessibleName(QStringLiteral("butGroupVZBooklet"));
-    bookletGroup->addButton(tr("Off"), QStringLiteral(":/icons/booklet-off"));
-    bookletGroup->addButton(tr("Left edge binding"), QStringLiteral(":/icons/booklet-left"));
-    bookletGroup->addButton(tr("Right edge binding"), QStringLiteral(":/icons/booklet-right"));
+    bookletGroup->addButton(tr("Off"), QStringLiteral(":/icons/booklet-off"), {QStringLiteral("None")});
+    bookletGroup->addButton(tr("Left edge binding"), QStringLiteral(":/icons/booklet-left"), {QStringLiteral("Left")});
+    bookletGroup->addButton(tr("Right edge binding"), QStringLiteral(":/icons/booklet-right"),
+                            {QStringLiteral("Right")});
 
     foldCheckBox = new QCheckBox(tr("Booklet fold"));
     foldCheckBox->setAccessibleName(QStringLiteral("chkBxFold"));

@@ -72,9 +72,10 @@ void FinishingTab::buildWidgets()
 
     separationGroup = new VelButtonGroup(this, tr("Separation") + QStringLiteral(": "));
     separationGroup->setAccessibleName(QStringLiteral("butGroupSep"));
-    separationGroup->addButton(tr("Off"), QStringLiteral(":/icons/separation-off"));
-    separationGroup->addButton(tr("Offset jobs"), QStringLiteral(":/icons/separation-offset"));
-    separationGroup->addButton(tr("Rotate copies"), QStringLiteral(":/icons/separation-rotate"));
+    separationGroup->addButton(tr("Off"), QStringLiteral(":/icons/separation-off"), {kNone});
+    separationGroup->addButton(tr("Offset jobs"), QStringLiteral(":/icons/separation-offset"), {QStringLiteral("Jog")});
+    separationGroup->addButton(tr("Rotate copies"), QStringLiteral(":/icons/separation-rotate"),
+                               {QStringLiteral("Rot")});
 
     const QString colon = QStringLiteral(":");
     triFoldLabel = namedLabel(tr("Tri-Fold") + colon, "lblTriFld");
@@ -126,8 +127,8 @@ void FinishingTab::buildWidgets()
     // names this rotation.
     rotateGroup = new VelButtonGroup(this, rotate180Text() + QStringLiteral(": "));
     rotateGroup->setAccessibleName(QStringLiteral("butGroupRot"));
-    rotateGroup->addButton(tr("Off"), QStringLiteral(":/icons/Rotate-180-off"));
-    rotateGroup->addButton(tr("On"), QStringLiteral(":/icons/Rotate-180-on"));
+    rotateGroup->addButton(tr("Off"), QStringLiteral(":/icons/Rotate-180-off"), {QStringLiteral("False")});
+    rotateGroup->addButton(tr("On"), QStringLiteral(":/icons/Rotate-180-on"), {QStringLiteral("True")});
 
     controls.insert(QStringLiteral("Sep"), separationGroup);
     controls.insert(QStringLiteral("FldB"), triFoldPrintSideCombo);

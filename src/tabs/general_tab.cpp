@@ -65,18 +65,18 @@ void GeneralTab::buildWidgets()
         combo->setFixedWidth(kComboWidth);
 
     collateGroup = new VelButtonGroup(this, tr("Collate") + QStringLiteral(": "));
-    collateGroup->addButton(tr("Off"), QStringLiteral(":/icons/collate-off"));
-    collateGroup->addButton(tr("On"), QStringLiteral(":/icons/collate-on"));
+    collateGroup->addButton(tr("Off"), QStringLiteral(":/icons/collate-off"), {QStringLiteral("False")});
+    collateGroup->addButton(tr("On"), QStringLiteral(":/icons/collate-on"), {QStringLiteral("True")});
 
     duplexGroup = new VelButtonGroup(this, tr("Duplex") + QStringLiteral(": "));
-    duplexGroup->addButton(tr("Off"), QStringLiteral(":/icons/duplex-off"));
-    duplexGroup->addButton(tr("Long edge"), QStringLiteral(":/icons/duplex-long"));
-    duplexGroup->addButton(tr("Short edge"), QStringLiteral(":/icons/duplex-short"));
+    duplexGroup->addButton(tr("Off"), QStringLiteral(":/icons/duplex-off"), {QStringLiteral("None")});
+    duplexGroup->addButton(tr("Long edge"), QStringLiteral(":/icons/duplex-long"), {QStringLiteral("DuplexNoTumble")});
+    duplexGroup->addButton(tr("Short edge"), QStringLiteral(":/icons/duplex-short"), {QStringLiteral("DuplexTumble")});
 
     colorModeGroup = new VelButtonGroup(this, tr("Color") + QStringLiteral(": "));
     colorModeGroup->setFixedWidth(kColorGroupWidth);
-    colorModeGroup->addButton(tr("Full color"), QStringLiteral(":/icons/color"));
-    colorModeGroup->addButton(tr("Black & white"), QStringLiteral(":/icons/monochrome"));
+    colorModeGroup->addButton(tr("Full color"), QStringLiteral(":/icons/color"), fullColorKeywords());
+    colorModeGroup->addButton(tr("Black & white"), QStringLiteral(":/icons/monochrome"), monochromeKeywords());
     colorModeGroup->updateLabelColor(true);
 
     pageSizeLabel->setAccessibleName(QStringLiteral("lblPageSize"));

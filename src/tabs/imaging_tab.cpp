@@ -56,8 +56,8 @@ void ImagingTab::buildWidgets()
     printQualityIcon = new QLabel;
     printQualityIcon->setPixmap(QPixmap(QStringLiteral(":/icons/print-quality")));
     colorModeGroup = new VelButtonGroup(this, tr("Color") + QStringLiteral(": "));
-    colorModeGroup->addButton(tr("Full color"), QStringLiteral(":/icons/color"));
-    colorModeGroup->addButton(tr("Black & white"), QStringLiteral(":/icons/monochrome"));
+    colorModeGroup->addButton(tr("Full color"), QStringLiteral(":/icons/color"), fullColorKeywords());
+    colorModeGroup->addButton(tr("Black & white"), QStringLiteral(":/icons/monochrome"), monochromeKeywords());
     grayCheckBox = new QCheckBox(tr("Print grays with black toner"));
     moireCheckBox = new QCheckBox(tr("Moire Prevention"));
     resolutionLabel = new QLabel(tr("Resolution") + QStringLiteral(":"));
@@ -422,8 +422,7 @@ bool ImagingTab::enableOptionsForButtonGroup(VelButtonGroup *button_group, vOpti
     if (option->choiceCount() == 1) {
         showFixedMonochrome(button_group);
     } else if (vChoice *current = option->currentChoice()) {
-        const QString keyword = current->keyword();
-        button_group->setButton(keyword == QLatin1String("CMYK") || keyword == QLatin1String("RGB") ? 0 : 1);
+        button_group->setButton(fullColorKeywords().contains(current->keyword()) ? 0 : 1);
     }
     return result;
 }

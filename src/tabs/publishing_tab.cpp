@@ -654,9 +654,12 @@ void PublishingTab::checkPageInsertInputText()
         markPageList(unclear);
         return;
     }
+    // A list whose last item names no page (a trailing comma or a range
+    // left open) is refused with its own word: the user must see why.
+    const QString unfinished = tr("Please end the list with a page or a range such as 10-12.");
     QList<int> pages = expandPageList(items);
     if (pages.isEmpty()) {
-        clearPageListMark();
+        markPageList(unfinished);
         return;
     }
     std::sort(pages.begin(), pages.end());
@@ -674,10 +677,8 @@ void PublishingTab::checkPageInsertInputText()
         markPageList(tr("You can only enter page numbers between 2 and 511"));
         return;
     }
-    // Still being typed: the list is not taken as it stands, and nothing
-    // is said yet.
     if (isIncompleteLastItem(items.last())) {
-        clearPageListMark();
+        markPageList(unfinished);
         return;
     }
     appendPageNumbers(pages);

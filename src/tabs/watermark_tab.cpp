@@ -709,8 +709,14 @@ QHash<QString, QString> WatermarkTab::extraOptions()
     QHash<QString, QString> extra;
     if (!hasOption(QStringLiteral("Wtxt")))
         return extra;
-    if (chkButWatermark->isChecked())
-        editCustomWatermark();
+    // The shown attributes are kept under the selected watermark's own
+    // name: a name typed in the field is stored only by New or Save, so that
+    // Apply renames (and so loses) no watermark.
+    const QString selected = watermarkList->currentText();
+    if (chkButWatermark->isChecked() && !selected.isEmpty()) {
+        customWatermarks.insert(selected, currentRecord());
+        updateCustomWatermarkButtons();
+    }
     for (auto it = customWatermarks.constBegin(); it != customWatermarks.constEnd(); ++it) {
         QStringList numbers;
         for (const char *attribute : kAttributes)

@@ -68,7 +68,7 @@ VelButtonGroup::~VelButtonGroup()
     delete iconPaths;
 }
 
-void VelButtonGroup::addButton(const QString &name, const QString &iconPath)
+void VelButtonGroup::addButton(const QString &name, const QString &iconPath, const QStringList &choiceKeywords)
 {
     auto *button = new QPushButton;
     button->setText(QString());
@@ -79,6 +79,7 @@ void VelButtonGroup::addButton(const QString &name, const QString &iconPath)
     button->setFocusPolicy(Qt::StrongFocus);
     buttons->append(button);
     iconPaths->append(iconPath);
+    buttonKeywords.append(choiceKeywords);
     group->addButton(button, -1);
     layout->addWidget(button, 1, m_count, 1, 1, Qt::AlignLeft);
     ++m_count;
@@ -93,6 +94,7 @@ void VelButtonGroup::removeAllButtons()
     }
     buttons->clear();
     iconPaths->clear();
+    buttonKeywords.clear();
     m_count = 0;
     label->setText(title);
 }

@@ -54,7 +54,11 @@ public:
     VelButtonGroup(QWidget *parent, const QString &title);
     ~VelButtonGroup() override;
 
-    void addButton(const QString &name, const QString &iconPath);
+    // choiceKeywords: the keywords of the choices the button stands for,
+    // first the one it sends; they find its choice when the printer words
+    // the choice otherwise than name.
+    void addButton(const QString &name, const QString &iconPath, const QStringList &choiceKeywords = {});
+    QStringList choiceKeywords(int index) const { return buttonKeywords.value(index); }
     void selectButtonByName(const QString &name);
 
     QString checkedButtonName() const;
@@ -108,6 +112,7 @@ private:
     QButtonGroup *group = nullptr;
     QList<QAbstractButton *> *buttons = nullptr;
     QList<QString> *iconPaths = nullptr;
+    QList<QStringList> buttonKeywords;
     QLabel *label = nullptr;
     QString title;
     int m_count = 0;

@@ -410,6 +410,15 @@ void PrinterTab::changePrinter(int row, int collumn, int prev_row, int prev_coll
         rootWarningLabel->hide();
         settingsSource = QString();
     }
+
+    // A queue paused or resumed outside the panel shows its new state at
+    // the next choice of a printer: one lpstat for the whole list (the
+    // earlier way asks again per row when the dialog re-translates).
+    if (cupsQueryWay == CupsQueryWay::Batched) {
+        const bool blocked = printerTable->blockSignals(true);
+        fillStatusColumn();
+        printerTable->blockSignals(blocked);
+    }
 }
 
 void PrinterTab::removeInstalledOptionWidgets()

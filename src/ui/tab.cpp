@@ -155,6 +155,35 @@ QString Tab::choiceValueForCombo(vOption *option, const QString &text)
     return choice ? choice->keyword() : QString();
 }
 
+vChoice *Tab::buttonChoice(VelButtonGroup *group, int index, vOption *option)
+{
+    if (!group || !option || index < 0 || index >= group->count())
+        return nullptr;
+    if (vChoice *shown = option->findChoiceByText(group->buttonNames().at(index)))
+        return shown;
+    const QStringList keywords = group->choiceKeywords(index);
+    for (const QString &keyword : keywords) {
+        if (vChoice *choice = option->findChoice(keyword))
+            return choice;
+    }
+    return nullptr;
+}
+
+int Tab::buttonOfChoice(VelButtonGroup *group, vChoice *choice)
+{
+    if (!group || !choice)
+        return -1;
+    const QStringList names = group->buttonNames();
+    const int shown = names.indexOf(choice->text());
+    if (shown >= 0)
+        return shown;
+    for (int i = 0; i < names.size(); ++i) {
+        if (group->choiceKeywords(i).contains(choice->keyword()))
+            return i;
+    }
+    return -1;
+}
+
 QString Tab::widgetValue(QWidget *control, vOption *option)
 {
     QString value;
@@ -168,7 +197,8 @@ QString Tab::widgetValue(QWidget *control, vOption *option)
     } else if (auto *slider = qobject_cast<QSlider *>(control)) {
         value = sliderText(option->keyword(), slider->value());
     } else if (auto *group = qobject_cast<VelButtonGroup *>(control)) {
-        value = choiceValueForCombo(option, group->checkedButtonName());
+        vChoice *choice = buttonChoice(group, group->checkedIndex(), option);
+        value = choice ? choice->keyword() : QString();
     } else if (auto *button = qobject_cast<VelCheckBoxButton *>(control)) {
         value = button->isChecked() ? kTrue : kFalse;
     }
@@ -318,10 +348,35 @@ void Tab::loadValues()
         else if (qobject_cast<QSlider *>(control) || qobject_cast<QRadioButton *>(control))
             control->setEnabled(option != nullptr);
     }
+    matchOffValuesToChoices();
     for (VelCheckBoxButton *section : qAsConst(sectionButtons))
         if (section)
             section->syncDependentCombos();
     disableControlsWithoutOption();
+}
+
+void Tab::matchOffValuesToChoices()
+{
+    for (VelCheckBoxButton *section : qAsConst(sectionButtons)) {
+        if (!section)
+            continue;
+        const QList<QWidget *> dependents = section->dependents();
+        for (QWidget *dependent : dependents) {
+            if (!qobject_cast<ComboBoxEx *>(dependent))
+                continue;
+            auto panelText = panelOffValues.constFind(dependent);
+            if (panelText == panelOffValues.constEnd())
+                panelText = panelOffValues.insert(dependent, section->dependentValue(dependent));
+            const QString keyword = controls.key(dependent);
+            vOption *option = currentOptionSet && !keyword.isEmpty() ? currentOptionSet->findOption(keyword) : nullptr;
+            if (!option || panelText.value() == kNoDefault)
+                continue;
+            vChoice *off = option->findChoiceByText(panelText.value());
+            if (!off)
+                off = option->findChoice(QStringLiteral("None"));
+            section->setDependentValue(dependent, off ? off->text() : panelText.value());
+        }
+    }
 }
 
 void Tab::disableControlsWithoutOption()
@@ -395,7 +450,11 @@ void Tab::loadButtonGroup(VelButtonGroup *button_group, vOption *option)
         button_group->setEnabled(false);
         return;
     }
-    button_group->selectButtonByName(choice->text());
+    const int index = buttonOfChoice(button_group, choice);
+    if (index >= 0)
+        button_group->setButton(index);
+    else
+        button_group->selectButtonByName(choice->text());
 }
 
 void Tab::loadCheckBoxButton(VelCheckBoxButton *checkbox_button, vOption *option)
@@ -504,7 +563,8 @@ void Tab::markOptionForWidget(int value, QWidget *sender)
     } else if (className == "QSlider") {
         choice = option->findChoiceByText(sliderText(keyword, value));
     } else if (className == "VelButtonGroup") {
-        choice = option->findChoiceByText(static_cast<VelButtonGroup *>(sender)->checkedButtonName());
+        auto *group = static_cast<VelButtonGroup *>(sender);
+        choice = buttonChoice(group, group->checkedIndex(), option);
     }
     if (!choice)
         choice = option->defaultChoice();
@@ -782,13 +842,13 @@ bool Tab::enableOptionsForButtonGroup(VelButtonGroup *button_group, vOption *opt
 {
     if (!button_group || !option)
         return false;
-    const QStringList names = button_group->buttonNames();
+    const int buttonCount = button_group->count();
     button_group->setEnabled(true);
     int blockedCount = 0;
     int firstFree = -1;
     bool mustMove = false;
-    for (int i = 0; i < names.size(); ++i) {
-        vChoice *choice = option->findChoiceByText(names.at(i));
+    for (int i = 0; i < buttonCount; ++i) {
+        vChoice *choice = buttonChoice(button_group, i, option);
         if (!choice)
             continue;
         const bool blocked = choice->hasConstraints();
@@ -804,7 +864,7 @@ bool Tab::enableOptionsForButtonGroup(VelButtonGroup *button_group, vOption *opt
         if (firstFree < 0) {
             option->setCurrentChoice(nullptr);
         } else {
-            option->setCurrentChoice(option->findChoiceByText(names.at(firstFree)));
+            option->setCurrentChoice(buttonChoice(button_group, firstFree, option));
             button_group->setButton(firstFree);
         }
     }

@@ -8,9 +8,15 @@
 #include <QIcon>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include "model/option_model.h"
+
+// The colour-model choices that the "Full color" and "Black & white"
+// buttons of the Basic and Imaging tabs stand for.
+inline QStringList fullColorKeywords() { return {QStringLiteral("CMYK"), QStringLiteral("RGB")}; }
+inline QStringList monochromeKeywords() { return {QStringLiteral("Gray")}; }
 
 class ComboBoxEx;
 class VelButtonGroup;
@@ -74,6 +80,15 @@ public:
     QHash<QString, QWidget *> getLabels() const { return labels; }
     QList<VelCheckBoxButton *> getSectionButtons() const { return sectionButtons; }
 
+    // The choice a group's button stands for: the one whose display text is
+    // the button's name, else the first of the button's choice keywords that
+    // the option has (the printer may word a choice otherwise than the
+    // panel); null when neither names a choice.
+    static vChoice *buttonChoice(VelButtonGroup *group, int index, vOption *option);
+    // The button that shows the choice: the one named by its display text,
+    // else the one standing for its keyword; -1 when none does.
+    static int buttonOfChoice(VelButtonGroup *group, vChoice *choice);
+
     QString widgetValue(QWidget *control, vOption *option);
     QString choiceValueForCombo(vOption *option, const QString &text);
     void selectComboChoice(ComboBoxEx *combo, vOption *option);
@@ -115,6 +130,12 @@ protected:
     // two-state one unchecked; run last in loading, whatever the loaders did.
     void disableControlsWithoutOption();
 
+    // Gives every section dependent whose option words its off choice
+    // otherwise than the panel that choice's own text as its off value (the
+    // choice with the panel's text, else the one with the keyword "None"),
+    // so that the off item leaves the list and the section stands for it.
+    void matchOffValuesToChoices();
+
     // Blocks or unblocks the signals of the section buttons.
     void blockSectionSignals(bool block);
 
@@ -148,6 +169,8 @@ protected:
     QHash<QString, QString> optionValues;
 
 private:
+    // The off value each section dependent was given by its tab.
+    QHash<QWidget *, QString> panelOffValues;
     QIcon plainBarIcon;
     QIcon constraintBarIcon;
 };
