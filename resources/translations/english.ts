@@ -529,6 +529,10 @@ For example: user@example.com</translation>
         <source>You do not have permission to print.</source>
         <translation>You do not have permission to print.</translation>
     </message>
+    <message>
+        <source>Enter a host name or an IP address as server, without a port or anything else.</source>
+        <translation>Enter a host name or an IP address as server, without a port or anything else.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPrompt</name>
@@ -1386,6 +1390,33 @@ Reloading list now.</translation>
     <message>
         <source>Contrast</source>
         <translation>Contrast</translation>
+    </message>
+</context>
+<context>
+    <name>vcurl</name>
+    <message>
+        <source>The server must be a host name or an IP address, and the port a number from 1 to 65535.</source>
+        <translation>The server must be a host name or an IP address, and the port a number from 1 to 65535.</translation>
+    </message>
+    <message>
+        <source>The server did not complete the login within %1 seconds.</source>
+        <translation>The server did not complete the login within %1 seconds.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply is larger than %1 KiB.</source>
+        <translation>The server&apos;s reply is larger than %1 KiB.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate names another host: %1.</source>
+        <translation>The server&apos;s certificate names another host: %1.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted: %1.</source>
+        <translation>The server&apos;s certificate is not trusted: %1.</translation>
+    </message>
+    <message>
+        <source>The README&apos;s section &quot;The print-management server&apos;s certificate&quot; tells the administrator how to make the system trust it.</source>
+        <translation>The README&apos;s section &quot;The print-management server&apos;s certificate&quot; tells the administrator how to make the system trust it.</translation>
     </message>
 </context>
 </TS>

@@ -529,6 +529,10 @@ Par exemple : user@example.com</translation>
         <source>You do not have permission to print.</source>
         <translation>Vous n&apos;avez pas l&apos;autorisation d&apos;imprimer.</translation>
     </message>
+    <message>
+        <source>Enter a host name or an IP address as server, without a port or anything else.</source>
+        <translation>Indiquez comme serveur un nom d&apos;hôte ou une adresse IP, sans port ni rien d&apos;autre.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPrompt</name>
@@ -1386,6 +1390,33 @@ La liste est rechargée.</translation>
     <message>
         <source>Contrast</source>
         <translation>Contraste</translation>
+    </message>
+</context>
+<context>
+    <name>vcurl</name>
+    <message>
+        <source>The server must be a host name or an IP address, and the port a number from 1 to 65535.</source>
+        <translation>Le serveur doit être un nom d&apos;hôte ou une adresse IP, et le port un nombre de 1 à 65535.</translation>
+    </message>
+    <message>
+        <source>The server did not complete the login within %1 seconds.</source>
+        <translation>Le serveur n&apos;a pas terminé la connexion en %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply is larger than %1 KiB.</source>
+        <translation>La réponse du serveur dépasse %1 Kio.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate names another host: %1.</source>
+        <translation>Le certificat du serveur désigne un autre hôte : %1.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted: %1.</source>
+        <translation>Le certificat du serveur n&apos;est pas reconnu comme fiable : %1.</translation>
+    </message>
+    <message>
+        <source>The README&apos;s section &quot;The print-management server&apos;s certificate&quot; tells the administrator how to make the system trust it.</source>
+        <translation>La section « The print-management server&apos;s certificate » du README explique à l&apos;administrateur comment faire accepter ce certificat par le système.</translation>
     </message>
 </context>
 </TS>

@@ -529,6 +529,10 @@ Por exemplo: user@example.com</translation>
         <source>You do not have permission to print.</source>
         <translation>Você não tem permissão para imprimir.</translation>
     </message>
+    <message>
+        <source>Enter a host name or an IP address as server, without a port or anything else.</source>
+        <translation>Informe como servidor um nome de host ou um endereço IP, sem porta nem mais nada.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPrompt</name>
@@ -1386,6 +1390,33 @@ Recarregando a lista agora.</translation>
     <message>
         <source>Contrast</source>
         <translation>Contraste</translation>
+    </message>
+</context>
+<context>
+    <name>vcurl</name>
+    <message>
+        <source>The server must be a host name or an IP address, and the port a number from 1 to 65535.</source>
+        <translation>O servidor deve ser um nome de host ou um endereço IP, e a porta um número de 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>The server did not complete the login within %1 seconds.</source>
+        <translation>O servidor não concluiu o login em %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply is larger than %1 KiB.</source>
+        <translation>A resposta do servidor é maior que %1 KiB.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate names another host: %1.</source>
+        <translation>O certificado do servidor indica outro host: %1.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted: %1.</source>
+        <translation>O certificado do servidor não é confiável: %1.</translation>
+    </message>
+    <message>
+        <source>The README&apos;s section &quot;The print-management server&apos;s certificate&quot; tells the administrator how to make the system trust it.</source>
+        <translation>A seção &quot;The print-management server&apos;s certificate&quot; do README explica ao administrador como fazer o sistema confiar no certificado.</translation>
     </message>
 </context>
 </TS>
