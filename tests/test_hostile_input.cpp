@@ -197,6 +197,29 @@ private slots:
         QCOMPARE(d->pqxTab->serverEdit->text(), QStringLiteral("abcdef"));
     }
 
+    void printerTextsArePlain()
+    {
+        OpenWatch watch(trap);
+        QVERIFY(open("MediaType=Plain\n"));
+        auto *label = findByAccessibleName<QLabel>(d.data(), "lblMediaType");
+        QVERIFY(label);
+        const QString text = "<img src=\"" + trap + "\">:";
+        d->show();
+        d->tabWidget->setCurrentWidget(d->generalTab);
+        // As loaded, with the constraint mark, and without it again.
+        for (int step = 0; step < 3; ++step) {
+            const bool marked = step == 1;
+            if (step > 0)
+                markLabelText(label, marked);
+            label->grab();
+            QCOMPARE(labelPlainText(label), text);
+            QCOMPARE(label->textFormat() == Qt::PlainText, !marked);
+            QCOMPARE(label->text().startsWith("&lt;img"), marked);
+        }
+        QCOMPARE(watch.opens(), 0);
+        d->hide();
+    }
+
     void cleanupTestCase() { d.reset(), cupstest::removeQueue(queue); }
 
 private:

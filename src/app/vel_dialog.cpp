@@ -401,6 +401,7 @@ void VelDialog::reportUnreadableQueue(const QString &queue)
     printerTab->clearHighlight();
     QMessageBox box;
     box.setWindowTitle(tr("Error"));
+    box.setTextFormat(Qt::PlainText);
     box.setText(tr("The printer description (PPD) of the queue %1 could not be read.").arg(queue));
     box.exec();
 }

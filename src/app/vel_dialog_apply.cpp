@@ -26,6 +26,8 @@ void showApplyError(const QString &text)
 {
     QMessageBox box;
     box.setWindowTitle(VelDialog::tr("Error"));
+    // File paths and queue names are shown as they are, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.exec();
 }

@@ -156,9 +156,8 @@ void PQXTab::buildWidgets()
     toggleGroup->selectButtonByName(offText);
     // The error mark is taller than the title's text: the title keeps that
     // room from the start, so that the buttons stay put when it shows.
-    QLabel marked;
-    marked.setTextFormat(Qt::RichText);
-    marked.setText(toggleGroup->titleLabel()->text() + errorMarkText());
+    QLabel marked(toggleGroup->titleLabel()->text());
+    markLabelText(&marked, true);
     toggleGroup->titleLabel()->setMinimumHeight(marked.sizeHint().height());
 
     const QRegExp userPattern(QStringLiteral("^[\\w][\\w ]{63}$"));
