@@ -78,6 +78,12 @@ bool put(const QString &path, const QByteArray &data)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();
 }
 
+int modeOf(const QString &path)
+{
+    struct stat info;
+    return ::stat(QFile::encodeName(path).constData(), &info) ? -1 : int(info.st_mode & 07777);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(tlstest::Reply)
@@ -200,7 +206,9 @@ private slots:
     void printerTextsArePlain()
     {
         OpenWatch watch(trap);
+        // The settings file is read once for the whole selection.
         QVERIFY(open("MediaType=Plain\n"));
+        QVERIFY2(settingsOpens <= 2, qPrintable(QString::number(settingsOpens)));
         auto *label = findByAccessibleName<QLabel>(d.data(), "lblMediaType");
         QVERIFY(label);
         const QString text = "<img src=\"" + trap + "\">:";
@@ -218,6 +226,70 @@ private slots:
         }
         QCOMPARE(watch.opens(), 0);
         d->hide();
+    }
+
+    void sharedDirectoryTaken_data()
+    {
+        QTest::addColumn<QString>("shared");
+        QTest::addColumn<QString>("problem"); // empty: the shared directory is used
+        QTest::newRow("own") << "own" << "";
+        QTest::newRow("missing") << "missing" << "";
+        QTest::newRow("writable by all") << "open" << "other users may write to it";
+        QTest::newRow("a link") << "link" << "it is a symbolic link";
+    }
+
+    void sharedDirectoryTaken()
+    {
+        QFETCH(QString, shared);
+        QFETCH(QString, problem);
+        d.reset();
+        QTemporaryDir base;
+        const QString dir = base.filePath("me");
+        const QString fallback = work.filePath("xdg/ordovan");
+        QDir(fallback).removeRecursively();
+        if (shared == "own" || shared == "open")
+            QVERIFY(QDir().mkdir(dir) && ::chmod(QFile::encodeName(dir).constData(), shared == "own" ? 0700 : 0777) == 0);
+        if (shared == "link")
+            QVERIFY(QDir().mkdir(base.filePath("elsewhere")) && QFile::link(base.filePath("elsewhere"), dir));
+        currentOptionSet = nullptr;
+        {
+            BoxCloser boxes;
+            userDir = chooseUserDir(dir + '/');
+            QTest::qWait(200);
+            QCOMPARE(userDir, problem.isEmpty() ? dir + '/' : fallback + '/');
+            QCOMPARE(boxes.texts.size(), problem.isEmpty() ? 0 : 1);
+            if (!problem.isEmpty())
+                QCOMPARE(boxes.texts.first(), "The settings directory " + dir + " cannot be used: " + problem
+                                                  + ".\nYour settings and profiles are saved in " + fallback + " instead.");
+        }
+        QCOMPARE(QFileInfo::exists(fallback), !problem.isEmpty());
+        // The settings are saved where the panel says and read back from there.
+        QVERIFY(writeSettingsFile(userDir + "Q.cfg", {{"A", "1"}}, true));
+        settingsSource = userDir + "Q.cfg";
+        QCOMPARE(readSettingValue("A"), QStringLiteral("1"));
+        QCOMPARE(modeOf(userDir), 0700);
+        if (!problem.isEmpty())
+            QVERIFY(QDir(dir).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+        settingsSource.clear();
+    }
+
+    void profilesAndQueueFiles()
+    {
+        // A queue added after a profile of its name: the profile is not read
+        // as the queue's settings, not resynchronised, and not overwritten.
+        const QByteArray profile = "[Profile]\n[Wexa Page Full]\nProfileDescription=mine\nMediaType=Transparency\n";
+        {
+            BoxCloser boxes;
+            QVERIFY(open(profile));
+            QCOMPARE(settingsSource, userDir);
+            d->slotButtonApply();
+            QTRY_COMPARE(boxes.texts.size(), 1);
+            QCOMPARE(boxes.texts.first(), "Error: The settings file could not be written: a profile named " + queue
+                                              + " stands in its place. Give the profile another name to keep this "
+                                                "queue's settings.");
+            d->reject();
+        }
+        QCOMPARE(bytes(cfg(queue)), profile);
     }
 
     void cleanupTestCase() { d.reset(), cupstest::removeQueue(queue); }

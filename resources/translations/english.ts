@@ -1161,6 +1161,12 @@ No settings are read from it or saved in it.</translation>
         <source>it cannot be created (%1)</source>
         <translation>it cannot be created (%1)</translation>
     </message>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+Your settings and profiles are saved in %3 instead.</source>
+        <translation>The settings directory %1 cannot be used: %2.
+Your settings and profiles are saved in %3 instead.</translation>
+    </message>
 </context>
 <context>
     <name>VelDialog</name>
@@ -1225,6 +1231,10 @@ Reloading list now.</translation>
     <message>
         <source>Settings applied.</source>
         <translation>Settings applied.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written: a profile named %1 stands in its place. Give the profile another name to keep this queue&apos;s settings.</source>
+        <translation>Error: The settings file could not be written: a profile named %1 stands in its place. Give the profile another name to keep this queue&apos;s settings.</translation>
     </message>
 </context>
 <context>

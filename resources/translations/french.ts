@@ -1161,6 +1161,12 @@ Aucun réglage n&apos;y est lu ni enregistré.</translation>
         <source>it cannot be created (%1)</source>
         <translation>il ne peut pas être créé (%1)</translation>
     </message>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+Your settings and profiles are saved in %3 instead.</source>
+        <translation>Le dossier de réglages %1 est inutilisable : %2.
+Vos réglages et profils sont enregistrés dans %3 à la place.</translation>
+    </message>
 </context>
 <context>
     <name>VelDialog</name>
@@ -1225,6 +1231,10 @@ La liste est rechargée.</translation>
     <message>
         <source>Settings applied.</source>
         <translation>Paramètres appliqués.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written: a profile named %1 stands in its place. Give the profile another name to keep this queue&apos;s settings.</source>
+        <translation>Erreur : le fichier de paramètres n&apos;a pas pu être écrit : un profil nommé %1 occupe sa place. Renommez le profil pour conserver les paramètres de cette file.</translation>
     </message>
 </context>
 <context>

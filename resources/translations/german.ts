@@ -1161,6 +1161,12 @@ Es werden keine Einstellungen daraus gelesen oder darin gespeichert.</translatio
         <source>it cannot be created (%1)</source>
         <translation>er kann nicht angelegt werden (%1)</translation>
     </message>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+Your settings and profiles are saved in %3 instead.</source>
+        <translation>Der Einstellungsordner %1 kann nicht verwendet werden: %2.
+Ihre Einstellungen und Profile werden stattdessen in %3 gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>VelDialog</name>
@@ -1225,6 +1231,10 @@ Die Liste wird neu geladen.</translation>
     <message>
         <source>Settings applied.</source>
         <translation>Einstellungen übernommen.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written: a profile named %1 stands in its place. Give the profile another name to keep this queue&apos;s settings.</source>
+        <translation>Fehler: Die Einstellungsdatei konnte nicht geschrieben werden: Ein Profil namens %1 steht an ihrer Stelle. Geben Sie dem Profil einen anderen Namen, um die Einstellungen dieser Warteschlange zu behalten.</translation>
     </message>
 </context>
 <context>

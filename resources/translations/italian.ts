@@ -1161,6 +1161,12 @@ Nessuna impostazione viene letta da essa o salvata in essa.</translation>
         <source>it cannot be created (%1)</source>
         <translation>non può essere creata (%1)</translation>
     </message>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+Your settings and profiles are saved in %3 instead.</source>
+        <translation>La cartella delle impostazioni %1 non può essere usata: %2.
+Le impostazioni e i profili vengono salvati invece in %3.</translation>
+    </message>
 </context>
 <context>
     <name>VelDialog</name>
@@ -1225,6 +1231,10 @@ L&apos;elenco viene ricaricato.</translation>
     <message>
         <source>Settings applied.</source>
         <translation>Impostazioni applicate.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written: a profile named %1 stands in its place. Give the profile another name to keep this queue&apos;s settings.</source>
+        <translation>Errore: impossibile scrivere il file delle impostazioni: al suo posto si trova un profilo di nome %1. Rinominare il profilo per conservare le impostazioni di questa coda.</translation>
     </message>
 </context>
 <context>

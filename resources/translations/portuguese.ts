@@ -1161,6 +1161,12 @@ Nenhuma configuração é lida dela nem salva nela.</translation>
         <source>it cannot be created (%1)</source>
         <translation>ela não pode ser criada (%1)</translation>
     </message>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+Your settings and profiles are saved in %3 instead.</source>
+        <translation>A pasta de configurações %1 não pode ser usada: %2.
+Suas configurações e perfis são salvos em %3 em vez dela.</translation>
+    </message>
 </context>
 <context>
     <name>VelDialog</name>
@@ -1225,6 +1231,10 @@ Recarregando a lista agora.</translation>
     <message>
         <source>Settings applied.</source>
         <translation>Configurações aplicadas.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written: a profile named %1 stands in its place. Give the profile another name to keep this queue&apos;s settings.</source>
+        <translation>Erro: não foi possível gravar o arquivo de configurações: um perfil chamado %1 ocupa o seu lugar. Dê outro nome ao perfil para manter as configurações desta fila.</translation>
     </message>
 </context>
 <context>

@@ -1161,6 +1161,12 @@ No se lee ni se guarda en ella ningún ajuste.</translation>
         <source>it cannot be created (%1)</source>
         <translation>no se puede crear (%1)</translation>
     </message>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+Your settings and profiles are saved in %3 instead.</source>
+        <translation>La carpeta de ajustes %1 no se puede usar: %2.
+Sus ajustes y perfiles se guardan en %3 en su lugar.</translation>
+    </message>
 </context>
 <context>
     <name>VelDialog</name>
@@ -1225,6 +1231,10 @@ Se vuelve a cargar la lista.</translation>
     <message>
         <source>Settings applied.</source>
         <translation>Configuración aplicada.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written: a profile named %1 stands in its place. Give the profile another name to keep this queue&apos;s settings.</source>
+        <translation>Error: no se pudo escribir el archivo de configuración: un perfil llamado %1 ocupa su lugar. Cambie el nombre del perfil para conservar la configuración de esta cola.</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,8 @@ VelDialog::VelDialog(QWidget *parent)
         refuseRoot();
         return;
     }
+    // Another user's directory in the shared base: the private fallback.
+    userDir = chooseUserDir(userDir);
 
     setFixedSize(800, 735);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
