@@ -84,6 +84,21 @@ int modeOf(const QString &path)
     return ::stat(QFile::encodeName(path).constData(), &info) ? -1 : int(info.st_mode & 07777);
 }
 
+// Answers the next message box with the button of that text and records
+// the box's text.
+void answerBox(const QString &button, QString *text)
+{
+    QTimer::singleShot(50, [button, text] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        *text = box->text();
+        for (QAbstractButton *b : box->buttons()) {
+            if (b->text() == button)
+                b->click();
+        }
+    });
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(tlstest::Reply)
@@ -290,6 +305,31 @@ private slots:
             d->reject();
         }
         QCOMPARE(bytes(cfg(queue)), profile);
+
+        // Renaming onto another profile asks first.
+        QVERIFY(put(cfg("a"), "[Profile]\n[M]\nProfileDescription=\nA=1\n") && put(cfg("b"), "[Profile]\n[M]\nB=2\n"));
+        ProfileEditDialog edit(nullptr);
+        edit.setProfile("a", QString());
+        edit.nameEdit->setText("b");
+        QString asked;
+        answerBox("Cancel", &asked);
+        edit.editProfile();
+        QCOMPARE(asked, QStringLiteral("A profile named b already exists. Replace it?"));
+        QVERIFY(QFile::exists(cfg("a")) && bytes(cfg("b")) == "[Profile]\n[M]\nB=2\n");
+        answerBox("Replace", &asked);
+        edit.editProfile();
+        QVERIFY(!QFile::exists(cfg("a")));
+        QCOMPARE(bytes(cfg("b")), QByteArray("[Profile]\n[M]\nProfileDescription=\nA=1\n"));
+
+        // A paste of 1 MB into the description is cut at once to the bound,
+        // and typing adds nothing beyond it.
+        QApplication::clipboard()->setText(QString(1 << 20, 'p'));
+        QElapsedTimer clock;
+        clock.start();
+        edit.descriptionEdit->paste();
+        QTest::keyClick(edit.descriptionEdit, 'z');
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(edit.descriptionEdit->toPlainText(), QString(1024, 'p'));
     }
 
     void cleanupTestCase() { d.reset(), cupstest::removeQueue(queue); }

@@ -948,6 +948,14 @@ For example: user@example.com</translation>
         <source>The profile could not be changed.</source>
         <translation>The profile could not be changed.</translation>
     </message>
+    <message>
+        <source>A profile named %1 already exists. Replace it?</source>
+        <translation>A profile named %1 already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSaveDialog</name>

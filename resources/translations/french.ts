@@ -948,6 +948,14 @@ Par exemple : user@example.com</translation>
         <source>The profile could not be changed.</source>
         <translation>Le profil n&apos;a pas pu être modifié.</translation>
     </message>
+    <message>
+        <source>A profile named %1 already exists. Replace it?</source>
+        <translation>Un profil nommé %1 existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSaveDialog</name>

@@ -948,6 +948,14 @@ Beispiel: user@example.com</translation>
         <source>The profile could not be changed.</source>
         <translation>Das Profil konnte nicht geändert werden.</translation>
     </message>
+    <message>
+        <source>A profile named %1 already exists. Replace it?</source>
+        <translation>Ein Profil namens %1 ist bereits vorhanden. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSaveDialog</name>

@@ -948,6 +948,14 @@ Ad esempio: user@example.com</translation>
         <source>The profile could not be changed.</source>
         <translation>Impossibile modificare il profilo.</translation>
     </message>
+    <message>
+        <source>A profile named %1 already exists. Replace it?</source>
+        <translation>Esiste già un profilo di nome %1. Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSaveDialog</name>

@@ -948,6 +948,14 @@ Por exemplo: user@example.com</translation>
         <source>The profile could not be changed.</source>
         <translation>Não foi possível alterar o perfil.</translation>
     </message>
+    <message>
+        <source>A profile named %1 already exists. Replace it?</source>
+        <translation>Já existe um perfil chamado %1. Substituí-lo?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSaveDialog</name>

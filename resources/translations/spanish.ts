@@ -948,6 +948,14 @@ Por ejemplo: user@example.com</translation>
         <source>The profile could not be changed.</source>
         <translation>No se pudo modificar el perfil.</translation>
     </message>
+    <message>
+        <source>A profile named %1 already exists. Replace it?</source>
+        <translation>Ya existe un perfil llamado %1. ¿Reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSaveDialog</name>
