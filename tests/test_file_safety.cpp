@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/app_settings_sync.h"
 #include "app/password_prompt.h"
 #include "app/program_state.h"
 #include "app/resources_init.h"
@@ -242,6 +243,16 @@ void TestFileSafety::otherApplicationsFiles()
     QCOMPARE(readFile(readOnly + ".tmp"), collateOff);
     QCOMPARE(modeOf(readOnly + ".tmp"), 0600);
 
+    // A registry that another file replaced after it was read is left to
+    // that file.
+    const QString swapped = h + "/swap/user/registrymodifications.xcu";
+    struct stat read;
+    QVERIFY(writeFile(swapped, registry) && ::stat(QFile::encodeName(swapped).constData(), &read) == 0);
+    QVERIFY(writeFile(swapped + ".new", "theirs\n") && ::rename(QFile::encodeName(swapped + ".new").constData(),
+                                                                QFile::encodeName(swapped).constData()) == 0);
+    PrintSettingsSync sync;
+    QVERIFY(!sync.writeBackRegistry(swapped, read, collateOff));
+    QCOMPARE(readFile(swapped), QByteArray("theirs\n"));
 }
 
 void TestFileSafety::rootRoad()

@@ -332,6 +332,32 @@ private slots:
         QCOMPARE(edit.descriptionEdit->toPlainText(), QString(1024, 'p'));
     }
 
+    void registryNeverCut()
+    {
+        const QString registry = work.filePath("home/.config/libreoffice/4/user/registrymodifications.xcu");
+        const QByteArray old = "<item><prop oor:name=\"Collate\"><value>true</value></prop></item>\n"
+            + QByteArray(8192, ' ') + "\n";
+        QVERIFY(put(registry, old) && ::chmod(QFile::encodeName(registry).constData(), 0640) == 0);
+        PrintSettingsSync sync;
+        // A write that fails part-way (the file size limit stands in for a full
+        // disk): the registry stays whole and no temporary is left.
+        struct rlimit limit;
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+        const struct rlimit small = {4096, limit.rlim_max};
+        ::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        sync.disableCollateInRegistry(registry);
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+        QCOMPARE(sync.failures().size(), 1);
+        QCOMPARE(bytes(registry), old);
+        QVERIFY(!QFile::exists(registry + ".tmp"));
+        // Written whole, it keeps the registry's mode.
+        sync.disableCollateInRegistry(registry);
+        QCOMPARE(sync.failures().size(), 1);
+        QVERIFY(bytes(registry).startsWith("<item><prop oor:name=\"Collate\"><value>false</value>"));
+        QCOMPARE(modeOf(registry), 0640);
+    }
+
     void cleanupTestCase() { d.reset(), cupstest::removeQueue(queue); }
 
 private:
