@@ -209,7 +209,8 @@ void TestCollectLogin::login()
     QSignalSpy errors(&client, &vcurl::errorReady);
     QElapsedTimer clock;
     clock.start();
-    client.postLogin(base, QStringLiteral("b ob"), QString::fromUtf8("p&w=1+2%3#\xc3\xa9"));
+    client.postLogin(QStringLiteral("127.0.0.1"), base.section(QLatin1Char(':'), -1), QStringLiteral("b ob"),
+                     QString::fromUtf8("p&w=1+2%3#\xc3\xa9"));
     QTRY_VERIFY_WITH_TIMEOUT(messages.size() + errors.size() > 0, 10000);
     const qint64 elapsed = clock.elapsed();
     // Anything a request still had to say would come now.

@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/app_settings_sync.h"
 #include "app/password_prompt.h"
 #include "app/program_state.h"
 #include "app/resources_init.h"
@@ -148,7 +149,11 @@ void TestFileSafety::squattedDirectory()
     QTest::qWait(200);
     // One box for the selection and one for Apply, each naming the directory
     // and what is wrong with it.
-    QCOMPARE(boxes.titles, QStringList() << "Error" << "Error");
+    // Reading alone from there says so as well.
+    settingsSource = dir + "/other.cfg";
+    QVERIFY(readSettingValue(QStringLiteral("PageSize")).isNull());
+    QTRY_COMPARE(boxes.texts.size(), 3);
+    QCOMPARE(boxes.titles, QStringList() << "Error" << "Error" << "Error");
     for (const QString &text : qAsConst(boxes.texts))
         QVERIFY2(text.contains(dir) && text.contains(problem), qPrintable(text));
     QCOMPARE(readFile(home + "/.bashrc"), QByteArray("precious\n"));
@@ -237,6 +242,17 @@ void TestFileSafety::otherApplicationsFiles()
     QCOMPARE(readFile(readOnly), registry);
     QCOMPARE(readFile(readOnly + ".tmp"), collateOff);
     QCOMPARE(modeOf(readOnly + ".tmp"), 0600);
+
+    // A registry that another file replaced after it was read is left to
+    // that file.
+    const QString swapped = h + "/swap/user/registrymodifications.xcu";
+    struct stat read;
+    QVERIFY(writeFile(swapped, registry) && ::stat(QFile::encodeName(swapped).constData(), &read) == 0);
+    QVERIFY(writeFile(swapped + ".new", "theirs\n") && ::rename(QFile::encodeName(swapped + ".new").constData(),
+                                                                QFile::encodeName(swapped).constData()) == 0);
+    PrintSettingsSync sync;
+    QVERIFY(!sync.writeBackRegistry(swapped, read, collateOff));
+    QCOMPARE(readFile(swapped), QByteArray("theirs\n"));
 }
 
 void TestFileSafety::rootRoad()

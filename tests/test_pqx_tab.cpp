@@ -29,9 +29,13 @@ using namespace dialogtest;
 
 namespace {
 
-enum Endpoint { Trusted, Untrusted, ClosedPort };
+enum Endpoint { Trusted, Untrusted, ClosedPort, OtherHost };
 const QString verifyAgain = "You must click Verify after making changes.";
 const QString noServer = "Unable to connect to the server.";
+// A failed login's box: the mark's text, then what failed.
+QString failed(const QString &reason) { return "Unable to connect to the server.\n\n" + reason; }
+const QString readme = "\nThe README's section \"The print-management server's certificate\" tells the administrator "
+                       "how to make the system trust it.";
 const QString refused = "Login failed. The user name or password you entered is incorrect.";
 const QString authenticated = "Server and user credentials have been authenticated and policies have been applied."
                               "\n\nCredentials and policies will be checked again during printing.\n";
@@ -216,8 +220,18 @@ void TestPqxTab::verify_data()
         << refused << refused << "Off Off Off";
     QTest::newRow("mono only") << int(Trusted) << QByteArray(R"({"Policies":{"JE.MonoPrint":"ON"}})")
                                << "You do not have permission to print." << "" << "Off Off Off";
-    QTest::newRow("closed port") << int(ClosedPort) << QByteArray() << noServer << noServer << "Off Off Off";
-    QTest::newRow("untrusted") << int(Untrusted) << QByteArray() << noServer << noServer << "Off Off Off";
+    QTest::newRow("closed port") << int(ClosedPort) << QByteArray() << failed("Connection refused") << noServer
+                                 << "Off Off Off";
+    // A certificate the system does not trust is named as such.
+    QTest::newRow("untrusted")
+        << int(Untrusted) << QByteArray()
+        << failed("The server's certificate is not trusted: The certificate is self-signed, and untrusted." + readme)
+        << noServer << "Off Off Off";
+    QTest::newRow("other host")
+        << int(OtherHost) << QByteArray()
+        << failed("The server's certificate names another host: The host name did not match any of the valid hosts "
+                  "for this certificate." + readme)
+        << noServer << "Off Off Off";
 }
 
 void TestPqxTab::verify()
@@ -227,8 +241,9 @@ void TestPqxTab::verify()
     QFETCH(QString, box);
     QFETCH(QString, expectedMark);
     QFETCH(QString, expected);
-    const bool untrusted = endpoint == Untrusted;
-    tlstest::Server server(untrusted ? certs.untrusted : certs.trusted, untrusted ? certs.untrustedKey : certs.trustedKey);
+    const bool untrusted = endpoint == Untrusted, otherHost = endpoint == OtherHost;
+    tlstest::Server server(untrusted ? certs.untrusted : otherHost ? certs.localhostOnly : certs.trusted,
+                           untrusted ? certs.untrustedKey : otherHost ? certs.localhostOnlyKey : certs.trustedKey);
     QVERIFY(server.start());
     server.replies << tlstest::Reply::answer(200, body) << tlstest::Reply::answer(200, body);
     const quint16 port = server.serverPort();
@@ -304,7 +319,7 @@ void TestPqxTab::pendingReplies()
     QVERIFY(tab->isStaleReply(message));
     tab->userEdit->setText("alice");
     QTRY_COMPARE(boxes.texts.size(), 2);
-    QCOMPARE(boxes.texts.last(), noServer);
+    QVERIFY2(boxes.texts.last().startsWith(noServer + "\n\n"), qPrintable(boxes.texts.last()));
 }
 
 void TestPqxTab::storedSettings()

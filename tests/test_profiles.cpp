@@ -174,6 +174,8 @@ private slots:
             {"backquote", "a`b", NameProblem::ForbiddenCharacter, 0},
             {"semicolon", "a;b", NameProblem::ForbiddenCharacter, 0},
             {"quote", "a\"b", NameProblem::ForbiddenCharacter, 0},
+            {"line break", "a\nb", NameProblem::ForbiddenCharacter, 0},
+            {"tab", "a\tb", NameProblem::ForbiddenCharacter, 0},
             {"250 bytes", QString(125, QChar(0xe9)), NameProblem::None, 0},
             {"252 bytes", QString(126, QChar(0xe9)), NameProblem::NameTooLong, 0},
             {"1024", "ok", NameProblem::None, 1024},

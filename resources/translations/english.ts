@@ -529,6 +529,10 @@ For example: user@example.com</translation>
         <source>You do not have permission to print.</source>
         <translation>You do not have permission to print.</translation>
     </message>
+    <message>
+        <source>Enter a host name or an IP address as server, without a port or anything else.</source>
+        <translation>Enter a host name or an IP address as server, without a port or anything else.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPrompt</name>
@@ -952,6 +956,14 @@ For example: user@example.com</translation>
         <source>The profile could not be changed.</source>
         <translation>The profile could not be changed.</translation>
     </message>
+    <message>
+        <source>A profile named %1 already exists. Replace it?</source>
+        <translation>A profile named %1 already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSaveDialog</name>
@@ -1169,6 +1181,12 @@ No settings are read from it or saved in it.</translation>
         <source>it cannot be created (%1)</source>
         <translation>it cannot be created (%1)</translation>
     </message>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+Your settings and profiles are saved in %3 instead.</source>
+        <translation>The settings directory %1 cannot be used: %2.
+Your settings and profiles are saved in %3 instead.</translation>
+    </message>
 </context>
 <context>
     <name>VelDialog</name>
@@ -1233,6 +1251,10 @@ Reloading list now.</translation>
     <message>
         <source>Settings applied.</source>
         <translation>Settings applied.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written: a profile named %1 stands in its place. Give the profile another name to keep this queue&apos;s settings.</source>
+        <translation>Error: The settings file could not be written: a profile named %1 stands in its place. Give the profile another name to keep this queue&apos;s settings.</translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1420,33 @@ Reloading list now.</translation>
     <message>
         <source>Contrast</source>
         <translation>Contrast</translation>
+    </message>
+</context>
+<context>
+    <name>vcurl</name>
+    <message>
+        <source>The server must be a host name or an IP address, and the port a number from 1 to 65535.</source>
+        <translation>The server must be a host name or an IP address, and the port a number from 1 to 65535.</translation>
+    </message>
+    <message>
+        <source>The server did not complete the login within %1 seconds.</source>
+        <translation>The server did not complete the login within %1 seconds.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply is larger than %1 KiB.</source>
+        <translation>The server&apos;s reply is larger than %1 KiB.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate names another host: %1.</source>
+        <translation>The server&apos;s certificate names another host: %1.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted: %1.</source>
+        <translation>The server&apos;s certificate is not trusted: %1.</translation>
+    </message>
+    <message>
+        <source>The README&apos;s section &quot;The print-management server&apos;s certificate&quot; tells the administrator how to make the system trust it.</source>
+        <translation>The README&apos;s section &quot;The print-management server&apos;s certificate&quot; tells the administrator how to make the system trust it.</translation>
     </message>
 </context>
 </TS>

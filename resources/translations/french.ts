@@ -529,6 +529,10 @@ Par exemple : user@example.com</translation>
         <source>You do not have permission to print.</source>
         <translation>Vous n&apos;avez pas l&apos;autorisation d&apos;imprimer.</translation>
     </message>
+    <message>
+        <source>Enter a host name or an IP address as server, without a port or anything else.</source>
+        <translation>Indiquez comme serveur un nom d&apos;hôte ou une adresse IP, sans port ni rien d&apos;autre.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPrompt</name>
@@ -952,6 +956,14 @@ Par exemple : user@example.com</translation>
         <source>The profile could not be changed.</source>
         <translation>Le profil n&apos;a pas pu être modifié.</translation>
     </message>
+    <message>
+        <source>A profile named %1 already exists. Replace it?</source>
+        <translation>Un profil nommé %1 existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSaveDialog</name>
@@ -1169,6 +1181,12 @@ Aucun réglage n&apos;y est lu ni enregistré.</translation>
         <source>it cannot be created (%1)</source>
         <translation>il ne peut pas être créé (%1)</translation>
     </message>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+Your settings and profiles are saved in %3 instead.</source>
+        <translation>Le dossier de réglages %1 est inutilisable : %2.
+Vos réglages et profils sont enregistrés dans %3 à la place.</translation>
+    </message>
 </context>
 <context>
     <name>VelDialog</name>
@@ -1233,6 +1251,10 @@ La liste est rechargée.</translation>
     <message>
         <source>Settings applied.</source>
         <translation>Paramètres appliqués.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written: a profile named %1 stands in its place. Give the profile another name to keep this queue&apos;s settings.</source>
+        <translation>Erreur : le fichier de paramètres n&apos;a pas pu être écrit : un profil nommé %1 occupe sa place. Renommez le profil pour conserver les paramètres de cette file.</translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1420,33 @@ La liste est rechargée.</translation>
     <message>
         <source>Contrast</source>
         <translation>Contraste</translation>
+    </message>
+</context>
+<context>
+    <name>vcurl</name>
+    <message>
+        <source>The server must be a host name or an IP address, and the port a number from 1 to 65535.</source>
+        <translation>Le serveur doit être un nom d&apos;hôte ou une adresse IP, et le port un nombre de 1 à 65535.</translation>
+    </message>
+    <message>
+        <source>The server did not complete the login within %1 seconds.</source>
+        <translation>Le serveur n&apos;a pas terminé la connexion en %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply is larger than %1 KiB.</source>
+        <translation>La réponse du serveur dépasse %1 Kio.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate names another host: %1.</source>
+        <translation>Le certificat du serveur désigne un autre hôte : %1.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted: %1.</source>
+        <translation>Le certificat du serveur n&apos;est pas reconnu comme fiable : %1.</translation>
+    </message>
+    <message>
+        <source>The README&apos;s section &quot;The print-management server&apos;s certificate&quot; tells the administrator how to make the system trust it.</source>
+        <translation>La section « The print-management server&apos;s certificate » du README explique à l&apos;administrateur comment faire accepter ce certificat par le système.</translation>
     </message>
 </context>
 </TS>

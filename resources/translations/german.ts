@@ -529,6 +529,10 @@ Beispiel: user@example.com</translation>
         <source>You do not have permission to print.</source>
         <translation>Sie haben keine Berechtigung zum Drucken.</translation>
     </message>
+    <message>
+        <source>Enter a host name or an IP address as server, without a port or anything else.</source>
+        <translation>Geben Sie als Server einen Hostnamen oder eine IP-Adresse ein, ohne Port oder sonstige Angaben.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPrompt</name>
@@ -952,6 +956,14 @@ Beispiel: user@example.com</translation>
         <source>The profile could not be changed.</source>
         <translation>Das Profil konnte nicht geändert werden.</translation>
     </message>
+    <message>
+        <source>A profile named %1 already exists. Replace it?</source>
+        <translation>Ein Profil namens %1 ist bereits vorhanden. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSaveDialog</name>
@@ -1169,6 +1181,12 @@ Es werden keine Einstellungen daraus gelesen oder darin gespeichert.</translatio
         <source>it cannot be created (%1)</source>
         <translation>er kann nicht angelegt werden (%1)</translation>
     </message>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+Your settings and profiles are saved in %3 instead.</source>
+        <translation>Der Einstellungsordner %1 kann nicht verwendet werden: %2.
+Ihre Einstellungen und Profile werden stattdessen in %3 gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>VelDialog</name>
@@ -1233,6 +1251,10 @@ Die Liste wird neu geladen.</translation>
     <message>
         <source>Settings applied.</source>
         <translation>Einstellungen übernommen.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written: a profile named %1 stands in its place. Give the profile another name to keep this queue&apos;s settings.</source>
+        <translation>Fehler: Die Einstellungsdatei konnte nicht geschrieben werden: Ein Profil namens %1 steht an ihrer Stelle. Geben Sie dem Profil einen anderen Namen, um die Einstellungen dieser Warteschlange zu behalten.</translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1420,33 @@ Die Liste wird neu geladen.</translation>
     <message>
         <source>Contrast</source>
         <translation>Kontrast</translation>
+    </message>
+</context>
+<context>
+    <name>vcurl</name>
+    <message>
+        <source>The server must be a host name or an IP address, and the port a number from 1 to 65535.</source>
+        <translation>Der Server muss ein Hostname oder eine IP-Adresse sein und der Port eine Zahl von 1 bis 65535.</translation>
+    </message>
+    <message>
+        <source>The server did not complete the login within %1 seconds.</source>
+        <translation>Der Server hat die Anmeldung nicht innerhalb von %1 Sekunden abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply is larger than %1 KiB.</source>
+        <translation>Die Antwort des Servers ist größer als %1 KiB.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate names another host: %1.</source>
+        <translation>Das Zertifikat des Servers nennt einen anderen Host: %1.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted: %1.</source>
+        <translation>Dem Zertifikat des Servers wird nicht vertraut: %1.</translation>
+    </message>
+    <message>
+        <source>The README&apos;s section &quot;The print-management server&apos;s certificate&quot; tells the administrator how to make the system trust it.</source>
+        <translation>Der Abschnitt „The print-management server&apos;s certificate“ der README beschreibt, wie der Administrator das System dem Zertifikat vertrauen lässt.</translation>
     </message>
 </context>
 </TS>

@@ -529,6 +529,10 @@ Ad esempio: user@example.com</translation>
         <source>You do not have permission to print.</source>
         <translation>Non si dispone dell&apos;autorizzazione per stampare.</translation>
     </message>
+    <message>
+        <source>Enter a host name or an IP address as server, without a port or anything else.</source>
+        <translation>Inserire come server un nome host o un indirizzo IP, senza porta né altro.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPrompt</name>
@@ -952,6 +956,14 @@ Ad esempio: user@example.com</translation>
         <source>The profile could not be changed.</source>
         <translation>Impossibile modificare il profilo.</translation>
     </message>
+    <message>
+        <source>A profile named %1 already exists. Replace it?</source>
+        <translation>Esiste già un profilo di nome %1. Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSaveDialog</name>
@@ -1169,6 +1181,12 @@ Nessuna impostazione viene letta da essa o salvata in essa.</translation>
         <source>it cannot be created (%1)</source>
         <translation>non può essere creata (%1)</translation>
     </message>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+Your settings and profiles are saved in %3 instead.</source>
+        <translation>La cartella delle impostazioni %1 non può essere usata: %2.
+Le impostazioni e i profili vengono salvati invece in %3.</translation>
+    </message>
 </context>
 <context>
     <name>VelDialog</name>
@@ -1233,6 +1251,10 @@ L&apos;elenco viene ricaricato.</translation>
     <message>
         <source>Settings applied.</source>
         <translation>Impostazioni applicate.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written: a profile named %1 stands in its place. Give the profile another name to keep this queue&apos;s settings.</source>
+        <translation>Errore: impossibile scrivere il file delle impostazioni: al suo posto si trova un profilo di nome %1. Rinominare il profilo per conservare le impostazioni di questa coda.</translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1420,33 @@ L&apos;elenco viene ricaricato.</translation>
     <message>
         <source>Contrast</source>
         <translation>Contrasto</translation>
+    </message>
+</context>
+<context>
+    <name>vcurl</name>
+    <message>
+        <source>The server must be a host name or an IP address, and the port a number from 1 to 65535.</source>
+        <translation>Il server deve essere un nome host o un indirizzo IP e la porta un numero da 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>The server did not complete the login within %1 seconds.</source>
+        <translation>Il server non ha completato l&apos;accesso entro %1 secondi.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply is larger than %1 KiB.</source>
+        <translation>La risposta del server supera %1 KiB.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate names another host: %1.</source>
+        <translation>Il certificato del server indica un altro host: %1.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted: %1.</source>
+        <translation>Il certificato del server non è attendibile: %1.</translation>
+    </message>
+    <message>
+        <source>The README&apos;s section &quot;The print-management server&apos;s certificate&quot; tells the administrator how to make the system trust it.</source>
+        <translation>La sezione &quot;The print-management server&apos;s certificate&quot; del README spiega all&apos;amministratore come far sì che il sistema consideri attendibile il certificato.</translation>
     </message>
 </context>
 </TS>

@@ -529,6 +529,10 @@ Por exemplo: user@example.com</translation>
         <source>You do not have permission to print.</source>
         <translation>Você não tem permissão para imprimir.</translation>
     </message>
+    <message>
+        <source>Enter a host name or an IP address as server, without a port or anything else.</source>
+        <translation>Informe como servidor um nome de host ou um endereço IP, sem porta nem mais nada.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPrompt</name>
@@ -952,6 +956,14 @@ Por exemplo: user@example.com</translation>
         <source>The profile could not be changed.</source>
         <translation>Não foi possível alterar o perfil.</translation>
     </message>
+    <message>
+        <source>A profile named %1 already exists. Replace it?</source>
+        <translation>Já existe um perfil chamado %1. Substituí-lo?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSaveDialog</name>
@@ -1169,6 +1181,12 @@ Nenhuma configuração é lida dela nem salva nela.</translation>
         <source>it cannot be created (%1)</source>
         <translation>ela não pode ser criada (%1)</translation>
     </message>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+Your settings and profiles are saved in %3 instead.</source>
+        <translation>A pasta de configurações %1 não pode ser usada: %2.
+Suas configurações e perfis são salvos em %3 em vez dela.</translation>
+    </message>
 </context>
 <context>
     <name>VelDialog</name>
@@ -1233,6 +1251,10 @@ Recarregando a lista agora.</translation>
     <message>
         <source>Settings applied.</source>
         <translation>Configurações aplicadas.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written: a profile named %1 stands in its place. Give the profile another name to keep this queue&apos;s settings.</source>
+        <translation>Erro: não foi possível gravar o arquivo de configurações: um perfil chamado %1 ocupa o seu lugar. Dê outro nome ao perfil para manter as configurações desta fila.</translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1420,33 @@ Recarregando a lista agora.</translation>
     <message>
         <source>Contrast</source>
         <translation>Contraste</translation>
+    </message>
+</context>
+<context>
+    <name>vcurl</name>
+    <message>
+        <source>The server must be a host name or an IP address, and the port a number from 1 to 65535.</source>
+        <translation>O servidor deve ser um nome de host ou um endereço IP, e a porta um número de 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>The server did not complete the login within %1 seconds.</source>
+        <translation>O servidor não concluiu o login em %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply is larger than %1 KiB.</source>
+        <translation>A resposta do servidor é maior que %1 KiB.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate names another host: %1.</source>
+        <translation>O certificado do servidor indica outro host: %1.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted: %1.</source>
+        <translation>O certificado do servidor não é confiável: %1.</translation>
+    </message>
+    <message>
+        <source>The README&apos;s section &quot;The print-management server&apos;s certificate&quot; tells the administrator how to make the system trust it.</source>
+        <translation>A seção &quot;The print-management server&apos;s certificate&quot; do README explica ao administrador como fazer o sistema confiar no certificado.</translation>
     </message>
 </context>
 </TS>

@@ -529,6 +529,10 @@ Por ejemplo: user@example.com</translation>
         <source>You do not have permission to print.</source>
         <translation>No tiene permiso para imprimir.</translation>
     </message>
+    <message>
+        <source>Enter a host name or an IP address as server, without a port or anything else.</source>
+        <translation>Introduzca como servidor un nombre de host o una dirección IP, sin puerto ni nada más.</translation>
+    </message>
 </context>
 <context>
     <name>PasswordPrompt</name>
@@ -952,6 +956,14 @@ Por ejemplo: user@example.com</translation>
         <source>The profile could not be changed.</source>
         <translation>No se pudo modificar el perfil.</translation>
     </message>
+    <message>
+        <source>A profile named %1 already exists. Replace it?</source>
+        <translation>Ya existe un perfil llamado %1. ¿Reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSaveDialog</name>
@@ -1169,6 +1181,12 @@ No se lee ni se guarda en ella ningún ajuste.</translation>
         <source>it cannot be created (%1)</source>
         <translation>no se puede crear (%1)</translation>
     </message>
+    <message>
+        <source>The settings directory %1 cannot be used: %2.
+Your settings and profiles are saved in %3 instead.</source>
+        <translation>La carpeta de ajustes %1 no se puede usar: %2.
+Sus ajustes y perfiles se guardan en %3 en su lugar.</translation>
+    </message>
 </context>
 <context>
     <name>VelDialog</name>
@@ -1233,6 +1251,10 @@ Se vuelve a cargar la lista.</translation>
     <message>
         <source>Settings applied.</source>
         <translation>Configuración aplicada.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written: a profile named %1 stands in its place. Give the profile another name to keep this queue&apos;s settings.</source>
+        <translation>Error: no se pudo escribir el archivo de configuración: un perfil llamado %1 ocupa su lugar. Cambie el nombre del perfil para conservar la configuración de esta cola.</translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1420,33 @@ Se vuelve a cargar la lista.</translation>
     <message>
         <source>Contrast</source>
         <translation>Contraste</translation>
+    </message>
+</context>
+<context>
+    <name>vcurl</name>
+    <message>
+        <source>The server must be a host name or an IP address, and the port a number from 1 to 65535.</source>
+        <translation>El servidor debe ser un nombre de host o una dirección IP, y el puerto un número de 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>The server did not complete the login within %1 seconds.</source>
+        <translation>El servidor no completó el inicio de sesión en %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply is larger than %1 KiB.</source>
+        <translation>La respuesta del servidor supera los %1 KiB.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate names another host: %1.</source>
+        <translation>El certificado del servidor indica otro host: %1.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted: %1.</source>
+        <translation>El certificado del servidor no es de confianza: %1.</translation>
+    </message>
+    <message>
+        <source>The README&apos;s section &quot;The print-management server&apos;s certificate&quot; tells the administrator how to make the system trust it.</source>
+        <translation>La sección &quot;The print-management server&apos;s certificate&quot; del README explica al administrador cómo hacer que el sistema confíe en el certificado.</translation>
     </message>
 </context>
 </TS>

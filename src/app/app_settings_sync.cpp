@@ -237,44 +237,55 @@ void PrintSettingsSync::disableCollateInRegistry(const QString &path)
         text += '\n';
     }
 
-    // The temporary copy is made new (whatever stood under its name, a link
-    // or a FIFO included, is removed first) and private.
+    writeBackRegistry(path, original, text);
+}
+
+bool PrintSettingsSync::writeBackRegistry(const QString &path, const struct stat &original, const QByteArray &text)
+{
+    const QFileInfo info(path);
     const QString temporaryPath = path + QLatin1String(".tmp");
-    const QByteArray temporaryName = QFile::encodeName(temporaryPath);
-    const int temporary = safefile::createPrivateFile(AT_FDCWD, temporaryName);
+    const int dir = ::open(QFile::encodeName(info.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) {
+        failureList << failureLine(path, safefile::errorText(errno));
+        return false;
+    }
+    const QByteArray name = QFile::encodeName(info.fileName());
+    const QByteArray temporaryName = name + ".tmp";
+
+    // The new text goes whole into a new private file beside the registry
+    // (whatever stood under its name, a link or a FIFO included, is removed
+    // first) and reaches the disk before anything else happens.
+    const int temporary = safefile::createPrivateFile(dir, temporaryName);
     if (temporary < 0) {
         failureList << failureLine(temporaryPath, safefile::errorText(errno));
-        return;
+        ::close(dir);
+        return false;
     }
-    const bool kept = safefile::writeAll(temporary, text);
-    const int keepError = errno;
-    ::close(temporary);
-    if (!kept) {
-        ::unlink(temporaryName.constData());
-        failureList << failureLine(temporaryPath, safefile::errorText(keepError));
-        return;
+    if (!safefile::writeAll(temporary, text)) {
+        const int error = errno;
+        ::close(temporary);
+        ::unlinkat(dir, temporaryName.constData(), 0);
+        ::close(dir);
+        failureList << failureLine(temporaryPath, safefile::errorText(error));
+        return false;
     }
 
-    // The text is copied into the registry file, which keeps its inode and
-    // permissions; the temporary copy goes only once that has succeeded, so
-    // a copy that fails part-way leaves the whole new text behind.
-    if (!copyInto(path, original, text)) {
+    // It takes the registry's place by a rename, with the registry's mode,
+    // only while the registry is still the very file that was read and the
+    // user may write to it; the registry is never cut or written in place.
+    struct stat now;
+    bool ok = ::fstatat(dir, name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(now.st_mode)
+        && now.st_dev == original.st_dev && now.st_ino == original.st_ino
+        && ::faccessat(dir, name.constData(), W_OK, AT_EACCESS) == 0;
+    ok = ok && ::fchmod(temporary, original.st_mode & 07777) == 0;
+    ok = ::close(temporary) == 0 && ok;
+    ok = ok && ::renameat(dir, temporaryName.constData(), dir, name.constData()) == 0;
+    if (ok)
+        ::fsync(dir);
+    ::close(dir);
+    if (!ok)
         failureList << failureLine(path, QCoreApplication::translate("PrintSettingsSync",
                                                                      "not updated; its new text is kept in %1")
                                               .arg(temporaryPath));
-        return;
-    }
-    ::unlink(temporaryName.constData());
-}
-
-bool PrintSettingsSync::copyInto(const QString &path, const struct stat &original, const QByteArray &text)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return false;
-    struct stat now;
-    // Still the very file that was read.
-    bool ok = ::fstat(fd, &now) == 0 && S_ISREG(now.st_mode) && now.st_dev == original.st_dev && now.st_ino == original.st_ino;
-    ok = ok && safefile::writeAll(fd, text) && ::ftruncate(fd, text.size()) == 0 && ::fsync(fd) == 0;
-    return ::close(fd) == 0 && ok;
+    return ok;
 }

@@ -30,9 +30,17 @@ public:
     // The target name a found path stands for, or an empty string.
     QString matchSyncTarget(const QString &path) const;
     void removeFile(const QString &path);
-    // Switches collation off through path + ".tmp", which is removed only
-    // after the new text was copied into the registry file.
+    // Switches collation off: the new text is written to path + ".tmp" and
+    // renamed over the registry (writeBackRegistry).
     void disableCollateInRegistry(const QString &path);
+    // Puts text in the place of the registry file at path, which was read
+    // as the file original describes: written whole to path + ".tmp" in the
+    // same directory, flushed to disk, given the registry's mode and renamed
+    // over it, so the registry is either the old file or the new one, never
+    // cut. Only while path is still that very file and the user may write to
+    // it; otherwise the registry is left alone, the new text stays in the
+    // temporary file and false is returned (the failure is recorded).
+    bool writeBackRegistry(const QString &path, const struct stat &original, const QByteArray &text);
     // Replaces the file's content with text; false when it cannot be written.
     bool overwriteFile(const QString &path, const QString &text);
     void writeGeditPageSetup(const QString &path, const QString &pageSize);
@@ -49,7 +57,6 @@ public:
 
 private:
     void takePath(const QByteArray &bytes);
-    static bool copyInto(const QString &path, const struct stat &original, const QByteArray &text);
     static QString failureLine(const QString &path, const QString &what);
 
     PageSetupTable pageSetup;

@@ -14,15 +14,43 @@
 
 #include <cerrno>
 #include <climits>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
+const QByteArray profileHeader("[Profile]");
+
 // Whether the last write failed because the per-user directory could not be
-// used, and whether the box that says so is still to be shown or showing.
+// used, or because a profile holds the queue file's place, and whether the
+// box that says the first is still to be shown or showing.
 bool directoryRefused = false;
+bool heldByProfile = false;
 bool alarmPending = false;
+
+// A message box shown when the program is back in its event loop; without
+// an application (a tool or a test without one) it goes to the log.
+void showLater(QMessageBox::Icon icon, const QString &text, bool *pending = nullptr)
+{
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        qWarning("%s", qPrintable(text));
+        return;
+    }
+    if (pending)
+        *pending = true;
+    QTimer::singleShot(0, QCoreApplication::instance(), [icon, text, pending]() {
+        QMessageBox box;
+        box.setIcon(icon);
+        box.setWindowTitle(SettingsFiles::tr("Error"));
+        // Paths are shown as they are, never as markup.
+        box.setTextFormat(Qt::PlainText);
+        box.setText(text);
+        box.exec();
+        if (pending)
+            *pending = false;
+    });
+}
 
 // One "Error" box for all the reads and writes of one user action: the box
 // is shown when the program is back in its event loop, and every further
@@ -32,22 +60,11 @@ void raiseDirectoryAlarm(const QString &dir, const QString &problem)
     directoryRefused = true;
     if (alarmPending)
         return;
-    const QString text = SettingsFiles::tr("The settings directory %1 cannot be used: %2.\n"
-                                           "No settings are read from it or saved in it.")
-                             .arg(dir, problem);
-    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
-        qWarning("%s", qPrintable(text));
-        return;
-    }
-    alarmPending = true;
-    QTimer::singleShot(0, QCoreApplication::instance(), [text]() {
-        QMessageBox box;
-        box.setIcon(QMessageBox::Critical);
-        box.setWindowTitle(SettingsFiles::tr("Error"));
-        box.setText(text);
-        box.exec();
-        alarmPending = false;
-    });
+    showLater(QMessageBox::Critical,
+              SettingsFiles::tr("The settings directory %1 cannot be used: %2.\n"
+                                "No settings are read from it or saved in it.")
+                  .arg(dir, problem),
+              &alarmPending);
 }
 
 // The directory (without its final "/") and the file name of path; false
@@ -74,11 +91,11 @@ bool sameDirectory(const QString &a, const QString &b)
     return !a.isEmpty() && withoutTrailingSlashes(a) == withoutTrailingSlashes(b);
 }
 
-// Makes userDir (0700) and its missing parents (0755) when it does not
-// exist; what went wrong, or an empty string.
-QString createUserDir()
+// Makes the directory dir (0700) and its missing parents (parentMode) when
+// it does not exist; what went wrong, or an empty string.
+QString createDirectory(const QString &dir, mode_t parentMode)
 {
-    const QByteArray path = QFile::encodeName(withoutTrailingSlashes(userDir));
+    const QByteArray path = QFile::encodeName(withoutTrailingSlashes(dir));
     if (path.isEmpty())
         return SettingsFiles::tr("no directory is set");
     struct stat info;
@@ -89,11 +106,37 @@ QString createUserDir()
             continue;
         const QByteArray part = path.left(i);
         if (::lstat(part.constData(), &info) != 0)
-            ::mkdir(part.constData(), 0755);
+            ::mkdir(part.constData(), parentMode);
     }
     if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
         return SettingsFiles::tr("it cannot be created (%1)").arg(safefile::errorText(errno));
     return QString();
+}
+
+// Makes userDir (0700) and its missing parents (0755) when it does not
+// exist; what went wrong, or an empty string.
+QString createUserDir()
+{
+    return createDirectory(userDir, 0755);
+}
+
+// The user's private configuration directory for the panel:
+// $XDG_CONFIG_HOME/ordovan/, else ~/.config/ordovan/; empty when no home is
+// known.
+QString fallbackDirectory()
+{
+    QString base = QFile::decodeName(qgetenv("XDG_CONFIG_HOME"));
+    if (!base.startsWith(QLatin1Char('/'))) {
+        QString home = QFile::decodeName(qgetenv("HOME"));
+        if (!home.startsWith(QLatin1Char('/'))) {
+            const struct passwd *entry = getpwuid(geteuid());
+            home = entry && entry->pw_dir ? QFile::decodeName(entry->pw_dir) : QString();
+        }
+        if (!home.startsWith(QLatin1Char('/')))
+            return QString();
+        base = withoutTrailingSlashes(home) + QStringLiteral("/.config");
+    }
+    return withoutTrailingSlashes(base) + QStringLiteral("/ordovan/");
 }
 
 QHash<QString, QString> currentDefaults()
@@ -121,7 +164,8 @@ QString descriptionLine(QString text)
 // Whole lines of a file in a directory that must be private to the user (not
 // cut at any length), without their line ends. A missing directory or file
 // reads as nothing; a directory that cannot be trusted raises its alarm.
-bool readLines(const QString &path, QList<QByteArray> *lines)
+// *status, when given, receives the file's fstat.
+bool readLines(const QString &path, QList<QByteArray> *lines, struct stat *status = nullptr)
 {
     QString dir;
     QByteArray name;
@@ -134,7 +178,7 @@ bool readLines(const QString &path, QList<QByteArray> *lines)
         return false;
     }
     QByteArray data;
-    if (!safefile::readRegularFile(directory.fd(), name, &data))
+    if (!safefile::readRegularFile(directory.fd(), name, &data, nullptr, status))
         return false;
     *lines = data.split('\n');
     if (!lines->isEmpty() && lines->last().isEmpty())
@@ -142,10 +186,85 @@ bool readLines(const QString &path, QList<QByteArray> *lines)
     return true;
 }
 
+bool isProfileLine(QByteArray line)
+{
+    if (line.endsWith('\r'))
+        line.chop(1);
+    return line == profileHeader;
+}
+
+QString lineText(const QByteArray &line)
+{
+    QString text = QString::fromUtf8(line);
+    if (text.endsWith(QLatin1Char('\r')))
+        text.chop(1);
+    return text;
+}
+
+QString lineKey(const QString &line) { return line.section(QLatin1Char('='), 0, 0); }
+QString lineValue(const QString &line) { return line.section(QLatin1Char('='), 1, -1); }
+
+// The settings source, read once per user action: its values by key, each
+// key's values in file order. It is read again when the program has been
+// back in its event loop, when the source names another file, when a
+// settings file was written, or when the file is no longer the one read.
+struct SourceValues
+{
+    bool valid = false;
+    QString path;
+    struct stat identity = {};
+    QHash<QString, QStringList> values;
+};
+SourceValues cachedSource;
+bool dropScheduled = false;
+
+void dropSourceValues()
+{
+    cachedSource = SourceValues();
+}
+
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size
+        && a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec
+        && a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
+}
+
+// The values of settingsSource; null when it cannot be read.
+const QHash<QString, QStringList> *sourceValues()
+{
+    if (cachedSource.valid && cachedSource.path == settingsSource) {
+        struct stat now;
+        if (::lstat(QFile::encodeName(settingsSource).constData(), &now) == 0 && sameFile(now, cachedSource.identity))
+            return &cachedSource.values;
+    }
+    dropSourceValues();
+    QList<QByteArray> lines;
+    struct stat identity;
+    if (!readLines(settingsSource, &lines, &identity))
+        return nullptr;
+    cachedSource.valid = true;
+    cachedSource.path = settingsSource;
+    cachedSource.identity = identity;
+    for (const QByteArray &raw : qAsConst(lines)) {
+        const QString line = lineText(raw);
+        cachedSource.values[lineKey(line)].append(lineValue(line));
+    }
+    if (!dropScheduled && QCoreApplication::instance()) {
+        dropScheduled = true;
+        QTimer::singleShot(0, QCoreApplication::instance(), [] {
+            dropScheduled = false;
+            dropSourceValues();
+        });
+    }
+    return &cachedSource.values;
+}
+
 // Replaces path with data; the directory is the user's own (made when it is
 // userDir and missing) or nothing is written.
 bool replaceSettingsFile(const QString &path, const QByteArray &data, const QByteArray &temporary = QByteArray())
 {
+    dropSourceValues();
     directoryRefused = false;
     QString dir;
     QByteArray name;
@@ -163,22 +282,18 @@ bool replaceSettingsFile(const QString &path, const QByteArray &data, const QByt
                                  temporary.isEmpty() ? safefile::temporaryName() : temporary);
 }
 
-QString lineText(const QByteArray &line)
-{
-    QString text = QString::fromUtf8(line);
-    if (text.endsWith(QLatin1Char('\r')))
-        text.chop(1);
-    return text;
-}
-
-QString lineKey(const QString &line) { return line.section(QLatin1Char('='), 0, 0); }
-QString lineValue(const QString &line) { return line.section(QLatin1Char('='), 1, -1); }
 
 // Writes a settings or profile file whole through a temporary sibling that
 // takes the file's place only when everything was written.
 bool writeFile(const QString &path, const QHash<QString, QString> &options, bool queueFile,
                bool withDescription, const QString &description)
 {
+    heldByProfile = false;
+    // A profile that bears the queue's name keeps its file.
+    if (queueFile && startsWithProfileHeader(path)) {
+        heldByProfile = true;
+        return false;
+    }
     QByteArray data;
     {
         QTextStream out(&data, QIODevice::WriteOnly);
@@ -238,15 +353,11 @@ QString escapeValueForKey(const QString &key, const QString &value)
 
 QString readSettingValue(const QString &key)
 {
-    QList<QByteArray> lines;
-    if (!readLines(settingsSource, &lines))
+    const QHash<QString, QStringList> *values = sourceValues();
+    if (!values)
         return QString();
-    for (const QByteArray &raw : qAsConst(lines)) {
-        const QString line = lineText(raw);
-        if (lineKey(line) == key)
-            return resolveStoredValue(key, lineValue(line));
-    }
-    return QString();
+    const auto found = values->constFind(key);
+    return found == values->constEnd() ? QString() : resolveStoredValue(key, found->first());
 }
 
 bool readFileLines(const QString &path, QList<QByteArray> *lines)
@@ -261,16 +372,8 @@ bool replaceFileData(const QString &path, const QByteArray &data)
 
 QStringList readSettingValues(const QString &key)
 {
-    QStringList values;
-    QList<QByteArray> lines;
-    if (!readLines(settingsSource, &lines))
-        return values;
-    for (const QByteArray &raw : qAsConst(lines)) {
-        const QString line = lineText(raw);
-        if (lineKey(line) == key)
-            values << lineValue(line);
-    }
-    return values;
+    const QHash<QString, QStringList> *values = sourceValues();
+    return values ? values->value(key) : QStringList();
 }
 
 QStringList readSettingValues(const QString &queue, const QString &key)
@@ -315,6 +418,9 @@ bool resyncSettingsFile(const QString &path)
     QList<QByteArray> lines;
     if (!readLines(path, &lines))
         return false;
+    // A profile records no defaults: nothing to bring in line.
+    if (!lines.isEmpty() && isProfileLine(lines.first()))
+        return true;
 
     const QHash<QString, QString> defaults = currentDefaults();
     QByteArray out;
@@ -362,4 +468,30 @@ bool makeUserSettingsDir()
 bool settingsDirectoryRefused()
 {
     return directoryRefused;
+}
+
+bool settingsFileHeldByProfile()
+{
+    return heldByProfile;
+}
+
+bool startsWithProfileHeader(const QString &path)
+{
+    QList<QByteArray> lines;
+    return readLines(path, &lines) && !lines.isEmpty() && isProfileLine(lines.first());
+}
+
+QString chooseUserDir(const QString &shared)
+{
+    const safefile::PrivateDir own(shared);
+    if (own.usable() || own.missing())
+        return shared;
+    const QString fallback = fallbackDirectory();
+    if (fallback.isEmpty() || !createDirectory(fallback, 0700).isEmpty() || !safefile::PrivateDir(fallback).usable())
+        return shared;
+    showLater(QMessageBox::Warning,
+              SettingsFiles::tr("The settings directory %1 cannot be used: %2.\n"
+                                "Your settings and profiles are saved in %3 instead.")
+                  .arg(withoutTrailingSlashes(shared), own.problem(), withoutTrailingSlashes(fallback)));
+    return fallback;
 }

@@ -51,7 +51,10 @@ void writeOptionLines(QTextStream &stream, const QHash<QString, QString> &option
 QString escapeValueForKey(const QString &key, const QString &value);
 
 // The stored value of key in settingsSource, resolved against the current
-// printer-description default; a null string when none is stored.
+// printer-description default; a null string when none is stored. The
+// source is read once per user action: its values are kept until the
+// program is back in its event loop, a settings file is written, or the
+// file changes.
 QString readSettingValue(const QString &key);
 
 // Every stored value of key in settingsSource, in file order, as stored.
@@ -82,3 +85,20 @@ bool makeUserSettingsDir();
 // True when the last write failed because the directory could not be used;
 // its box is already on its way, so callers add none of their own.
 bool settingsDirectoryRefused();
+
+// True when the last queue-file write was refused because a profile of the
+// queue's name holds the file: a profile is never overwritten as a queue's
+// settings, nor read as them.
+bool settingsFileHeldByProfile();
+
+// True when the file's first line is the profile header "[Profile]".
+bool startsWithProfileHeader(const QString &path);
+
+// The per-user directory to use, given the shared one: shared itself while
+// it is the user's own or does not exist yet (it is made when first
+// written). When it is refused (another user's, a link, or writable by
+// others), the private fallback $XDG_CONFIG_HOME/ordovan/ (by default
+// ~/.config/ordovan/), made 0700 and checked as the shared one is, and one
+// box says where the settings go instead; shared again when the fallback
+// cannot be used either. The result ends in "/".
+QString chooseUserDir(const QString &shared);

@@ -62,6 +62,8 @@ VelDialog::VelDialog(QWidget *parent)
         refuseRoot();
         return;
     }
+    // Another user's directory in the shared base: the private fallback.
+    userDir = chooseUserDir(userDir);
 
     setFixedSize(800, 735);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -405,6 +407,7 @@ void VelDialog::reportUnreadableQueue(const QString &queue)
     printerTab->clearHighlight();
     QMessageBox box;
     box.setWindowTitle(tr("Error"));
+    box.setTextFormat(Qt::PlainText);
     box.setText(tr("The printer description (PPD) of the queue %1 could not be read.").arg(queue));
     box.exec();
 }

@@ -26,6 +26,8 @@ void showApplyError(const QString &text)
 {
     QMessageBox box;
     box.setWindowTitle(VelDialog::tr("Error"));
+    // File paths and queue names are shown as they are, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.exec();
 }
@@ -62,7 +64,11 @@ bool VelDialog::writeTolpoptions()
     // A settings file that cannot be written is reported; the queue's
     // defaults and the other applications are still brought in line.
     const bool saved = writeSettingsFile(userDir + queue + QLatin1String(".cfg"), options, true);
-    if (!saved && !settingsDirectoryRefused())
+    if (!saved && settingsFileHeldByProfile())
+        showApplyError(tr("Error: The settings file could not be written: a profile named %1 stands in its place. "
+                          "Give the profile another name to keep this queue's settings.")
+                           .arg(queue));
+    else if (!saved && !settingsDirectoryRefused())
         showApplyError(tr("Error: The settings file could not be written."));
 
     // The queue's description as CUPS has it now; without it nothing can be

@@ -2,8 +2,11 @@
 
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTextEdit>
 
 #include "app/program_state.h"
@@ -94,6 +97,19 @@ void ProfileEditDialog::editProfile()
     }
     const QString oldPath = profileFilePath(oldName);
     const QString newPath = profileFilePath(newName);
+    // Another profile of the new name is replaced only when the user says so.
+    if (newPath != oldPath && QFileInfo::exists(newPath)) {
+        QMessageBox box;
+        box.setWindowTitle(tr("Edit Profile"));
+        box.setIcon(QMessageBox::Question);
+        box.setTextFormat(Qt::PlainText);
+        box.setText(tr("A profile named %1 already exists. Replace it?").arg(newName));
+        QPushButton *replace = box.addButton(tr("Replace"), QMessageBox::AcceptRole);
+        box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+        box.exec();
+        if (box.clickedButton() != replace)
+            return;
+    }
     // The profile under its new name is complete before the old file goes.
     QByteArray data;
     if (!rewrittenProfile(&data) || !replaceFileData(newPath, data)) {

@@ -70,6 +70,12 @@ NameProblem checkName(const QString &name, const QString &description, const QSt
         if (name.contains(c))
             return NameProblem::ForbiddenCharacter;
     }
+    // Line breaks, tabs and other control characters would break the
+    // profile list and the file's lines.
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control)
+            return NameProblem::ForbiddenCharacter;
+    }
     if (description.size() > maxDescriptionLength)
         return NameProblem::DescriptionTooLong;
     if (name.toUtf8().size() > maxNameBytes)

@@ -24,6 +24,8 @@ enum class NameProblem {
     FactoryDefault,
     Reserved,
     LeadingDot,
+    // One of "/", "`", ";", the double quotation mark, or a control
+    // character (line break, tab and the like).
     ForbiddenCharacter,
     DescriptionTooLong,
     NameTooLong,

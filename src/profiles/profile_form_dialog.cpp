@@ -2,14 +2,52 @@
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRegExpValidator>
 #include <QTextEdit>
 
 #include "profiles/profile_files.h"
+
+BoundedTextEdit::BoundedTextEdit(int maxLength, QWidget *parent)
+    : QTextEdit(parent)
+    , maxLength(maxLength)
+{
+    setAcceptRichText(false);
+}
+
+int BoundedTextEdit::room() const
+{
+    const QTextCursor cursor = textCursor();
+    return maxLength - (document()->characterCount() - 1) + (cursor.selectionEnd() - cursor.selectionStart());
+}
+
+bool BoundedTextEdit::canInsertFromMimeData(const QMimeData *source) const
+{
+    return source->hasText();
+}
+
+void BoundedTextEdit::insertFromMimeData(const QMimeData *source)
+{
+    const int left = room();
+    if (left > 0)
+        insertPlainText(source->text().left(left));
+}
+
+void BoundedTextEdit::keyPressEvent(QKeyEvent *event)
+{
+    const QString text = event->text();
+    const bool adds = !text.isEmpty() && (text.at(0).isPrint() || text == QLatin1String("\r"));
+    if (adds && room() < text.size()) {
+        event->accept();
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
 
 ProfileFormDialog::ProfileFormDialog(QWidget *parent)
     : QDialog(parent)
@@ -20,7 +58,7 @@ ProfileFormDialog::ProfileFormDialog(QWidget *parent)
     nameEdit = new QLineEdit(this);
     nameEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral(".{,251}")), nameEdit));
     descriptionLabel = new QLabel(this);
-    descriptionEdit = new QTextEdit(this);
+    descriptionEdit = new BoundedTextEdit(profiles::maxDescriptionLength, this);
     descriptionEdit->setMaximumSize(400, 50);
     descriptionEdit->setTabChangesFocus(true);
     buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

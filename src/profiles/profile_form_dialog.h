@@ -4,12 +4,33 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <QTextEdit>
 
 class QDialogButtonBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
-class QTextEdit;
+
+// A plain-text edit that the user cannot fill beyond maxLength characters:
+// a paste or a drop is cut to the room left before it goes in (so a huge
+// paste costs nothing), and a key that would add a character beyond the
+// bound adds nothing. Text the program sets is shown whole.
+class BoundedTextEdit : public QTextEdit
+{
+public:
+    BoundedTextEdit(int maxLength, QWidget *parent);
+
+protected:
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    // How many characters may still go in for the current selection.
+    int room() const;
+
+    int maxLength;
+};
 
 class ProfileFormDialog : public QDialog
 {

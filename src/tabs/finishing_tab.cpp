@@ -298,7 +298,7 @@ void FinishingTab::clearConstraintMarks()
     // The whole mark goes, with its leading blank, so that the labels do not
     // grow by a blank on every pass.
     for (QLabel *label : foldLabels())
-        label->setText(withoutErrorMark(label->text()));
+        markLabelText(label, false);
 }
 
 void FinishingTab::resetCheckButtons()

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QRegExp>
 #include <QRegExpValidator>
+#include <QValidator>
 
 #include <cstdlib>
 
@@ -83,6 +84,29 @@ QString decipherPassword(const QString &stored)
     return unescapeBackslashes(text);
 }
 
+// The server field takes a host name or an IP address: characters that
+// could add a port, a path, a user part, a query or a fragment to the
+// address are refused as they are typed; what is typed is a server only
+// once it is complete (the tab's mark says so until then).
+class ServerNameValidator : public QValidator
+{
+public:
+    explicit ServerNameValidator(QObject *parent) : QValidator(parent) {}
+
+    State validate(QString &input, int &) const override
+    {
+        if (input.size() > 260)
+            return Invalid;
+        if (input.isEmpty() || vcurl::isServerName(input))
+            return Acceptable;
+        for (const QChar c : qAsConst(input)) {
+            if (!c.isLetterOrNumber() && !QStringLiteral("-._:[]").contains(c))
+                return Invalid;
+        }
+        return Intermediate;
+    }
+};
+
 } // namespace
 
 PQXTab::PQXTab(VelDialog *dialog)
@@ -132,22 +156,20 @@ void PQXTab::buildWidgets()
     toggleGroup->selectButtonByName(offText);
     // The error mark is taller than the title's text: the title keeps that
     // room from the start, so that the buttons stay put when it shows.
-    QLabel marked;
-    marked.setTextFormat(Qt::RichText);
-    marked.setText(toggleGroup->titleLabel()->text() + errorMarkText());
+    QLabel marked(toggleGroup->titleLabel()->text());
+    markLabelText(&marked, true);
     toggleGroup->titleLabel()->setMinimumHeight(marked.sizeHint().height());
 
     const QRegExp userPattern(QStringLiteral("^[\\w][\\w ]{63}$"));
     const QRegExp shortPasswordPattern(QStringLiteral(".{,64}"));
     const QRegExp longPasswordPattern(QStringLiteral(".{,256}"));
     const QRegExp portPattern(QStringLiteral("[0-9]{,16}"));
-    const QRegExp serverPattern(QStringLiteral("\\S{,260}"));
     longPasswordValidator = new QRegExpValidator(longPasswordPattern, this);
     shortPasswordValidator = new QRegExpValidator(shortPasswordPattern, this);
 
     serverLabel = new QLabel(tr("Server") + QLatin1Char(':'), this);
     serverEdit = new QLineEdit(this);
-    serverEdit->setValidator(new QRegExpValidator(serverPattern, this));
+    serverEdit->setValidator(new ServerNameValidator(this));
     portLabel = new QLabel(tr("Port") + QLatin1Char(':'), this);
     portEdit = new QLineEdit(this);
     portEdit->setValidator(new QRegExpValidator(portPattern, this));
@@ -324,6 +346,10 @@ void PQXTab::markCustomConstraints()
             return;
         }
     }
+    if (!vcurl::isServerName(serverEdit->text())) {
+        markToggle(tr("Enter a host name or an IP address as server, without a port or anything else."));
+        return;
+    }
     verifyButton->setEnabled(true);
     if (changedSinceVerify) {
         markToggle(tr("You must click Verify after making changes."));
@@ -407,10 +433,10 @@ void PQXTab::choosePasswordValidator()
 
 void PQXTab::postLogin(const QString &server, const QString &port, const QString &user, const QString &password)
 {
-    const QString base = QStringLiteral("https://") + server + QLatin1Char(':') + port;
-    pendingLogins.append({QLatin1Char('<') + base + QLatin1Char(' ') + user + QLatin1Char('>'), server, port, user,
-                          password});
-    loginClient->postLogin(base, user, password);
+    const QString tag = QStringLiteral("<https://") + server + QLatin1Char(':') + port + QLatin1Char(' ') + user
+        + QLatin1Char('>');
+    pendingLogins.append({tag, server, port, user, password});
+    loginClient->postLogin(server, port, user, password);
 }
 
 void PQXTab::verify()
@@ -434,7 +460,10 @@ void PQXTab::autoVerify()
     verifyingByButton = false;
     if (enabled == kStoredOn) {
         policiesOk = false;
-        postLogin(server, port, user, password);
+        // A stored server that is no host name or address is not asked;
+        // the tab's mark says why.
+        if (vcurl::isServerName(server))
+            postLogin(server, port, user, password);
     }
     setAllPolicies(kOff);
 }
@@ -494,14 +523,17 @@ void PQXTab::verifyFailure(QString message)
     const bool stale = isStaleReply(message);
     if (index < 0)
         return;
-    pendingLogins.removeAt(index);
+    const QString reason = message.mid(pendingLogins.takeAt(index).tag.size());
     if (stale)
         return;
     replyReceived = false;
     applyPolicyOptions();
+    // What failed, in the client's or the network library's words, shown
+    // as plain text whatever the server put into it.
     QMessageBox box;
     box.setWindowTitle(kTitle);
-    box.setText(tr("Unable to connect to the server."));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(tr("Unable to connect to the server.") + QStringLiteral("\n\n") + reason);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }

@@ -390,7 +390,7 @@ void PublishingTab::clearConstraintMarks()
 {
     Tab::clearConstraintMarks();
     for (QLabel *label : {coverModeLabel, pageInsertLabel, interleaveLabel})
-        label->setText(withoutErrorMark(label->text()));
+        markLabelText(label, false);
 }
 
 void PublishingTab::prepareConstraintMarks()

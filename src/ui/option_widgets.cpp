@@ -13,16 +13,61 @@
 #include <QStyleOptionComboBox>
 #include <QStyleOptionSlider>
 
+namespace {
+
+// Set on a label of plain text while it carries the mark as rich text.
+const char markedPlainProperty[] = "ordovanMarkedPlain";
+
+bool isMarkedPlain(const QLabel *label)
+{
+    return label->property(markedPlainProperty).toBool();
+}
+
+// The inverse of QString::toHtmlEscaped: every "&" of an escaped text
+// starts one of its four entities, so "&amp;" goes last.
+QString unescapedHtml(QString text)
+{
+    text.replace(QLatin1String("&lt;"), QLatin1String("<"));
+    text.replace(QLatin1String("&gt;"), QLatin1String(">"));
+    text.replace(QLatin1String("&quot;"), QLatin1String("\""));
+    text.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    return text;
+}
+
+void showPlain(QLabel *label, const QString &text, bool marked)
+{
+    label->setProperty(markedPlainProperty, marked);
+    label->setTextFormat(marked ? Qt::RichText : Qt::PlainText);
+    label->setText(marked ? text.toHtmlEscaped() + errorMarkText() : text);
+}
+
+} // namespace
+
+QString labelPlainText(const QLabel *label)
+{
+    const QString text = withoutErrorMark(label->text());
+    return isMarkedPlain(label) ? unescapedHtml(text) : text;
+}
+
 void markLabelText(QLabel *label, bool on)
 {
     if (!label)
         return;
-    QString text = withoutErrorMark(label->text());
-    if (on) {
-        label->setTextFormat(Qt::RichText);
-        text.append(errorMarkText());
+    if (!isMarkedPlain(label) && label->textFormat() == Qt::RichText) {
+        // Rich text of the program's own: only the mark comes and goes.
+        QString text = withoutErrorMark(label->text());
+        if (on)
+            text.append(errorMarkText());
+        label->setText(text);
+        return;
     }
-    label->setText(text);
+    showPlain(label, labelPlainText(label), on);
+}
+
+void setPlainLabelText(QLabel *label, const QString &text)
+{
+    if (label)
+        showPlain(label, text, isMarkedPlain(label));
 }
 
 QFrame *plainLine(QFrame::Shape shape)
@@ -40,7 +85,8 @@ VelButtonGroup::VelButtonGroup(QWidget *parent, const QString &title)
     : QFrame(parent)
 {
     this->title = title;
-    label = new QLabel(title);
+    label = new QLabel;
+    setPlainLabelText(label, title);
     layout = new QGridLayout;
     layout->setSpacing(3);
     const QPalette pal = parent ? parent->palette() : palette();
@@ -96,7 +142,7 @@ void VelButtonGroup::removeAllButtons()
     iconPaths->clear();
     buttonKeywords.clear();
     m_count = 0;
-    label->setText(title);
+    setPlainLabelText(label, title);
 }
 
 QString VelButtonGroup::iconPath(int index) const
@@ -125,7 +171,7 @@ void VelButtonGroup::selectButtonByName(const QString &name)
     if (group->checkedButton())
         constructLabel();
     else
-        label->setText(title);
+        setPlainLabelText(label, title);
 }
 
 QIcon VelButtonGroup::cachedIcon(const QString &path)
@@ -160,7 +206,7 @@ void VelButtonGroup::setButton(int button_index)
 void VelButtonGroup::constructLabel()
 {
     QAbstractButton *checked = group->checkedButton();
-    label->setText(title + QStringLiteral(" ") + (checked ? checked->accessibleName() : QString()));
+    setPlainLabelText(label, title + QStringLiteral(" ") + (checked ? checked->accessibleName() : QString()));
 }
 
 QString VelButtonGroup::checkedButtonName() const
@@ -232,10 +278,7 @@ void VelButtonGroup::emit_buttonClicked(QAbstractButton *button)
 
 void VelButtonGroup::showErrorTooltip(const QString &tooltip)
 {
-    QString text = withoutErrorMark(label->text());
-    label->setTextFormat(Qt::RichText);
-    text.append(errorMarkText());
-    label->setText(text);
+    markLabelText(label, true);
     label->setToolTip(tooltip);
     label->setStyleSheet(errorTooltipStyleText());
 }

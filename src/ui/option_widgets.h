@@ -38,8 +38,18 @@ inline QString withoutErrorMark(QString text)
 }
 
 // Puts the constraint mark on a label (on) or takes it off, keeping the
-// label's text otherwise; a label carries at most one mark.
+// label's text otherwise; a label carries at most one mark. A label of plain
+// text (the printer description's and the server's texts are never anything
+// else) is shown escaped while it carries the mark, and as plain text again
+// without it; a label the program set to rich text of its own keeps it.
 void markLabelText(QLabel *label, bool on);
+
+// Shows text on the label as plain text, keeping the label's constraint mark
+// when it carries one.
+void setPlainLabelText(QLabel *label, const QString &text);
+
+// The text of a label without its constraint mark, as the user reads it.
+QString labelPlainText(const QLabel *label);
 
 // A plain line between the parts of a page (QFrame::HLine or VLine).
 QFrame *plainLine(QFrame::Shape shape);

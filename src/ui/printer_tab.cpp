@@ -18,6 +18,7 @@
 #include "app/cups_queries.h"
 #include "app/printer_status.h"
 #include "app/program_state.h"
+#include "app/settings_files.h"
 #include "app/vel_dialog.h"
 #include "model/option_model.h"
 #include "model/ppd_import.h"
@@ -405,7 +406,10 @@ void PrinterTab::changePrinter(int row, int collumn, int prev_row, int prev_coll
     }
 
     if (currentOptionSet) {
-        settingsSource = userDir + currentOptionSet->printerName() + QStringLiteral(".cfg");
+        // A profile that bears the queue's name is never read as the
+        // queue's settings: the queue then starts from its defaults.
+        const QString queueFile = userDir + currentOptionSet->printerName() + QStringLiteral(".cfg");
+        settingsSource = startsWithProfileHeader(queueFile) ? userDir : queueFile;
     } else {
         rootWarningLabel->hide();
         settingsSource = QString();

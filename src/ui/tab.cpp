@@ -480,7 +480,8 @@ void Tab::updateLabels()
         vOption *option = currentOptionSet->findOption(it.key());
         if (auto *label = qobject_cast<QLabel *>(widget)) {
             if (option) {
-                label->setText(option->text() + QStringLiteral(":"));
+                // The printer description's text, never taken for markup.
+                setPlainLabelText(label, option->text() + QStringLiteral(":"));
                 label->setEnabled(true);
             } else {
                 label->setEnabled(false);
@@ -923,16 +924,10 @@ void Tab::markCustomConstraints()
 void Tab::setErrorMark(QWidget *widget, const QString &tooltip, bool on)
 {
     if (auto *label = qobject_cast<QLabel *>(widget)) {
-        const QString text = withoutErrorMark(label->text());
-        if (on) {
-            label->setTextFormat(Qt::RichText);
-            label->setText(text + errorMark);
-            label->setToolTip(tooltip);
+        markLabelText(label, on);
+        label->setToolTip(on ? tooltip : QString());
+        if (on)
             label->setStyleSheet(errorTooltipStyle);
-        } else {
-            label->setText(text);
-            label->setToolTip(QString());
-        }
     } else if (auto *group = qobject_cast<VelButtonGroup *>(widget)) {
         if (on)
             group->showErrorTooltip(tooltip);

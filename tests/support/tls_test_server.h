@@ -12,7 +12,7 @@
 //   tlstest::Server server(certs.trusted, certs.trustedKey);
 //   QVERIFY(server.start());
 //   server.replies << tlstest::Reply::answer(200, "{\"Policies\":{}}");
-//   client.postLogin(server.base(), "user", "secret");  // "https://127.0.0.1:PORT"
+//   client.postLogin("127.0.0.1", QString::number(server.serverPort()), "user", "secret");
 //   (a tab's fields: server "127.0.0.1", port QString::number(server.serverPort()))
 //   QTRY_COMPARE(server.requests.size(), 1);
 //   server.requests[0].line / .header("User-Agent") / .body
@@ -29,6 +29,9 @@
 //                                           for 500, else "Status")
 //   Reply::inTwoWrites(status, body)        head and first half, the rest 300 ms later
 //   Reply::none()                           keeps the connection open, answers nothing
+//   Reply::stream(announced, chunk, everyMs) status 200 (with Content-Length
+//                                           announced when it is not -1), then
+//                                           chunk bytes every everyMs without end
 //   Reply::close()                          closes the connection without an answer
 // Every answer carries Content-Length and "Connection: close". After a
 // close the network library sends the request once more on a new
@@ -127,16 +130,22 @@ inline void trustForDefault(const QSslCertificate &cert)
 
 struct Reply
 {
-    enum Kind { Answer, TwoWrites, NoAnswer, Close };
+    enum Kind { Answer, TwoWrites, NoAnswer, Close, Stream };
     Kind kind = Answer;
     int status = 200;
     QByteArray body;
     int delayMs = 0;
+    qint64 announced = -1;
+    int chunk = 0;
 
     static Reply answer(int status, const QByteArray &body, int delayMs = 0) { return {Answer, status, body, delayMs}; }
     static Reply inTwoWrites(int status, const QByteArray &body) { return {TwoWrites, status, body, 0}; }
     static Reply none() { return {NoAnswer, 0, {}, 0}; }
     static Reply close() { return {Close, 0, {}, 0}; }
+    static Reply stream(qint64 announced, int chunk, int everyMs)
+    {
+        return {Stream, 200, {}, everyMs, announced, chunk};
+    }
 };
 
 struct Request
@@ -225,9 +234,22 @@ private:
             return;
         }
         const QByteArray reason = reply.status == 200 ? "OK" : reply.status == 500 ? "Internal Server Error" : "Status";
+        const qint64 length = reply.kind == Reply::Stream ? reply.announced : reply.body.size();
         const QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) + ' ' + reason
-            + "\r\nContent-Type: text/plain; charset=utf-8\r\nContent-Length: " + QByteArray::number(reply.body.size())
-            + "\r\nConnection: close\r\n\r\n";
+            + "\r\nContent-Type: text/plain; charset=utf-8\r\n"
+            + (length < 0 ? QByteArray() : "Content-Length: " + QByteArray::number(length) + "\r\n")
+            + "Connection: close\r\n\r\n";
+        if (reply.kind == Reply::Stream) {
+            // Never more than a little ahead of what the client takes.
+            socket->write(head);
+            auto *timer = new QTimer(socket);
+            QObject::connect(timer, &QTimer::timeout, socket, [socket, chunk = reply.chunk] {
+                if (socket->bytesToWrite() + socket->encryptedBytesToWrite() < (1 << 20))
+                    socket->write(QByteArray(chunk, 'x'));
+            });
+            timer->start(reply.delayMs);
+            return;
+        }
         if (reply.kind == Reply::TwoWrites) {
             const int half = reply.body.size() / 2;
             socket->write(head + reply.body.left(half));
