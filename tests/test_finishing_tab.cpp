@@ -114,7 +114,9 @@ private slots:
         QTest::newRow("no folding unit") << "page-nofolder" << QStringList{"PageSize=A4"} << "++-h-h --h-h-h+h 13 ++"
                                          << QStringList{"FldA=None;None"};
         QTest::newRow("stored Z-fold, no unit") << "page-nofolder" << QStringList{"FldA=Zfold"}
-                                                << "++-xh-h -h+-h-h+h 13 ++" << QStringList{"FldA=Zfold;None"};
+                                                << "++-h-h --h-h-h+h 13 ++" << QStringList{"FldA=None;None"};
+        QTest::newRow("stored engineering fold, no unit") << "page-nofolder" << QStringList{"FldA=EngrFold"}
+                                                          << "++-h-h --h-h-h+h 13 ++" << QStringList{"FldA=None;None"};
         const QStringList choices{"Stpl=Center", "Pnch=3Hole"};
         QTest::newRow("no switch lines") << "page-full" << choices << "++++ --h-++ 15 +x+x"
                                          << QStringList{"Stpl=Center;None", "Pnch=3Hole;None", "cStpl=True", "cHole=True"};

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -332,8 +333,8 @@ private slots:
     }
 
     // In every language, at the usual nine-point desktop font, the page fits
-    // the tab and the account-mode, job-name and overwrite boxes show their
-    // choices whole.
+    // the tab, the account-mode, job-name and overwrite boxes show their
+    // choices whole, so do the tab titles and the account-ID list's headings.
     void choiceTextsWhole_data()
     {
         QTest::addColumn<QString>("language");
@@ -365,6 +366,23 @@ private slots:
             const int floor = combo->minimumWidth() > 0 ? combo->minimumWidth() : combo->minimumSizeHint().width();
             QVERIFY2(floor >= whole && combo->width() >= whole, qPrintable(combo->itemText(0)));
         }
+        auto *bar = qobject_cast<VelTabBar *>(d->tabWidget->tabBar());
+        const int pageLeft = job->mapTo(d.data(), QPoint(0, 0)).x();
+        for (int i = 0; i < bar->count(); ++i) {
+            const int end = bar->tabRect(i).left() + bar->titleOffset()
+                            + QFontMetrics(VelTabBar::titleFont()).horizontalAdvance(bar->tabText(i));
+            QVERIFY2(!bar->tabRect(i).isEmpty() && bar->mapTo(d.data(), QPoint(end, 0)).x() + 2 <= pageLeft,
+                     qPrintable(bar->tabText(i)));
+        }
+        job->showCustomAccountIDDialog();
+        QHeaderView *header = job->accountIdTable->horizontalHeader();
+        QVERIFY(header->length() <= job->accountIdTable->viewport()->width());
+        for (int i = 0; i < 2; ++i) {
+            const int arrow = i == 0 ? header->height() : 0; // sorted by ID
+            QVERIFY(header->sectionSize(i) >= header->fontMetrics().horizontalAdvance(
+                                                  job->accountIdTable->horizontalHeaderItem(i)->text()) + arrow + 8);
+        }
+        job->accountIdListWindow->hide();
         d.reset();
         QApplication::removeTranslator(&translator);
         QApplication::setFont(font);
