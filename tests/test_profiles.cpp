@@ -10,6 +10,7 @@
 #include <QTextEdit>
 #include <QTranslator>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QtTest>
 
 #include <csignal>
@@ -348,6 +349,13 @@ private slots:
             list->fillProfileTable();
             QCoreApplication::removeTranslator(&translator);
             QCOMPARE(list->profileTable->item(0, 0)->text(), name.section(':', 1));
+            // The details show every label whole.
+            QTreeWidget *tree = list->detailsTree;
+            for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+                const int indent = ((*it)->parent() ? 2 : 1) * tree->indentation() + 4;
+                QVERIFY2(tree->columnWidth(0) >= indent + tree->fontMetrics().horizontalAdvance((*it)->text(0)),
+                         qPrintable((*it)->text(0)));
+            }
         }
 
         settingsValid = false;
