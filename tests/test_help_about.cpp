@@ -257,7 +257,9 @@ private slots:
         const QImage painted = AboutDialog::aboutPixmap().toImage();
         const QImage bare = QImage(QStringLiteral(":/icons/about-background-wr")).convertToFormat(painted.format());
         QCOMPARE(painted.size(), QSize(483, 310));
-        QVERIFY(painted.copy(20, 186, 150, 18) != bare.copy(20, 186, 150, 18)); // "Version 9.4.0"
+        // "Version 9.4.0" and the two lines of the maker notice.
+        for (const QRect &line : {QRect(20, 186, 150, 18), QRect(20, 272, 150, 10), QRect(20, 287, 150, 10)})
+            QVERIFY(painted.copy(line) != bare.copy(line));
 
         open(queue);
         QStringList seen;

@@ -220,6 +220,9 @@ private slots:
         row("box 1001", false, "Custom box", "", "1001", true);
         row("box empty", false, "Custom box", "", "", true);
         row("box 1000", false, "Custom box", "", "1000", false);
+        // User login: the name in code, the password in box.
+        row("login, quote in password", false, "User login", "me", "a\"b", true);
+        row("login, name and password", false, "User login", "me", "secret", false);
     }
     void storageChecks()
     {
@@ -229,14 +232,26 @@ private slots:
         QFETCH(QString, box);
         QFETCH(bool, marked);
         open(optional ? optionalQueue : queue);
-        storageMode(mode);
-        QTest::keyClicks(job->accessCodeEdit, code);
-        QTest::keyClicks(job->boxNumberEdit, box);
-        QCOMPARE(!job->storageLabel->toolTip().isEmpty(), marked);
-        QCOMPARE(constrained(), marked);
-        // Switched off, the section's errors count no more.
-        job->storageButton->setChecked(false);
-        QVERIFY(job->storageLabel->toolTip().isEmpty() && !constrained());
+        const bool login = mode == QLatin1String("User login");
+        QLabel *label = login ? job->userLoginLabel : job->storageLabel;
+        VelCheckBoxButton *section = login ? job->userLoginButton : job->storageButton;
+        if (login) { // as stored settings bring them, past the validators
+            section->setChecked(true);
+            job->loginNameEdit->setText(code);
+            job->loginPasswordEdit->setText(box);
+            d->setConstraints();
+        } else {
+            storageMode(mode);
+            QTest::keyClicks(job->accessCodeEdit, code);
+            QTest::keyClicks(job->boxNumberEdit, box);
+        }
+        QCOMPARE(!label->toolTip().isEmpty(), marked);
+        if (!login) // a login's quote is marked only
+            QCOMPARE(constrained(), marked);
+        // Switched off, the section's errors count no more; a login forgets its password.
+        section->setChecked(false);
+        QVERIFY(label->toolTip().isEmpty() && !constrained());
+        QVERIFY(job->loginPasswordEdit->text().isEmpty());
     }
 
     void storedStorageAndCredentials()

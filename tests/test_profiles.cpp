@@ -252,6 +252,14 @@ private slots:
         }
         QCOMPARE(bytes(cfg(queue)), queueFile);
         QCOMPARE(bytes(cfg("OldQueue")), QByteArray("PageSize=A4\n"));
+        // Also the queue shown when CUPS no longer answers and its file is gone.
+        QFile::remove(cfg(queue));
+        cupsSetServer("/nonexistent/cups.sock");
+        saveAs(queue, "x");
+        cupsSetServer(qgetenv("CUPS_SERVER").constData());
+        expectBox("This name is reserved");
+        QVERIFY(!QFile::exists(cfg(queue)));
+        put(cfg(queue), queueFile);
 
         // A name that file names cannot hold under a Latin-1 locale.
         useCodec("ISO-8859-1");
@@ -296,6 +304,7 @@ private slots:
         QVERIFY(!list->editButton->isEnabled() && !list->deleteButton->isEnabled());
         QStringList shown = details(list->detailsTree);
         QVERIFY(shown.contains("Basic/Print size=A4") && shown.contains("Job/User login=Off"));
+        QVERIFY(shown.contains("Publishing/Page insert=Off")); // a queue that is not generic
         QVERIFY(!shown.contains("Profiles"));
         QCOMPARE(shown.last(), QStringLiteral("uLmera/uLmera=Off"));
 
