@@ -66,22 +66,18 @@ private slots:
     void queueKinds_data()
     {
         QTest::addColumn<QString>("ppd");
-        // colour, duplex, booklet; the Imaging tab's colour, as the shown pages paint them
-        QTest::addColumn<QStringList>("groups");
-        QTest::addColumn<QString>("fold"); // text, "+" enabled
+        QTest::addColumn<QStringList>("groups"); // colour, duplex, booklet
+        QTest::addColumn<QString>("fold");       // text, "+" enabled
         QTest::addColumn<QStringList>("sent");
-        QTest::newRow("full") << "page-full" << QStringList{"Full color+", "Off+", "Off+", "Full color+"}
-                              << "Booklet Folding-"
+        QTest::newRow("full") << "page-full" << QStringList{"Full color+", "Off+", "Off+"} << "Booklet Folding-"
                               << QStringList{"ColorModel=CMYK", "Duplex=None", "Fold=False", "VZBooklet=None"};
-        QTest::newRow("generic") << "page-generic" << QStringList{"Black & white-", "Off-", "-", "Black & white-"}
-                                 << "Booklet fold-" << QStringList();
-        QTest::newRow("one colour, fold only") << "page-foldonly"
-                                               << QStringList{"Black & white-", "Off-", "-!", "Black & white-"}
+        QTest::newRow("generic") << "page-generic" << QStringList{"Black & white-", "Off-", "-"} << "Booklet fold-"
+                                 << QStringList();
+        QTest::newRow("one colour, fold only") << "page-foldonly" << QStringList{"Black & white-", "Off-", "-!"}
                                                << "Booklet Folding+" << QStringList{"Fold=True"};
-        QTest::newRow("no layout") << "page-nolayout" << QStringList{"Full color+", "Off+", "-", "Full color+"}
-                                   << "Booklet fold-" << QStringList{"ColorModel=CMYK", "Duplex=None"};
-        QTest::newRow("shipped sample") << "sample" << QStringList{"Full color+", "Off+", "Off+", "Full color+"}
-                                        << "Booklet Fold-"
+        QTest::newRow("no layout") << "page-nolayout" << QStringList{"Full color+", "Off+", "-"} << "Booklet fold-"
+                                   << QStringList{"ColorModel=CMYK", "Duplex=None"};
+        QTest::newRow("shipped sample") << "sample" << QStringList{"Full color+", "Off+", "Off+"} << "Booklet Fold-"
                                         << QStringList{"ColorModel=CMYK", "Duplex=None", "Fold=False", "VZBooklet=None"};
     }
     void queueKinds()
@@ -97,10 +93,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(d.data()));
         BookletTab *layout = d->bookletTab;
         QCOMPARE((QStringList{look(d->generalTab->colorModeGroup), look(d->generalTab->duplexGroup),
-                              look(layout->bookletGroup), look(d->imagingTab->colorModeGroup)}),
-                 groups);
-        // Enabled or not, the colour and duplex titles keep the normal colour.
-        for (VelButtonGroup *g : {d->generalTab->colorModeGroup, d->generalTab->duplexGroup, d->imagingTab->colorModeGroup})
+                              look(layout->bookletGroup)}), groups);
+        // Enabled or not, the Basic and Imaging colour and duplex titles keep the normal colour.
+        for (VelButtonGroup *g :
+             {d->generalTab->colorModeGroup, d->generalTab->duplexGroup, d->imagingTab->colorModeGroup})
             QCOMPARE(painted(g->titleLabel()), QPalette().color(QPalette::WindowText));
         QCOMPARE(layout->foldCheckBox->text() + (layout->foldCheckBox->isEnabled() ? "+" : "-"), fold);
         QStringList options = lpoptionsOf(queues.value(ppd)).filter(QRegularExpression("^(ColorM|Dup|Fold|VZB)"));

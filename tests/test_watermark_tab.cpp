@@ -273,7 +273,8 @@ void TestWatermarkTab::editorAndSections()
         QCOMPARE(colours->item(i)->isEnabled(), i == 3);
     // The tab's own rules block them too, without the import's.
     vOptionSet own;
-    for (const QStringList &option : {QStringList{"ColorModel", "CMYK", "Gray"}, {"Wclr", "Red", "Green", "Blue", "Black"}}) {
+    for (const QStringList &option :
+         {QStringList{"ColorModel", "CMYK", "Gray"}, {"Wclr", "Red", "Green", "Blue", "Black"}}) {
         auto *o = new vOption(option.first(), option.first());
         for (const QString &choice : option.mid(1))
             o->addChoice(choice, choice);
