@@ -114,7 +114,9 @@ private slots:
         QTest::newRow("no folding unit") << "page-nofolder" << QStringList{"PageSize=A4"} << "++-h-h --h-h-h+h 13 ++"
                                          << QStringList{"FldA=None;None"};
         QTest::newRow("stored Z-fold, no unit") << "page-nofolder" << QStringList{"FldA=Zfold"}
-                                                << "++-xh-h -h+-h-h+h 13 ++" << QStringList{"FldA=Zfold;None"};
+                                                << "++-h-h --h-h-h+h 13 ++" << QStringList{"FldA=None;None"};
+        QTest::newRow("stored engineering fold, no unit") << "page-nofolder" << QStringList{"FldA=EngrFold"}
+                                                          << "++-h-h --h-h-h+h 13 ++" << QStringList{"FldA=None;None"};
         const QStringList choices{"Stpl=Center", "Pnch=3Hole"};
         QTest::newRow("no switch lines") << "page-full" << choices << "++++ --h-++ 15 +x+x"
                                          << QStringList{"Stpl=Center;None", "Pnch=3Hole;None", "cStpl=True", "cHole=True"};
@@ -180,6 +182,8 @@ private slots:
         QTest::newRow("booklet without saddle unit") << "booklet" << "staple" << "-";
         QTest::newRow("no booklet, A5") << "size=A5" << "staple" << "-";
         QTest::newRow("bi-fold A3, fold tray") << "bin=Fold_Tray size=A3 bifold" << "bin" << "AutoAuto-";
+        QTest::newRow("Z-fold A3, fold tray") << "bin=Fold_Tray size=A3 zfold" << "bin" << "AutoAuto-";
+        QTest::newRow("tri-fold off resets its side") << "trifold side=Outside trifold" << "side" << "Inside-";
         QTest::newRow("fold tray stays for A4") << "bin=Fold_Tray bifold" << "bin" << "Fold TrayFLDTRAY+";
         QTest::newRow("labels") << "punch media=Labels" << "punch" << "-";
         QTest::newRow("booklet fold") << "booklet fold" << "bifold" << "-";
@@ -198,7 +202,9 @@ private slots:
                                                 {"bifold", f->biFoldButton}, {"fold", d->bookletTab->foldCheckBox},
                                                 {"size", basic->pageSizeCombo}, {"bin", basic->outputBinCombo},
                                                 {"media", basic->mediaTypeCombo}, {"pnch", f->punchCombo},
-                                                {"booklet", d->bookletTab->bookletGroup->buttonList().at(1)}};
+                                                {"booklet", d->bookletTab->bookletGroup->buttonList().at(1)},
+                                                {"zfold", f->zFoldButton}, {"trifold", f->triFoldButton},
+                                                {"side", f->triFoldPrintSideCombo}};
         QSignalSpy punchRecorded(f->punchCombo, SIGNAL(currentIndexChanged(int)));
         for (const QString &step : steps.split(' ')) {
             QWidget *w = widgets.value(step.section('=', 0, 0));
@@ -213,7 +219,9 @@ private slots:
         }
         QComboBox *bin = basic->outputBinCombo;
         const bool trayFree = qobject_cast<QStandardItemModel *>(bin->model())->item(bin->findText("Fold Tray"))->isEnabled();
+        auto *probed = qobject_cast<QComboBox *>(widgets.value(probe));
         QCOMPARE(probe == "bin" ? bin->currentText() + current("OutputBin") + (trayFree ? "+" : "-")
+                 : probed       ? probed->currentText() + state(probed)
                                 : state(widgets.value(probe)),
                  expected);
     }

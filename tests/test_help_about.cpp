@@ -257,7 +257,9 @@ private slots:
         const QImage painted = AboutDialog::aboutPixmap().toImage();
         const QImage bare = QImage(QStringLiteral(":/icons/about-background-wr")).convertToFormat(painted.format());
         QCOMPARE(painted.size(), QSize(483, 310));
-        QVERIFY(painted.copy(20, 186, 150, 18) != bare.copy(20, 186, 150, 18)); // "Version 9.4.0"
+        // "Version 9.4.0" and the two lines of the maker notice.
+        for (const QRect &line : {QRect(20, 186, 150, 18), QRect(20, 272, 150, 10), QRect(20, 287, 150, 10)})
+            QVERIFY(painted.copy(line) != bare.copy(line));
 
         open(queue);
         QStringList seen;
@@ -284,9 +286,10 @@ private slots:
         const QString text = LicenseDialog::licenseText();
         QVERIFY(text.section('\n', 0, 0).contains(QLatin1String("Velmora")));
         for (const char *name : {"Qt 5", "CUPS", "OpenSSL 3", "GNU LESSER GENERAL PUBLIC LICENSE",
-                                 "GNU GENERAL PUBLIC LICENSE", "Apache License", "linked dynamically"})
+                                 "GNU GENERAL PUBLIC LICENSE", "Apache License", "linked dynamically", "libssl",
+                                 "libcrypto"})
             QVERIFY2(text.contains(QLatin1String(name)), name);
-        for (const char *name : {"curl", "PyPDF", "SSLeay"})
+        for (const char *name : {"curl", "PyPDF", "SSLeay", "\"AS IS\"BASIS"})
             QVERIFY2(!text.contains(QLatin1String(name), Qt::CaseInsensitive), name);
         // The licences in their published wording.
         for (const char *name : {"Apache-2.0", "LGPL-3", "GPL-3"}) {
@@ -309,7 +312,8 @@ private slots:
         QVERIFY(sources.size() > 100);
         QHash<QString, Message> catalogue;
         QStringList faults;
-        for (const Message &m : readCatalogue(sourceRoot + "/resources/translations/" + language + ".ts")) {
+        const QList<Message> messages = readCatalogue(sourceRoot + "/resources/translations/" + language + ".ts");
+        for (const Message &m : messages) {
             if (catalogue.contains(m.key))
                 faults << "twice: " + m.key;
             catalogue.insert(m.key, m);
@@ -327,6 +331,26 @@ private slots:
         }
         for (const Message &m : qAsConst(catalogue))
             faults << "no longer in the sources: " + m.key;
+
+        // No translation uses wording that the glossary's "Not" column of
+        // its language rules out.
+        QFile glossary(sourceRoot + "/resources/translations/GLOSSARY.md");
+        QVERIFY(glossary.open(QIODevice::ReadOnly));
+        const QStringList sections = QString::fromUtf8(glossary.readAll()).split(QStringLiteral("\n## "));
+        const QStringList own =
+            sections.filter(QRegularExpression("^" + language + "\\b", QRegularExpression::CaseInsensitiveOption));
+        QCOMPARE(own.size(), language == QLatin1String("english") ? 0 : 1);
+        for (const QString &line : own.value(0).split('\n')) {
+            const QStringList cells = line.split('|'); // | English | Use | Not |
+            if (cells.size() != 5 || cells.at(1).trimmed() == QLatin1String("English"))
+                continue;
+            for (const QString &ruledOut : cells.at(3).split(',')) {
+                for (const Message &m : messages) {
+                    if (!ruledOut.trimmed().isEmpty() && m.translation.contains(ruledOut.trimmed()))
+                        faults << "not the glossary's word: " + m.translation;
+                }
+            }
+        }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 

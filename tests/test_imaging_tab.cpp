@@ -116,6 +116,8 @@ private slots:
         QTest::newRow("two levels") << "imaging-tnsv-twolevels" << QStringList{"On"} << "On+ Level 2+" << "Level2";
         QTest::newRow("off and on") << "imaging-tnsv-onoff" << QStringList{"On"} << "On+ hidden" << "On";
         QTest::newRow("policy") << "page-full" << QStringList{"policy"} << "On- Level 3+" << "Level3";
+        QTest::newRow("no level listed: the third") << "page-full" << QStringList{"unlisted", "On"} << "On+ +"
+                                                    << "Level3";
     }
     void tonerSaving()
     {
@@ -128,6 +130,8 @@ private slots:
         for (const QString &step : steps) {
             if (step.startsWith("stored ")) {
                 storeAndReload({step.mid(7)});
+            } else if (step == "unlisted") {
+                tab->tonsaveLevelCombo->clear();
             } else if (step == "policy") {
                 currentOptionSet->markOptionChoice("PQXToggle", "On");
                 currentOptionSet->markOptionChoice("PQXTonsave", "On");
@@ -183,6 +187,13 @@ private slots:
         d->setConstraints();
         QCOMPARE(basic->checkedButtonName() + tab->colorModeGroup->checkedButtonName() + sign(tab->colorModeGroup),
                  "Black & whiteBlack & white-");
+
+        // An RGB colour model is full colour too.
+        currentOptionSet->markOptionChoice("PQXColorMode", "Off");
+        currentOptionSet->findOption("ColorModel")->addChoice("RGB", "RGB");
+        currentOptionSet->markOptionChoice("ColorModel", "RGB");
+        d->setConstraints();
+        QCOMPARE(tab->colorModeGroup->checkedButtonName(), "Full color");
     }
 
     void genericQueue()
@@ -232,6 +243,7 @@ private slots:
         text = "11";
         QCOMPARE(c->lineEdits.value("CaHr")->validator()->validate(text, pos), QValidator::Invalid);
         c->sliders.value("CaCR")->setValue(-250);
+        c->sliders.value("Cact")->setValue(40);
         c->balanceRadio->setChecked(true);
         int sum = 0;
         for (QSlider *slider : qAsConst(c->sliders))
@@ -241,6 +253,8 @@ private slots:
         // Values that are not whole hundredths in binary come back unchanged.
         typeInto(c->lineEdits.value("Cast"), "0.29");
         QCOMPARE(c->sliders.value("Cast")->value(), 29);
+        storeAndReload({"CaColorSpace=0;-1", "fCaHr=1e300"});
+        QCOMPARE(collected("fCaHr"), "10"); // bounded
         storeAndReload({"CaColorSpace=0;-1", "fCaHr=0.29", "fCaHueMaster=0"});
         QCOMPARE(c->sliders.value("CaHr")->value(), 29);
         apply();
@@ -294,6 +308,8 @@ private slots:
         QCOMPARE(QString("%1 %2 %3").arg(m->customCheckBox->isChecked()).arg(m->brightnessSlider->value())
                      .arg(m->contrastSlider->value()),
                  "1 55 -7");
+        m->customCheckBox->setChecked(false); // resets both
+        QCOMPARE(QString("%1 %2").arg(m->brightnessSlider->value()).arg(m->contrastSlider->value()), "0 0");
         storeAndReload({"fMalt=nan", "fMact=1e300"});
         QCOMPARE(QString("%1 %2").arg(m->brightnessSlider->value()).arg(m->contrastSlider->value()), "0 100");
 

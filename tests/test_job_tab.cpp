@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -219,6 +220,9 @@ private slots:
         row("box 1001", false, "Custom box", "", "1001", true);
         row("box empty", false, "Custom box", "", "", true);
         row("box 1000", false, "Custom box", "", "1000", false);
+        // User login: the name in code, the password in box.
+        row("login, quote in password", false, "User login", "me", "a\"b", true);
+        row("login, name and password", false, "User login", "me", "secret", false);
     }
     void storageChecks()
     {
@@ -228,14 +232,26 @@ private slots:
         QFETCH(QString, box);
         QFETCH(bool, marked);
         open(optional ? optionalQueue : queue);
-        storageMode(mode);
-        QTest::keyClicks(job->accessCodeEdit, code);
-        QTest::keyClicks(job->boxNumberEdit, box);
-        QCOMPARE(!job->storageLabel->toolTip().isEmpty(), marked);
-        QCOMPARE(constrained(), marked);
-        // Switched off, the section's errors count no more.
-        job->storageButton->setChecked(false);
-        QVERIFY(job->storageLabel->toolTip().isEmpty() && !constrained());
+        const bool login = mode == QLatin1String("User login");
+        QLabel *label = login ? job->userLoginLabel : job->storageLabel;
+        VelCheckBoxButton *section = login ? job->userLoginButton : job->storageButton;
+        if (login) { // as stored settings bring them, past the validators
+            section->setChecked(true);
+            job->loginNameEdit->setText(code);
+            job->loginPasswordEdit->setText(box);
+            d->setConstraints();
+        } else {
+            storageMode(mode);
+            QTest::keyClicks(job->accessCodeEdit, code);
+            QTest::keyClicks(job->boxNumberEdit, box);
+        }
+        QCOMPARE(!label->toolTip().isEmpty(), marked);
+        if (!login) // a login's quote is marked only
+            QCOMPARE(constrained(), marked);
+        // Switched off, the section's errors count no more; a login forgets its password.
+        section->setChecked(false);
+        QVERIFY(label->toolTip().isEmpty() && !constrained());
+        QVERIFY(job->loginPasswordEdit->text().isEmpty());
     }
 
     void storedStorageAndCredentials()
@@ -332,8 +348,8 @@ private slots:
     }
 
     // In every language, at the usual nine-point desktop font, the page fits
-    // the tab and the account-mode, job-name and overwrite boxes show their
-    // choices whole.
+    // the tab, the account-mode, job-name and overwrite boxes show their
+    // choices whole, so do the tab titles and the account-ID list's headings.
     void choiceTextsWhole_data()
     {
         QTest::addColumn<QString>("language");
@@ -365,6 +381,23 @@ private slots:
             const int floor = combo->minimumWidth() > 0 ? combo->minimumWidth() : combo->minimumSizeHint().width();
             QVERIFY2(floor >= whole && combo->width() >= whole, qPrintable(combo->itemText(0)));
         }
+        auto *bar = qobject_cast<VelTabBar *>(d->tabWidget->tabBar());
+        const int pageLeft = job->mapTo(d.data(), QPoint(0, 0)).x();
+        for (int i = 0; i < bar->count(); ++i) {
+            const int end = bar->tabRect(i).left() + bar->titleOffset()
+                            + QFontMetrics(VelTabBar::titleFont()).horizontalAdvance(bar->tabText(i));
+            QVERIFY2(!bar->tabRect(i).isEmpty() && bar->mapTo(d.data(), QPoint(end, 0)).x() + 2 <= pageLeft,
+                     qPrintable(bar->tabText(i)));
+        }
+        job->showCustomAccountIDDialog();
+        QHeaderView *header = job->accountIdTable->horizontalHeader();
+        QVERIFY(header->length() <= job->accountIdTable->viewport()->width());
+        for (int i = 0; i < 2; ++i) {
+            const int arrow = i == 0 ? header->height() : 0; // sorted by ID
+            QVERIFY(header->sectionSize(i) >= header->fontMetrics().horizontalAdvance(
+                                                  job->accountIdTable->horizontalHeaderItem(i)->text()) + arrow + 8);
+        }
+        job->accountIdListWindow->hide();
         d.reset();
         QApplication::removeTranslator(&translator);
         QApplication::setFont(font);

@@ -32,6 +32,12 @@ QString look(VelButtonGroup *g)
     return g->checkedButtonName() + (g->isEnabled() ? "+" : "-") + (grey ? "!" : "");
 }
 
+// The colour a label's text is painted in.
+QColor painted(QLabel *label)
+{
+    return label->palette().color(label->isEnabled() ? QPalette::Active : QPalette::Disabled, label->foregroundRole());
+}
+
 } // namespace
 
 class TestPageTabs : public QObject
@@ -84,9 +90,15 @@ private slots:
         open(ppd);
         QVERIFY(d->tabWidget->isTabEnabled(1));
         QCOMPARE(d->tabWidget->isTabEnabled(2), sent.join(' ').contains("Fold"));
+        d->show(); // showing polishes the titles
+        QVERIFY(QTest::qWaitForWindowExposed(d.data()));
         BookletTab *layout = d->bookletTab;
         QCOMPARE((QStringList{look(d->generalTab->colorModeGroup), look(d->generalTab->duplexGroup),
                               look(layout->bookletGroup)}), groups);
+        // Enabled or not, the Basic and Imaging colour and duplex titles keep the normal colour.
+        for (VelButtonGroup *g :
+             {d->generalTab->colorModeGroup, d->generalTab->duplexGroup, d->imagingTab->colorModeGroup})
+            QCOMPARE(painted(g->titleLabel()), QPalette().color(QPalette::WindowText));
         QCOMPARE(layout->foldCheckBox->text() + (layout->foldCheckBox->isEnabled() ? "+" : "-"), fold);
         QStringList options = lpoptionsOf(queues.value(ppd)).filter(QRegularExpression("^(ColorM|Dup|Fold|VZB)"));
         options.sort();

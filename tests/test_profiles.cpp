@@ -10,6 +10,7 @@
 #include <QTextEdit>
 #include <QTranslator>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QtTest>
 
 #include <csignal>
@@ -253,6 +254,14 @@ private slots:
         }
         QCOMPARE(bytes(cfg(queue)), queueFile);
         QCOMPARE(bytes(cfg("OldQueue")), QByteArray("PageSize=A4\n"));
+        // Also the queue shown when CUPS no longer answers and its file is gone.
+        QFile::remove(cfg(queue));
+        cupsSetServer("/nonexistent/cups.sock");
+        saveAs(queue, "x");
+        cupsSetServer(qgetenv("CUPS_SERVER").constData());
+        expectBox("This name is reserved");
+        QVERIFY(!QFile::exists(cfg(queue)));
+        put(cfg(queue), queueFile);
 
         // A name that file names cannot hold under a Latin-1 locale.
         useCodec("ISO-8859-1");
@@ -297,6 +306,7 @@ private slots:
         QVERIFY(!list->editButton->isEnabled() && !list->deleteButton->isEnabled());
         QStringList shown = details(list->detailsTree);
         QVERIFY(shown.contains("Basic/Print size=A4") && shown.contains("Job/User login=Off"));
+        QVERIFY(shown.contains("Publishing/Page insert=Off")); // a queue that is not generic
         QVERIFY(!shown.contains("Profiles"));
         QCOMPARE(shown.last(), QStringLiteral("uLmera/uLmera=Off"));
 
@@ -350,6 +360,13 @@ private slots:
             list->fillProfileTable();
             QCoreApplication::removeTranslator(&translator);
             QCOMPARE(list->profileTable->item(0, 0)->text(), name.section(':', 1));
+            // The details show every label whole.
+            QTreeWidget *tree = list->detailsTree;
+            for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+                const int indent = ((*it)->parent() ? 2 : 1) * tree->indentation() + 4;
+                QVERIFY2(tree->columnWidth(0) >= indent + tree->fontMetrics().horizontalAdvance((*it)->text(0)),
+                         qPrintable((*it)->text(0)));
+            }
         }
 
         settingsValid = false;

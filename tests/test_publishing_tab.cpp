@@ -187,6 +187,13 @@ private slots:
         QCOMPARE(tab->pageNumbers, stored);
         QCOMPARE(tab->pageListInvalid, stored.isEmpty());
         QCOMPARE(okEnabled(listDialog.data()), !stored.isEmpty());
+        // Switched off, the section forgets its list and both sides by itself
+        // (the option rules would move the boxes off too).
+        setOn(tab->insertFrontBox, true);
+        setOn(tab->insertBackBox, true);
+        tab->pageInsertToggled(false);
+        QVERIFY(!tab->insertFrontBox->isChecked() && !tab->insertBackBox->isChecked());
+        QVERIFY(tab->insertPagesEdit->text().isEmpty());
         QVERIFY(boxes.texts.isEmpty());
     }
 

@@ -271,14 +271,31 @@ void TestWatermarkTab::editorAndSections()
     auto *colours = qobject_cast<QStandardItemModel *>(tab->cmbBxClr->model());
     for (int i = 0; i < 4; ++i)
         QCOMPARE(colours->item(i)->isEnabled(), i == 3);
+    // The tab's own rules block them too, without the import's.
+    vOptionSet own;
+    for (const QStringList &option :
+         {QStringList{"ColorModel", "CMYK", "Gray"}, {"Wclr", "Red", "Green", "Blue", "Black"}}) {
+        auto *o = new vOption(option.first(), option.first());
+        for (const QString &choice : option.mid(1))
+            o->addChoice(choice, choice);
+        own.insertOption(o);
+    }
+    vOptionSet *store = std::exchange(currentOptionSet, &own);
+    tab->addCustomConstraints();
+    own.markOptionChoice("ColorModel", "Gray");
+    currentOptionSet = store;
+    for (const char *colour : {"Red", "Green", "Blue", "Black"})
+        QCOMPARE(own.findOption("Wclr")->findChoice(colour)->hasConstraints(), QByteArray(colour) != "Black");
 
     // Switched off: reset, "Wren" false, every control off through passes.
     tab->watermarkList->setCurrentIndex(0);
+    tab->cmbBxWtrans->setCurrentIndex(1);
     tab->chkButWatermark->setChecked(false);
     for (int pass = 0; pass < 3; ++pass)
         d->setConstraints();
     QCOMPARE(QList<int>() << tab->cmbBxWsze->currentIndex() << tab->cmbBxClr->currentIndex()
-                          << tab->cmbBxWang->currentIndex(), QList<int>() << 8 << 3 << 23);
+                          << tab->cmbBxWang->currentIndex() << tab->cmbBxWtrans->currentIndex(),
+             QList<int>() << 8 << 3 << 23 << 0);
     for (QWidget *dependent : tab->chkButWatermark->dependents())
         QVERIFY2(!dependent->isEnabled(), qPrintable(dependent->objectName()));
 
@@ -352,6 +369,8 @@ void TestWatermarkTab::oddStoredFiles_data()
                                                 << QStringList() << QStringList();
     QTest::newRow("no default text: no entry") << QStringLiteral("DefaultWtxt") << QStringList() << QStringList()
                                                << QStringList();
+    QTest::newRow("strong super watermark: on") << QString() << QStringList{"VZSuperWatermark=SFPattern;None"}
+                                                << QStringList() << QStringList();
 }
 
 void TestWatermarkTab::oddStoredFiles()
@@ -366,6 +385,10 @@ void TestWatermarkTab::oddStoredFiles()
     QVERIFY(d);
     WatermarkTab *tab = d->watermarkTab;
     QCOMPARE(customItems(tab->watermarkList), listed);
+    // A stored super watermark is on, and sent, also without its switch's line.
+    const QString super = lines.filter("VZSuperWatermark=").value(0).section('=', 1).section(';', 0, 0);
+    QCOMPARE(tab->chkButSuperWatermark->isChecked(), !super.isEmpty());
+    QCOMPARE(tab->collectOptions().value("VZSuperWatermark"), super.isEmpty() ? "None" : super);
     QCOMPARE(listTexts(tab->watermarkList).count(QStringLiteral("FINAL")), drop == QLatin1String("Wtxt") ? 0 : 1);
     QStringList written = tab->extraOptions().values(QStringLiteral("CustomWatermarkStore"));
     written.sort();

@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>Offset jobs</source>
-        <translation>Décaler les travaux</translation>
+        <translation>Décaler les tâches</translation>
     </message>
     <message>
         <source>Rotate copies</source>
@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Punch Method:</source>
-        <translation>Mode de perforation :</translation>
+        <translation>Méthode de perforation :</translation>
     </message>
     <message>
         <source>Staple:</source>
@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>Staple method</source>
-        <translation>Mode d&apos;agrafage</translation>
+        <translation>Méthode d&apos;agrafage</translation>
     </message>
 </context>
 <context>
@@ -624,11 +624,11 @@ Par exemple : user@example.com</translation>
     </message>
     <message>
         <source>Installed options</source>
-        <translation>Options Installée</translation>
+        <translation>Options installées</translation>
     </message>
     <message>
         <source>Root access is required to make changes to installable options</source>
-        <translation>L&apos;accès racine est nécessaire pour apporter des modifications aux options enregistrées.</translation>
+        <translation>L&apos;accès root est nécessaire pour modifier les options installables.</translation>
     </message>
     <message>
         <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
@@ -743,7 +743,7 @@ Par exemple : user@example.com</translation>
     </message>
     <message>
         <source>Job</source>
-        <translation>Travail</translation>
+        <translation>Tâche</translation>
     </message>
     <message>
         <source>Watermark</source>
@@ -903,19 +903,19 @@ Par exemple : user@example.com</translation>
     </message>
     <message>
         <source>Job settings</source>
-        <translation>Paramètres du travail</translation>
+        <translation>Paramètres de la tâche</translation>
     </message>
     <message>
         <source>Job accounting</source>
-        <translation>Comptabilité des travaux</translation>
+        <translation>Comptabilité des tâches</translation>
     </message>
     <message>
         <source>Job name</source>
-        <translation>Nom du travail</translation>
+        <translation>Nom de la tâche</translation>
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation>Notification du travail par e-mail</translation>
+        <translation>Notification de la tâche par e-mail</translation>
     </message>
     <message>
         <source>User login</source>
@@ -1064,7 +1064,7 @@ Par exemple : user@example.com</translation>
     </message>
     <message>
         <source>Transparency interleaving:</source>
-        <translation>Intercalaires de transparents :</translation>
+        <translation>Intercalaires pour transparents :</translation>
     </message>
     <message>
         <source>Print onto backing</source>
@@ -1146,8 +1146,8 @@ Par exemple : user@example.com</translation>
     <message>
         <source>The settings directory %1 cannot be used: %2.
 No settings are read from it or saved in it.</source>
-        <translation>Le dossier de réglages %1 est inutilisable : %2.
-Aucun réglage n&apos;y est lu ni enregistré.</translation>
+        <translation>Le dossier de paramètres %1 est inutilisable : %2.
+Aucun paramètre n&apos;y est lu ni enregistré.</translation>
     </message>
     <message>
         <source>Error</source>
@@ -1196,7 +1196,7 @@ Vos réglages et profils sont enregistrés dans %3 à la place.</translation>
     </message>
     <message>
         <source>The print settings of other applications could not all be updated:</source>
-        <translation>Les réglages d&apos;impression des autres applications n&apos;ont pas tous pu être mis à jour :</translation>
+        <translation>Les paramètres d&apos;impression des autres applications n&apos;ont pas tous pu être mis à jour :</translation>
     </message>
     <message>
         <source>Ordovan</source>

@@ -307,11 +307,11 @@
     </message>
     <message>
         <source>Password</source>
-        <translation>Kennwort</translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation>Kennwort:</translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>Job accounting</source>
@@ -628,7 +628,7 @@ Beispiel: user@example.com</translation>
     </message>
     <message>
         <source>Root access is required to make changes to installable options</source>
-        <translation>Root-Zugriff wird benötigt, um Änderungen an installierten Optionen vorzunehmen.</translation>
+        <translation>Root-Zugriff wird benötigt, um Änderungen an installierbaren Optionen vorzunehmen.</translation>
     </message>
     <message>
         <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
@@ -699,7 +699,7 @@ Beispiel: user@example.com</translation>
     </message>
     <message>
         <source>Private print</source>
-        <translation>Privatdruck</translation>
+        <translation>Vertraulicher Druck</translation>
     </message>
     <message>
         <source>Custom box</source>
@@ -735,7 +735,7 @@ Beispiel: user@example.com</translation>
     </message>
     <message>
         <source>Imaging</source>
-        <translation>Bildverarbeitung</translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Publishing</source>
@@ -811,11 +811,11 @@ Beispiel: user@example.com</translation>
     </message>
     <message>
         <source>Bi-Folding side</source>
-        <translation>Seite des Mittenfalzes</translation>
+        <translation>Seite des Halbfalzes</translation>
     </message>
     <message>
         <source>Bi-Fold folding method</source>
-        <translation>Methode des Mittenfalzes</translation>
+        <translation>Methode des Halbfalzes</translation>
     </message>
     <message>
         <source>Staple</source>
@@ -883,7 +883,7 @@ Beispiel: user@example.com</translation>
     </message>
     <message>
         <source>Print grays with black toner</source>
-        <translation>Grautöne mit schwarzem Toner drucken</translation>
+        <translation>Grautöne mit Schwarztoner drucken</translation>
     </message>
     <message>
         <source>Moire Prevention</source>
@@ -895,7 +895,7 @@ Beispiel: user@example.com</translation>
     </message>
     <message>
         <source>Page insert</source>
-        <translation>Seiteneinfügung</translation>
+        <translation>Seiten einfügen</translation>
     </message>
     <message>
         <source>Transparency interleaving</source>
@@ -915,7 +915,7 @@ Beispiel: user@example.com</translation>
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation>E-Mail-Benachrichtigung zum Auftrag</translation>
+        <translation>Auftragsbenachrichtigung per E-Mail</translation>
     </message>
     <message>
         <source>User login</source>
@@ -1064,7 +1064,7 @@ Beispiel: user@example.com</translation>
     </message>
     <message>
         <source>Transparency interleaving:</source>
-        <translation>Folien-Zwischenblätter:</translation>
+        <translation>Folienzwischenblätter:</translation>
     </message>
     <message>
         <source>Print onto backing</source>
@@ -1138,7 +1138,7 @@ Beispiel: user@example.com</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation>Anwenden</translation>
+        <translation>Übernehmen</translation>
     </message>
 </context>
 <context>
@@ -1297,7 +1297,7 @@ Die Liste wird neu geladen.</translation>
     </message>
     <message>
         <source>Custom watermark:</source>
-        <translation>Eigenes Wasserzeichen:</translation>
+        <translation>Benutzerdefiniertes Wasserzeichen:</translation>
     </message>
     <message>
         <source>Repeat watermark</source>

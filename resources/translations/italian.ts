@@ -624,11 +624,11 @@ Ad esempio: user@example.com</translation>
     </message>
     <message>
         <source>Installed options</source>
-        <translation>Opzioni Installate</translation>
+        <translation>Opzioni installate</translation>
     </message>
     <message>
         <source>Root access is required to make changes to installable options</source>
-        <translation>L&apos;accesso radice è richiesto per apportare modifiche alle opzioni installate.</translation>
+        <translation>L&apos;accesso root è necessario per modificare le opzioni installabili.</translation>
     </message>
     <message>
         <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
@@ -811,11 +811,11 @@ Ad esempio: user@example.com</translation>
     </message>
     <message>
         <source>Bi-Folding side</source>
-        <translation>Lato della piegatura a metà</translation>
+        <translation>Lato della piegatura in due</translation>
     </message>
     <message>
         <source>Bi-Fold folding method</source>
-        <translation>Metodo della piegatura a metà</translation>
+        <translation>Metodo della piegatura in due</translation>
     </message>
     <message>
         <source>Staple</source>
@@ -827,7 +827,7 @@ Ad esempio: user@example.com</translation>
     </message>
     <message>
         <source>Punch</source>
-        <translation>Foratura</translation>
+        <translation>Perforazione</translation>
     </message>
     <message>
         <source>Trapping</source>
@@ -843,7 +843,7 @@ Ad esempio: user@example.com</translation>
     </message>
     <message>
         <source>Halftone screen</source>
-        <translation>Retino mezzitoni</translation>
+        <translation>Retino dei mezzitoni</translation>
     </message>
     <message>
         <source>Resolution</source>
@@ -899,7 +899,7 @@ Ad esempio: user@example.com</translation>
     </message>
     <message>
         <source>Transparency interleaving</source>
-        <translation>Intercalari per lucidi</translation>
+        <translation>Interfoglio lucidi</translation>
     </message>
     <message>
         <source>Job settings</source>

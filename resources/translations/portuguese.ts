@@ -624,11 +624,11 @@ Por exemplo: user@example.com</translation>
     </message>
     <message>
         <source>Installed options</source>
-        <translation>Opções Instalada</translation>
+        <translation>Opções instaladas</translation>
     </message>
     <message>
         <source>Root access is required to make changes to installable options</source>
-        <translation>É necessário o acesso à raiz para efetuar alterações às opções instaladas.</translation>
+        <translation>É necessário acesso root para alterar as opções instaláveis.</translation>
     </message>
     <message>
         <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
@@ -811,15 +811,15 @@ Por exemplo: user@example.com</translation>
     </message>
     <message>
         <source>Bi-Folding side</source>
-        <translation>Lado da dobra ao meio</translation>
+        <translation>Lado da dobra em dois</translation>
     </message>
     <message>
         <source>Bi-Fold folding method</source>
-        <translation>Método da dobra ao meio</translation>
+        <translation>Método da dobra em dois</translation>
     </message>
     <message>
         <source>Staple</source>
-        <translation>Grampear</translation>
+        <translation>Grampeamento</translation>
     </message>
     <message>
         <source>Staple method</source>
@@ -827,7 +827,7 @@ Por exemplo: user@example.com</translation>
     </message>
     <message>
         <source>Punch</source>
-        <translation>Perfurar</translation>
+        <translation>Perfuração</translation>
     </message>
     <message>
         <source>Trapping</source>
@@ -1012,11 +1012,11 @@ Por exemplo: user@example.com</translation>
     </message>
     <message>
         <source>Front</source>
-        <translation>Frente</translation>
+        <translation>Capa</translation>
     </message>
     <message>
         <source>Front and back</source>
-        <translation>Frente e verso</translation>
+        <translation>Capa e contracapa</translation>
     </message>
     <message>
         <source>Print onto:</source>
@@ -1032,15 +1032,15 @@ Por exemplo: user@example.com</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation>Verso</translation>
+        <translation>Contracapa</translation>
     </message>
     <message>
         <source>Paper source for front cover:</source>
-        <translation>Fonte de papel da capa frontal:</translation>
+        <translation>Origem do papel da capa:</translation>
     </message>
     <message>
         <source>Paper source for back cover:</source>
-        <translation>Fonte de papel da contracapa:</translation>
+        <translation>Origem do papel da contracapa:</translation>
     </message>
     <message>
         <source>Page insert:</source>
@@ -1060,7 +1060,7 @@ Por exemplo: user@example.com</translation>
     </message>
     <message>
         <source>Paper source for page:</source>
-        <translation>Fonte de papel da página:</translation>
+        <translation>Origem do papel da página:</translation>
     </message>
     <message>
         <source>Transparency interleaving:</source>
@@ -1072,7 +1072,7 @@ Por exemplo: user@example.com</translation>
     </message>
     <message>
         <source>Paper source for backing:</source>
-        <translation>Fonte de papel da folha intercalada:</translation>
+        <translation>Origem do papel da folha intercalada:</translation>
     </message>
     <message>
         <source>Please type a page range.</source>

@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>Halftone screen</source>
-        <translation>Trama de medios tonos</translation>
+        <translation>Trama de semitonos</translation>
     </message>
     <message>
         <source>Color reproduction</source>
@@ -367,7 +367,7 @@
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation>Notificación del trabajo por correo</translation>
+        <translation>Notificación por correo electrónico</translation>
     </message>
     <message>
         <source>Account ID</source>
@@ -624,11 +624,11 @@ Por ejemplo: user@example.com</translation>
     </message>
     <message>
         <source>Installed options</source>
-        <translation>Opciones Instalada</translation>
+        <translation>Opciones instaladas</translation>
     </message>
     <message>
         <source>Root access is required to make changes to installable options</source>
-        <translation>Se requiere acceso al directorio raíz para hacer cambios a las opciones instaladas.</translation>
+        <translation>Se requiere acceso root para modificar las opciones instalables.</translation>
     </message>
     <message>
         <source>The print system (CUPS) cannot be reached, so no printers can be listed.</source>
@@ -811,15 +811,15 @@ Por ejemplo: user@example.com</translation>
     </message>
     <message>
         <source>Bi-Folding side</source>
-        <translation>Lado del plegado por la mitad</translation>
+        <translation>Lado del plegado en dos</translation>
     </message>
     <message>
         <source>Bi-Fold folding method</source>
-        <translation>Método del plegado por la mitad</translation>
+        <translation>Método del plegado en dos</translation>
     </message>
     <message>
         <source>Staple</source>
-        <translation>Grapar</translation>
+        <translation>Grapado</translation>
     </message>
     <message>
         <source>Staple method</source>
@@ -827,7 +827,7 @@ Por ejemplo: user@example.com</translation>
     </message>
     <message>
         <source>Punch</source>
-        <translation>Perforar</translation>
+        <translation>Perforación</translation>
     </message>
     <message>
         <source>Trapping</source>
@@ -891,7 +891,7 @@ Por ejemplo: user@example.com</translation>
     </message>
     <message>
         <source>Cover mode</source>
-        <translation>Modo de portada</translation>
+        <translation>Modo de cubierta</translation>
     </message>
     <message>
         <source>Page insert</source>
@@ -903,7 +903,7 @@ Por ejemplo: user@example.com</translation>
     </message>
     <message>
         <source>Job settings</source>
-        <translation>Ajustes del trabajo</translation>
+        <translation>Configuración del trabajo</translation>
     </message>
     <message>
         <source>Job accounting</source>
@@ -915,11 +915,11 @@ Por ejemplo: user@example.com</translation>
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation>Notificación del trabajo por correo electrónico</translation>
+        <translation>Notificación por correo electrónico</translation>
     </message>
     <message>
         <source>User login</source>
-        <translation>Inicio de sesión del usuario</translation>
+        <translation>Inicio de sesión de usuario</translation>
     </message>
     <message>
         <source>Text</source>
@@ -1008,7 +1008,7 @@ Por ejemplo: user@example.com</translation>
     </message>
     <message>
         <source>Cover mode:</source>
-        <translation>Modo de portada:</translation>
+        <translation>Modo de cubierta:</translation>
     </message>
     <message>
         <source>Front</source>
@@ -1036,11 +1036,11 @@ Por ejemplo: user@example.com</translation>
     </message>
     <message>
         <source>Paper source for front cover:</source>
-        <translation>Origen del papel para la portada delantera:</translation>
+        <translation>Origen del papel para la cubierta delantera:</translation>
     </message>
     <message>
         <source>Paper source for back cover:</source>
-        <translation>Origen del papel para la portada trasera:</translation>
+        <translation>Origen del papel para la cubierta trasera:</translation>
     </message>
     <message>
         <source>Page insert:</source>
@@ -1146,8 +1146,8 @@ Por ejemplo: user@example.com</translation>
     <message>
         <source>The settings directory %1 cannot be used: %2.
 No settings are read from it or saved in it.</source>
-        <translation>La carpeta de ajustes %1 no se puede usar: %2.
-No se lee ni se guarda en ella ningún ajuste.</translation>
+        <translation>La carpeta de configuración %1 no se puede usar: %2.
+No se lee ni se guarda en ella ninguna configuración.</translation>
     </message>
     <message>
         <source>Error</source>
@@ -1196,7 +1196,7 @@ Sus ajustes y perfiles se guardan en %3 en su lugar.</translation>
     </message>
     <message>
         <source>The print settings of other applications could not all be updated:</source>
-        <translation>No se pudieron actualizar todos los ajustes de impresión de otras aplicaciones:</translation>
+        <translation>No se pudo actualizar toda la configuración de impresión de otras aplicaciones:</translation>
     </message>
     <message>
         <source>Ordovan</source>

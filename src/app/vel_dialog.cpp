@@ -41,8 +41,9 @@
 
 namespace {
 
+// %1: the tabs' width.
 const char kTabBarStyle[] =
-    "QTabBar::tab {    background-color: #A9A9A9;   color: rgba(0,0,0, 1);   width: 180px;   height: 49px;   "
+    "QTabBar::tab {    background-color: #A9A9A9;   color: rgba(0,0,0, 1);   width: %1px;   height: 49px;   "
     "padding: 0px;   border: 0px;   margin: 0px;} QTabBar::icon{   margin-top: 10px;   margin-bottom: 10px;   "
     "margin-left: 7px;   margin-right: 7px;}QTabBar::tab:selected{   background-color: rgba(10,155,205,1);   "
     "color: rgba(255,255,255, 1);}QTabBar::tab:disabled{   width: 0;    height: 0;   margin: 0;   padding: 0;   "
@@ -192,7 +193,11 @@ void VelDialog::styleTabBar()
     pane.setAlpha(229);
     tabPalette.setBrush(QPalette::Window, QBrush(pane));
     tabWidget->setPalette(tabPalette);
-    bar->setStyleSheet(QLatin1String(kTabBarStyle));
+    // The tabs are 180 pixels wide, or wider where a title in the user's
+    // language and font needs it.
+    auto *titledBar = qobject_cast<VelTabBar *>(bar);
+    const int tabWidth = titledBar ? titledBar->tabWidthForTitles(180) : 180;
+    bar->setStyleSheet(QString::fromLatin1(kTabBarStyle).arg(tabWidth));
     tabWidget->setStyleSheet(QLatin1String(kTabWidgetStyle));
 }
 

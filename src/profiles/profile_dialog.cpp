@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSet>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTreeWidget>
 
@@ -446,6 +447,23 @@ void ProfileDialog::showProfileValues(const QHash<QString, QString> &values)
         auto *item = new QTreeWidgetItem(detailsTree, {pqx, QString()});
         addDetailRow(pqx, values.value(QStringLiteral("PQX_enabled"), tr("Off")), item);
     }
+    fitItemColumn();
+}
+
+void ProfileDialog::fitItemColumn()
+{
+    const QFontMetrics metrics(detailsTree->font());
+    const int margin = 2 * (detailsTree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, detailsTree) + 1);
+    const int indent = detailsTree->indentation();
+    const int groupIndent = detailsTree->rootIsDecorated() ? indent : 0;
+    int widest = qMax(190, detailsTree->header()->sectionSizeHint(0));
+    for (int i = 0; i < detailsTree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *group = detailsTree->topLevelItem(i);
+        widest = qMax(widest, groupIndent + metrics.horizontalAdvance(group->text(0)) + margin);
+        for (int j = 0; j < group->childCount(); ++j)
+            widest = qMax(widest, groupIndent + indent + metrics.horizontalAdvance(group->child(j)->text(0)) + margin);
+    }
+    detailsTree->setColumnWidth(0, widest);
 }
 
 void ProfileDialog::addDetailRow(const QString &label, const QString &value, QTreeWidgetItem *group)

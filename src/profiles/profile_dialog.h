@@ -44,6 +44,9 @@ public:
     static QHash<QString, QString> factoryDefaultValues();
     void showProfileValues(const QHash<QString, QString> &values);
     void addDetailRow(const QString &label, const QString &value, QTreeWidgetItem *group);
+    // Widens the first column of the details to its longest label, folded
+    // groups included (never below 190 pixels).
+    void fitItemColumn();
     // The description stored in a profile, as stored.
     QString readProfileForEdit(const QString &name);
 

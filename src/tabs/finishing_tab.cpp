@@ -371,15 +371,17 @@ void FinishingTab::syncFoldButtons()
         checkFoldConstraints();
         return;
     }
+    const bool folder = hasStoreOption("Option24");
     setEnabledAll({biFoldButton, biFoldLabel, triFoldButton, triFoldLabel}, true);
-    setEnabledAll({zFoldButton, zFoldLabel, engineeringFoldButton, engineeringFoldLabel}, hasStoreOption("Option24"));
+    setEnabledAll({zFoldButton, zFoldLabel, engineeringFoldButton, engineeringFoldLabel}, folder);
 
-    // A stored kind the queue cannot fold stays checked though hidden.
+    // Without a folding unit a stored Z-fold or engineering fold is not
+    // shown, so it is neither kept checked nor sent.
     const QString stored = storedValue(fold->keyword());
     biFoldButton->setChecked(stored == QLatin1String("Bifold"));
     triFoldButton->setChecked(stored == QLatin1String("Trifold"));
-    zFoldButton->setChecked(stored == QLatin1String("Zfold"));
-    engineeringFoldButton->setChecked(stored == QLatin1String("EngrFold"));
+    zFoldButton->setChecked(folder && stored == QLatin1String("Zfold"));
+    engineeringFoldButton->setChecked(folder && stored == QLatin1String("EngrFold"));
     checkFoldConstraints();
 }
 

@@ -300,6 +300,7 @@ void JobTab::layOutWindows()
     listGrid->addWidget(deleteAccountIdButton, 2, 2);
     listGrid->addWidget(accountIdListButtonBox, 4, 1, 1, 2);
     listGrid->setRowStretch(4, 1);
+    listGrid->setColumnStretch(0, 1); // a wider window widens the table
     accountIdListWindow->setLayout(listGrid);
 
     auto *idGrid = new QGridLayout;
@@ -382,6 +383,8 @@ void JobTab::connectWidgets()
     connect(accountIdListButton, SIGNAL(clicked()), this, SLOT(showCustomAccountIDDialog()));
     connect(accountIdListButton, SIGNAL(clicked()), this, SLOT(loadCustomIDTable()));
     connect(accountIdListButton, SIGNAL(clicked()), this, SLOT(checkCustomIDButtonStates()));
+    connect(accountIdTable->horizontalHeader(), SIGNAL(sortIndicatorChanged(int,Qt::SortOrder)), this,
+            SLOT(fitAccountIdColumns()));
     connect(accountIdTable, SIGNAL(itemSelectionChanged()), this, SLOT(checkCustomIDButtonStates()));
     connect(accountIdTable, SIGNAL(cellDoubleClicked(int,int)), this, SLOT(customAccountIDDoubleClicked(int,int)));
     connect(accountIdEdit, SIGNAL(textChanged(QString)), this, SLOT(checkCustomIDButtonStates()));

@@ -147,6 +147,13 @@ public slots:
     void selectJobAccount();
     void verifyJobStoragePasswordLineEdit();
 
+private slots:
+    // Both headings of the account-ID list fit the window whole, the sorted
+    // one with its arrow, and the ID column takes an eight-digit ID; the
+    // description has the rest. A language whose headings need more than the
+    // window's 400 pixels widens it.
+    void fitAccountIdColumns();
+
 private:
     void buildStorageSection();
     void buildAccountingSection();

@@ -6,11 +6,13 @@
 #include <QDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegExp>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTableWidget>
 
 #include <openssl/crypto.h>
@@ -480,6 +482,34 @@ void JobTab::showCustomAccountIDDialog()
 {
     tempAccountIds = accountIds;
     accountIdListWindow->show();
+    fitAccountIdColumns();
+}
+
+void JobTab::fitAccountIdColumns()
+{
+    if (!accountIdListWindow->isVisible())
+        return;
+    QHeaderView *header = accountIdTable->horizontalHeader();
+    // The header's size hints make room for the sort arrow on every heading;
+    // only the sorted one shows it.
+    const int arrow = header->isSortIndicatorShown()
+                          ? header->height() + header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header)
+                          : 0;
+    const int sorted = header->sortIndicatorSection();
+    int need[2];
+    for (int i = 0; i < 2; ++i)
+        need[i] = header->sectionSizeHint(i) - (i == sorted ? 0 : arrow);
+    const int margin = 2 * (accountIdTable->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    need[0] = qMax(need[0], accountIdTable->fontMetrics().horizontalAdvance(QStringLiteral("88888888")) + margin);
+
+    const int extra = accountIdListWindow->width() - 400;
+    const int shortfall = need[0] + need[1] - (accountIdTable->viewport()->width() - extra);
+    if (qMax(0, shortfall) != extra) {
+        accountIdListWindow->setFixedWidth(400 + qMax(0, shortfall));
+        accountIdListWindow->layout()->activate();
+    }
+    header->resizeSection(0, need[0]);
+    header->resizeSection(1, qMax(need[1], accountIdTable->viewport()->width() - need[0]));
 }
 
 void JobTab::loadCustomIDTable()

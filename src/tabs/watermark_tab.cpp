@@ -305,9 +305,14 @@ void WatermarkTab::reload()
     addCustomConstraints();
     constraintMarks->clear();
     loadSuperWatermarkState();
+    const bool superWatermark = chkButSuperWatermark->isChecked();
     setTabName();
     updateLabels();
     loadValues();
+    // A file without the switch's own line keeps the super watermark it
+    // stores, instead of losing it at the next Apply.
+    if (readSettingValue(QStringLiteral("cSuper")).isEmpty())
+        chkButSuperWatermark->setChecked(superWatermark);
     lnEditCustomWatermark->clear();
     customWatermarks.clear();
     removeCustomChoiceItem();

@@ -4,6 +4,7 @@
 #include <QAbstractScrollArea>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
@@ -100,6 +101,7 @@ VelButtonGroup::VelButtonGroup(QWidget *parent, const QString &title)
     layout->addWidget(label, 0, 0, 1, 4, Qt::AlignLeft);
     layout->setContentsMargins(0, 0, 0, 0);
     setLayout(layout);
+    label->installEventFilter(this);
 
     connect(group, SIGNAL(buttonClicked(QAbstractButton*)), this,
             SLOT(setButton(QAbstractButton*)), Qt::UniqueConnection);
@@ -262,10 +264,38 @@ void VelButtonGroup::setEnabled(bool enabled)
 
 void VelButtonGroup::updateLabelColor(bool enabled)
 {
+    labelColourChosen = true;
+    labelColourNormal = enabled;
+    paintLabelColour();
+}
+
+QColor VelButtonGroup::chosenLabelColour() const
+{
+    return labelColourNormal ? normalTextColor : QColor(QStringLiteral("#9f9e9e"));
+}
+
+void VelButtonGroup::paintLabelColour()
+{
     QPalette pal = label->palette();
-    const QColor colour = enabled ? normalTextColor : QColor(QStringLiteral("#9f9e9e"));
-    pal.setBrush(QPalette::All, label->foregroundRole(), QBrush(colour, Qt::SolidPattern));
+    pal.setBrush(QPalette::All, label->foregroundRole(), QBrush(chosenLabelColour(), Qt::SolidPattern));
     label->setPalette(pal);
+}
+
+bool VelButtonGroup::eventFilter(QObject *watched, QEvent *event)
+{
+    // Polishing the group under a style sheet hands the title its parent's
+    // palette again, which greys a disabled title: the chosen colour stays.
+    if (watched == label && labelColourChosen
+        && (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)) {
+        const QColor colour = chosenLabelColour();
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            if (label->palette().color(group, label->foregroundRole()) != colour) {
+                paintLabelColour();
+                break;
+            }
+        }
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 void VelButtonGroup::emit_buttonClicked(QAbstractButton *button)

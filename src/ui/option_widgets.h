@@ -97,6 +97,10 @@ public:
     // Enables or disables the group and paints its title accordingly.
     virtual void setEnabled(bool enabled);
 
+protected:
+    // Keeps the title's colour when a style polishes the title anew.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 public slots:
     virtual void setButton(int button_index);
     virtual void setButton(QAbstractButton *button);
@@ -117,6 +121,9 @@ private:
     QIcon cachedIcon(const QString &path);
     // Sets the icon only when the button does not show it already.
     void showIcon(QAbstractButton *button, const QString &path);
+    // The title's colour as updateLabelColor last chose it.
+    QColor chosenLabelColour() const;
+    void paintLabelColour();
 
     QGridLayout *layout = nullptr;
     QButtonGroup *group = nullptr;
@@ -127,6 +134,9 @@ private:
     QString title;
     int m_count = 0;
     QColor normalTextColor;
+    // Whether updateLabelColor chose a colour, and which one.
+    bool labelColourChosen = false;
+    bool labelColourNormal = true;
     QHash<QString, QIcon> icons;
 };
 

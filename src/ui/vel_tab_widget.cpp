@@ -1,11 +1,41 @@
 #include "ui/vel_tab_widget.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QStyleOptionTab>
+
+namespace {
+
+// The gap between a tab's icon and its title.
+const int kTitleGap = 17;
+// The page overlaps the bar's right edge by this much (the tab widget's
+// style moves it 7 pixels left), and a title keeps a few pixels off it.
+const int kTitleRightMargin = 7 + 4;
+
+} // namespace
 
 VelTabBar::VelTabBar(QWidget *parent)
     : QTabBar(parent)
 {
+}
+
+QFont VelTabBar::titleFont()
+{
+    return QFont(QStringLiteral("Arial"), 12, -1, false);
+}
+
+int VelTabBar::titleOffset() const
+{
+    return iconSize().width() + kTitleGap;
+}
+
+int VelTabBar::tabWidthForTitles(int minimum) const
+{
+    const QFontMetrics metrics(titleFont());
+    int widest = 0;
+    for (int i = 0; i < count(); ++i)
+        widest = qMax(widest, metrics.horizontalAdvance(tabText(i)));
+    return qMax(minimum, titleOffset() + widest + kTitleRightMargin);
 }
 
 void VelTabBar::paintEvent(QPaintEvent *)
@@ -29,10 +59,10 @@ void VelTabBar::paintEvent(QPaintEvent *)
         else
             penColour = QColor(0, 0, 0, 0);
         painter.setPen(penColour);
-        painter.setFont(QFont(QStringLiteral("Arial"), 12, -1, false));
+        painter.setFont(titleFont());
 
         QRect textRect = rect;
-        textRect.setLeft(rect.left() + option.iconSize.width() + 17);
+        textRect.setLeft(rect.left() + option.iconSize.width() + kTitleGap);
         textRect.setTop(rect.top() + 3);
         textRect.setBottom(rect.bottom() - 3);
         painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, text);

@@ -2,6 +2,7 @@
 // bar itself, and a grey column below the last tab.
 #pragma once
 
+#include <QFont>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -10,6 +11,15 @@ class VelTabBar : public QTabBar
     Q_OBJECT
 public:
     explicit VelTabBar(QWidget *parent = nullptr);
+
+    // The font the titles are painted in.
+    static QFont titleFont();
+    // Where a title starts, from the tab's left edge: the icon and a gap.
+    int titleOffset() const;
+    // The tab width that shows every title whole, never less than minimum:
+    // the title's offset, the widest title, and the strip that the page
+    // covers at the bar's right edge with a little room.
+    int tabWidthForTitles(int minimum) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
