@@ -1184,8 +1184,8 @@ Aucun paramètre n&apos;y est lu ni enregistré.</translation>
     <message>
         <source>The settings directory %1 cannot be used: %2.
 Your settings and profiles are saved in %3 instead.</source>
-        <translation>Le dossier de réglages %1 est inutilisable : %2.
-Vos réglages et profils sont enregistrés dans %3 à la place.</translation>
+        <translation>Le dossier de paramètres %1 est inutilisable : %2.
+Vos paramètres et profils sont enregistrés dans %3 à la place.</translation>
     </message>
 </context>
 <context>

@@ -1184,8 +1184,8 @@ No se lee ni se guarda en ella ninguna configuración.</translation>
     <message>
         <source>The settings directory %1 cannot be used: %2.
 Your settings and profiles are saved in %3 instead.</source>
-        <translation>La carpeta de ajustes %1 no se puede usar: %2.
-Sus ajustes y perfiles se guardan en %3 en su lugar.</translation>
+        <translation>La carpeta de configuración %1 no se puede usar: %2.
+Su configuración y sus perfiles se guardan en %3 en su lugar.</translation>
     </message>
 </context>
 <context>
