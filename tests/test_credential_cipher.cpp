@@ -1,7 +1,9 @@
 // The stored-credential cipher (sizes, round trips, rejection of damaged
-// input) and the two small utilities beside it.
+// input), and the order of account IDs and the locale's rotation label.
 
 #include "app/credential_cipher.h"
+#include "app/text_order.h"
+#include "app/translation.h"
 
 #include <QCoreApplication>
 #include <QProcess>

@@ -16,10 +16,10 @@
 #include "app/password_prompt.h"
 #include "app/program_state.h"
 #include "app/resources_init.h"
-#include "app/root_writer_status.h"
 #include "app/settings_files.h"
 #include "dialog_test_util.h"
 #include "model/option_model.h"
+#include "root_writer_status.h"
 #include "support/cups_test_util.h"
 #include "support/rootwriter_test_util.h"
 

@@ -14,8 +14,8 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 
-#include "app/credential_cipher.h"
 #include "app/resources_init.h"
+#include "app/translation.h"
 #include "dialog_test_util.h"
 #include "profiles/about_dialog.h"
 #include "profiles/help_dialog.h"

@@ -23,7 +23,7 @@
 #include "app/password_prompt.h"
 #include "app/program_state.h"
 #include "model/option_model.h"
-#include "app/root_writer_status.h"
+#include "root_writer_status.h"
 #include "support/cups_test_util.h"
 #include "support/rootwriter_test_util.h"
 #include "ui/option_widgets.h"

@@ -1,7 +1,5 @@
 #include "app/credential_cipher.h"
 
-#include <QLocale>
-
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -194,27 +192,4 @@ char *decipherCredential(const char *hex, int length)
     // deciphered bytes keeps a plaintext without one readable.
     plain[n] = 0;
     return reinterpret_cast<char *>(plain);
-}
-
-bool lessByLengthThenText(const QString &a, const QString &b)
-{
-    if (a.length() != b.length())
-        return a.length() < b.length();
-    return a < b;
-}
-
-QString rotate180Text()
-{
-    const QString language = QLocale::system().name().section(QLatin1Char('_'), 0, 0);
-    if (language == QLatin1String("fr"))
-        return QStringLiteral("Tourner 180\u00b0");
-    if (language == QLatin1String("de"))
-        return QStringLiteral("Rotiert 180\u00b0");
-    if (language == QLatin1String("it"))
-        return QStringLiteral("Ruotato 180\u00b0");
-    if (language == QLatin1String("pt"))
-        return QStringLiteral("Girar 180\u00b0");
-    if (language == QLatin1String("es"))
-        return QStringLiteral("Girado 180\u00b0");
-    return QStringLiteral("Rotate 180\u00b0");
 }

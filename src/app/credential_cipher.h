@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 #include <openssl/evp.h>
 
 // Stored credentials: AES-256-CBC under a key and IV derived from a built-in
@@ -38,10 +36,3 @@ bool deriveCredentialKey(const unsigned char *passPhrase, int passLength, const 
 // Deciphers *length bytes of input; *length receives the output length.  Null
 // when the final block does not decipher.
 unsigned char *decryptBuffer(EVP_CIPHER_CTX *context, const unsigned char *input, int *length);
-
-// Shorter first; equal lengths by text order.  Numeric order for decimal
-// numbers without leading zeros.
-bool lessByLengthThenText(const QString &a, const QString &b);
-
-// "Rotate 180°" in the system locale's language.
-QString rotate180Text();

@@ -6,16 +6,16 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 
 #include "app/busy_cursor.h"
 #include "app/program_state.h"
 #include "app/quiet_command.h"
-#include "app/root_writer_status.h"
 #include "app/vel_dialog.h"
 #include "model/option_model.h"
+#include "root_writer_status.h"
+#include "ui/message_box.h"
 #include "ui/option_widgets.h"
 
 const char sudoMethodPrefix[] = "sudo -S -p \"\"";
@@ -135,10 +135,7 @@ void PasswordPrompt::okButtonSlot()
         status = runInstalledOptionsWriter(password, prefix, args);
     }
     if (status != 0) {
-        QMessageBox box;
-        box.setText(failureText(status));
-        box.setWindowTitle(tr("Error"));
-        box.exec();
+        showMessageBox(tr("Error"), failureText(status));
     } else if (dialog) {
         dialog->applyOk = true;
         dialog->snapshotPrinterOptions();

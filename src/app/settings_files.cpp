@@ -4,11 +4,10 @@
 #include "app/safe_files.h"
 #include "model/option_model.h"
 
-#include <QApplication>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QList>
-#include <QMessageBox>
 #include <QTextStream>
 #include <QTimer>
 
@@ -29,24 +28,27 @@ bool directoryRefused = false;
 bool heldByProfile = false;
 bool alarmPending = false;
 
-// A message box shown when the program is back in its event loop; without
-// an application (a tool or a test without one) it goes to the log.
-void showLater(QMessageBox::Icon icon, const QString &text, bool *pending = nullptr)
+SettingsAlarmHandler &alarmHandler()
 {
-    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+    static SettingsAlarmHandler handler;
+    return handler;
+}
+
+// The "Error" box shown when the program is back in its event loop; without
+// a handler (a tool or a test without the dialog) the text goes to the log.
+void showLater(SettingsAlarm level, const QString &text, bool *pending = nullptr)
+{
+    if (!alarmHandler() || !QCoreApplication::instance()) {
         qWarning("%s", qPrintable(text));
         return;
     }
     if (pending)
         *pending = true;
-    QTimer::singleShot(0, QCoreApplication::instance(), [icon, text, pending]() {
-        QMessageBox box;
-        box.setIcon(icon);
-        box.setWindowTitle(SettingsFiles::tr("Error"));
-        // Paths are shown as they are, never as markup.
-        box.setTextFormat(Qt::PlainText);
-        box.setText(text);
-        box.exec();
+    QTimer::singleShot(0, QCoreApplication::instance(), [level, text, pending]() {
+        if (alarmHandler())
+            alarmHandler()(level, SettingsFiles::tr("Error"), text);
+        else
+            qWarning("%s", qPrintable(text));
         if (pending)
             *pending = false;
     });
@@ -60,7 +62,7 @@ void raiseDirectoryAlarm(const QString &dir, const QString &problem)
     directoryRefused = true;
     if (alarmPending)
         return;
-    showLater(QMessageBox::Critical,
+    showLater(SettingsAlarm::Critical,
               SettingsFiles::tr("The settings directory %1 cannot be used: %2.\n"
                                 "No settings are read from it or saved in it.")
                   .arg(dir, problem),
@@ -465,6 +467,11 @@ bool makeUserSettingsDir()
     return safefile::PrivateDir(userDir).usable();
 }
 
+void setSettingsAlarmHandler(const SettingsAlarmHandler &handler)
+{
+    alarmHandler() = handler;
+}
+
 bool settingsDirectoryRefused()
 {
     return directoryRefused;
@@ -489,7 +496,7 @@ QString chooseUserDir(const QString &shared)
     const QString fallback = fallbackDirectory();
     if (fallback.isEmpty() || !createDirectory(fallback, 0700).isEmpty() || !safefile::PrivateDir(fallback).usable())
         return shared;
-    showLater(QMessageBox::Warning,
+    showLater(SettingsAlarm::Warning,
               SettingsFiles::tr("The settings directory %1 cannot be used: %2.\n"
                                 "Your settings and profiles are saved in %3 instead.")
                   .arg(withoutTrailingSlashes(shared), own.problem(), withoutTrailingSlashes(fallback)));

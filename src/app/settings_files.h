@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QTextStream;
 
 // Per-user settings files: one "<queue>.cfg" per CUPS queue and any number of
@@ -81,6 +83,15 @@ bool settingsFileExists(const QString &queue);
 // Creates userDir (mode 0700) with its missing parents (0755); true when it
 // exists afterwards and may be used.
 bool makeUserSettingsDir();
+
+// How the boxes about the per-user directory reach the user: the main dialog
+// installs a handler that shows one (a warning when the settings go to the
+// private fallback, a critical one when nothing can be read or saved), with
+// the title and text given. It is called when the program is back in its
+// event loop; without a handler the text goes to the log.
+enum class SettingsAlarm { Warning, Critical };
+using SettingsAlarmHandler = std::function<void(SettingsAlarm level, const QString &title, const QString &text)>;
+void setSettingsAlarmHandler(const SettingsAlarmHandler &handler);
 
 // True when the last write failed because the directory could not be used;
 // its box is already on its way, so callers add none of their own.

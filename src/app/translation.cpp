@@ -23,3 +23,19 @@ QString translationResourceFor(const QString &localeName)
     const QString language = localeName.split(QLatin1Char('_')).first();
     return catalogues.value(language, QStringLiteral(":/strings/english"));
 }
+
+QString rotate180Text()
+{
+    const QString language = QLocale::system().name().section(QLatin1Char('_'), 0, 0);
+    if (language == QLatin1String("fr"))
+        return QStringLiteral("Tourner 180\u00b0");
+    if (language == QLatin1String("de"))
+        return QStringLiteral("Rotiert 180\u00b0");
+    if (language == QLatin1String("it"))
+        return QStringLiteral("Ruotato 180\u00b0");
+    if (language == QLatin1String("pt"))
+        return QStringLiteral("Girar 180\u00b0");
+    if (language == QLatin1String("es"))
+        return QStringLiteral("Girado 180\u00b0");
+    return QStringLiteral("Rotate 180\u00b0");
+}

@@ -9,3 +9,6 @@
 // language part before "_" picks French, German, Italian, Portuguese or
 // Spanish; every other language gets English.
 QString translationResourceFor(const QString &localeName);
+
+// "Rotate 180°" in the system locale's language (not from the catalogues).
+QString rotate180Text();

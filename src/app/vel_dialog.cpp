@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QHash>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
@@ -35,6 +34,7 @@
 #include "tabs/pqx_tab.h"
 #include "tabs/publishing_tab.h"
 #include "tabs/watermark_tab.h"
+#include "ui/message_box.h"
 #include "ui/option_widgets.h"
 #include "ui/printer_tab.h"
 #include "ui/vel_tab_widget.h"
@@ -53,11 +53,24 @@ const char kTabWidgetStyle[] =
     "QTabWidget::tab-bar {   left: -7px;   border: 0px;   padding: 0px;   margin: 0px;}QTabWidget::pane{   "
     "position: absolute;   left: -7px; ;}";
 
+// The boxes about the per-user directory, when the settings files raise one.
+void showSettingsAlarm(SettingsAlarm level, const QString &title, const QString &text)
+{
+    MessageBoxRequest alarm;
+    alarm.icon = level == SettingsAlarm::Critical ? QMessageBox::Critical : QMessageBox::Warning;
+    alarm.title = title;
+    // Paths are shown as they are, never as markup.
+    alarm.textFormat = Qt::PlainText;
+    alarm.text = text;
+    showMessageBox(alarm);
+}
+
 } // namespace
 
 VelDialog::VelDialog(QWidget *parent)
     : QDialog(parent)
 {
+    setSettingsAlarmHandler(showSettingsAlarm);
     userDir = defaultUserDir();
     if (geteuid() == 0) {
         refuseRoot();
@@ -92,10 +105,7 @@ VelDialog::~VelDialog()
 
 void VelDialog::refuseRoot()
 {
-    QMessageBox box;
-    box.setWindowTitle(tr("Ordovan"));
-    box.setText(tr("Please do not run %1 as root.").arg(tr("Ordovan")));
-    box.exec();
+    showMessageBox(tr("Ordovan"), tr("Please do not run %1 as root.").arg(tr("Ordovan")));
     std::exit(0);
 }
 
@@ -298,10 +308,7 @@ bool VelDialog::checkPrintersChanged()
 void VelDialog::dropVanishedSelection()
 {
     unselectPrinters();
-    QMessageBox box;
-    box.setWindowTitle(tr("Error"));
-    box.setText(tr("It looks like your installed printers have changed.\nReloading list now."));
-    box.exec();
+    showMessageBox(tr("Error"), tr("It looks like your installed printers have changed.\nReloading list now."));
 }
 
 void VelDialog::printerChanged(int row, int collumn, int prevRow, int prevColumn)
@@ -410,11 +417,8 @@ void VelDialog::reportUnreadableQueue(const QString &queue)
     if (currentOptionSet)
         return;
     printerTab->clearHighlight();
-    QMessageBox box;
-    box.setWindowTitle(tr("Error"));
-    box.setTextFormat(Qt::PlainText);
-    box.setText(tr("The printer description (PPD) of the queue %1 could not be read.").arg(queue));
-    box.exec();
+    showMessageBox(tr("Error"), tr("The printer description (PPD) of the queue %1 could not be read.").arg(queue),
+                   Qt::PlainText);
 }
 
 void VelDialog::tabSelected()

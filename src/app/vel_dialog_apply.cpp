@@ -1,10 +1,6 @@
 // Applying the settings: Apply, OK, Cancel and the first write of a queue.
 #include "app/vel_dialog.h"
 
-#include <QGridLayout>
-#include <QMessageBox>
-#include <QSpacerItem>
-
 #include <cups/cups.h>
 #include <cups/ppd.h>
 #include <unistd.h>
@@ -17,6 +13,7 @@
 #include "app/settings_files.h"
 #include "model/option_model.h"
 #include "profiles/tab_list_ref.h"
+#include "ui/message_box.h"
 #include "ui/printer_tab.h"
 #include "ui/vel_tab_widget.h"
 
@@ -24,22 +21,8 @@ namespace {
 
 void showApplyError(const QString &text)
 {
-    QMessageBox box;
-    box.setWindowTitle(VelDialog::tr("Error"));
     // File paths and queue names are shown as they are, never as markup.
-    box.setTextFormat(Qt::PlainText);
-    box.setText(text);
-    box.exec();
-}
-
-// A message box sizes itself to its contents and ignores a minimum size set
-// on it; an empty item laid over all its cells holds it at that size.
-void holdMinimumSize(QMessageBox &box, const QSize &minimum)
-{
-    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
-        grid->addItem(new QSpacerItem(minimum.width(), minimum.height(), QSizePolicy::Minimum, QSizePolicy::Minimum),
-                      0, 0, grid->rowCount(), grid->columnCount());
-    }
+    showMessageBox(VelDialog::tr("Error"), text, Qt::PlainText);
 }
 
 } // namespace
@@ -107,9 +90,7 @@ void VelDialog::slotButtonApply()
         return;
     }
     if (!currentOptionSet) {
-        QMessageBox box;
-        box.setText(tr("Select a printer."));
-        box.exec();
+        showMessageBox(QString(), tr("Select a printer."));
         return;
     }
     if (printerTab->installedOptionsChanged()) {
@@ -151,13 +132,11 @@ void VelDialog::runPasswordPrompt(const QString &args)
 
 void VelDialog::showSettingsApplied()
 {
-    QMessageBox box;
-    box.setWindowTitle(tr("Success"));
-    box.setText(tr("Settings applied."));
-    box.setMinimumWidth(100);
-    box.setMinimumHeight(100);
-    holdMinimumSize(box, QSize(100, 100));
-    box.exec();
+    MessageBoxRequest applied;
+    applied.title = tr("Success");
+    applied.text = tr("Settings applied.");
+    applied.minimumSize = QSize(100, 100);
+    showMessageBox(applied);
 }
 
 bool VelDialog::syncOtherApplications(const QString &pageSize)

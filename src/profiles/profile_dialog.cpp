@@ -7,7 +7,6 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSet>
 #include <QStyle>
@@ -16,14 +15,15 @@
 
 #include <sys/stat.h>
 
-#include "app/credential_cipher.h"
 #include "app/program_state.h"
+#include "app/translation.h"
 #include "app/vel_dialog.h"
 #include "model/option_model.h"
 #include "model/ppd_import.h"
 #include "profiles/profile_edit_dialog.h"
 #include "profiles/profile_files.h"
 #include "profiles/profile_save_dialog.h"
+#include "ui/message_box.h"
 
 namespace {
 
@@ -299,10 +299,7 @@ void ProfileDialog::deleteProfile()
         return;
     const QString path = profilePath(row);
     if (!QFile::remove(path) && QFileInfo::exists(path)) {
-        QMessageBox box;
-        box.setWindowTitle(tr("Error"));
-        box.setText(tr("The profile could not be deleted."));
-        box.exec();
+        showMessageBox(tr("Error"), tr("The profile could not be deleted."));
     }
 }
 

@@ -5,13 +5,13 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTextEdit>
 
 #include "app/program_state.h"
 #include "app/settings_files.h"
 #include "profiles/profile_files.h"
+#include "ui/message_box.h"
 
 ProfileEditDialog::ProfileEditDialog(QWidget *parent)
     : ProfileFormDialog(parent)
@@ -99,15 +99,13 @@ void ProfileEditDialog::editProfile()
     const QString newPath = profileFilePath(newName);
     // Another profile of the new name is replaced only when the user says so.
     if (newPath != oldPath && QFileInfo::exists(newPath)) {
-        QMessageBox box;
-        box.setWindowTitle(tr("Edit Profile"));
-        box.setIcon(QMessageBox::Question);
-        box.setTextFormat(Qt::PlainText);
-        box.setText(tr("A profile named %1 already exists. Replace it?").arg(newName));
-        QPushButton *replace = box.addButton(tr("Replace"), QMessageBox::AcceptRole);
-        box.setDefaultButton(box.addButton(QMessageBox::Cancel));
-        box.exec();
-        if (box.clickedButton() != replace)
+        MessageBoxRequest question;
+        question.title = tr("Edit Profile");
+        question.icon = QMessageBox::Question;
+        question.textFormat = Qt::PlainText;
+        question.text = tr("A profile named %1 already exists. Replace it?").arg(newName);
+        question.acceptButton = tr("Replace");
+        if (!showMessageBox(question).accepted)
             return;
     }
     // The profile under its new name is complete before the old file goes.

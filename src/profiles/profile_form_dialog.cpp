@@ -5,13 +5,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRegExpValidator>
 #include <QTextEdit>
 
 #include "profiles/profile_files.h"
+#include "ui/message_box.h"
 
 BoundedTextEdit::BoundedTextEdit(int maxLength, QWidget *parent)
     : QTextEdit(parent)
@@ -102,8 +102,5 @@ QString ProfileFormDialog::descriptionForFile() const
 
 void ProfileFormDialog::showMessage(const QString &title, const QString &text)
 {
-    QMessageBox box;
-    box.setWindowTitle(title);
-    box.setText(text);
-    box.exec();
+    showMessageBox(title, text);
 }

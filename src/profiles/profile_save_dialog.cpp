@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QDialogButtonBox>
 #include <QTextEdit>
 
@@ -11,6 +10,7 @@
 #include "model/option_model.h"
 #include "profiles/profile_files.h"
 #include "profiles/tab_list_ref.h"
+#include "ui/message_box.h"
 
 ProfileSaveDialog::ProfileSaveDialog(QWidget *parent, TabListRef *tabs)
     : ProfileFormDialog(parent)
@@ -43,10 +43,9 @@ bool ProfileSaveDialog::prepareOpening(int *result)
     if (!currentOptionSet)
         return false;
     if (countProfiles() >= profiles::maxProfiles) {
-        QMessageBox box;
-        box.setWindowTitle(tr("Save Profile"));
-        box.setText(tr("The profile could not be added. A maximum profile count of 25 has been reached."));
-        *result = box.exec();
+        *result = showMessageBox(tr("Save Profile"),
+                                 tr("The profile could not be added. A maximum profile count of 25 has been reached."))
+                      .result;
         return false;
     }
     nameEdit->clear();

@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
-#include "app/credential_cipher.h"
 #include "app/program_state.h"
+#include "app/translation.h"
 #include "app/vel_dialog.h"
 #include "model/option_model.h"
 #include "ui/option_widgets.h"

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRegExp>
 #include <QSignalBlocker>
@@ -24,7 +23,9 @@
 #include "app/credential_cipher.h"
 #include "app/program_state.h"
 #include "app/settings_files.h"
+#include "app/text_order.h"
 #include "model/option_model.h"
+#include "ui/message_box.h"
 #include "ui/option_widgets.h"
 
 namespace {
@@ -560,8 +561,13 @@ void JobTab::createNewCustomAccountID()
     const QString id = accountIdEdit->text();
     const bool changed = !newAccountIdMode && id != editedAccountId;
     auto refuse = [this](const QString &text) {
-        QMessageBox box(QMessageBox::Warning, tr("Account ID Error"), text, QMessageBox::Ok, accountIdDialog);
-        box.exec();
+        MessageBoxRequest refusal;
+        refusal.icon = QMessageBox::Warning;
+        refusal.title = tr("Account ID Error");
+        refusal.text = text;
+        refusal.buttons = QMessageBox::Ok;
+        refusal.parent = accountIdDialog;
+        showMessageBox(refusal);
     };
     if (id.isEmpty()) {
         refuse(tr("Account ID must be 1 to 8 numbers in length"));

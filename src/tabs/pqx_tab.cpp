@@ -7,7 +7,6 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegExp>
@@ -22,6 +21,7 @@
 #include "app/vcurl.h"
 #include "app/vel_dialog.h"
 #include "model/option_model.h"
+#include "ui/message_box.h"
 #include "ui/option_widgets.h"
 
 namespace {
@@ -530,12 +530,12 @@ void PQXTab::verifyFailure(QString message)
     applyPolicyOptions();
     // What failed, in the client's or the network library's words, shown
     // as plain text whatever the server put into it.
-    QMessageBox box;
-    box.setWindowTitle(kTitle);
-    box.setTextFormat(Qt::PlainText);
-    box.setText(tr("Unable to connect to the server.") + QStringLiteral("\n\n") + reason);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    MessageBoxRequest failure;
+    failure.title = kTitle;
+    failure.textFormat = Qt::PlainText;
+    failure.text = tr("Unable to connect to the server.") + QStringLiteral("\n\n") + reason;
+    failure.buttons = QMessageBox::Ok;
+    showMessageBox(failure);
 }
 
 bool PQXTab::parsePolicies(const QString &body)
@@ -585,9 +585,9 @@ void PQXTab::showVerifyResult(const QString &body)
         text = tr("You do not have permission to print.");
     if (text == kUnspecified && !verifyingByButton)
         return;
-    QMessageBox box;
-    box.setWindowTitle(kTitle);
-    box.setText(text);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    MessageBoxRequest result;
+    result.title = kTitle;
+    result.text = text;
+    result.buttons = QMessageBox::Ok;
+    showMessageBox(result);
 }

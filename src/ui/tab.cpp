@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -15,6 +14,7 @@
 #include "app/program_state.h"
 #include "app/settings_files.h"
 #include "model/option_model.h"
+#include "ui/message_box.h"
 #include "ui/option_widgets.h"
 
 const QString Tab::errorMark = errorMarkText();
@@ -107,9 +107,7 @@ void Tab::setConstrained(bool constrained)
 QString Tab::getTabName()
 {
     if (tabName.isEmpty()) {
-        QMessageBox box;
-        box.setText(QStringLiteral("ERROR: tabName not init'd!"));
-        box.exec();
+        showMessageBox(QString(), QStringLiteral("ERROR: tabName not init'd!"));
         return QStringLiteral("ERROR");
     }
     return tabName;

@@ -24,7 +24,7 @@
 // installable option; 5 not one of the maker's queues; 6 lpadmin failed;
 // 7 unsafe configuration file.
 
-#include "app/root_writer_status.h"
+#include "root_writer_status.h"
 
 #include <cups/cups.h>
 #include <cups/ppd.h>
