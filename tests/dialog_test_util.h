@@ -16,6 +16,8 @@
 #include <QWidget>
 #include <QtTest>
 
+#include <functional>
+
 #include "app/program_state.h"
 #include "app/vel_dialog.h"
 #include "ui/printer_tab.h"
@@ -30,35 +32,73 @@ inline int &expectedBoxes()
     return count;
 }
 
-// Closes every modal box that opens while it lives and records the boxes'
-// titles and texts.
-class BoxCloser : public QObject
+// Hands the active modal widget to handle every interval ms while it lives
+// (nothing while none is open); boxes are expected meanwhile.
+class ModalPoller : public QObject
 {
 public:
-    BoxCloser()
+    explicit ModalPoller(const std::function<void(QWidget *modal)> &handle, int interval = 20)
     {
         ++expectedBoxes();
-        connect(&timer, &QTimer::timeout, this, [this] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (!modal)
-                return;
-            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-                titles << box->windowTitle();
-                texts << box->text();
-            } else {
-                titles << modal->windowTitle();
-                texts << QString();
-            }
-            modal->close();
+        connect(&timer, &QTimer::timeout, this, [handle] {
+            if (QWidget *modal = QApplication::activeModalWidget())
+                handle(modal);
         });
-        timer.start(20);
+        timer.start(interval);
     }
-    ~BoxCloser() override { --expectedBoxes(); }
-    QStringList titles;
-    QStringList texts;
+    ~ModalPoller() override { --expectedBoxes(); }
+    void stop() { timer.stop(); }
 
 private:
     QTimer timer;
+};
+
+// Hands handle, delay ms from now, the modal widget active then (null when
+// none is).
+inline void onNextModal(int delay, const std::function<void(QWidget *modal)> &handle)
+{
+    QTimer::singleShot(delay, [handle] { handle(QApplication::activeModalWidget()); });
+}
+
+// A message box as the tests record it: "title|text".
+inline QString boxLine(const QMessageBox *box)
+{
+    return box->windowTitle() + QLatin1Char('|') + box->text();
+}
+
+// Runs work, ending every message box it opens with result (what the box's
+// exec() returns); "title|text" of each.
+inline QStringList boxesOf(const std::function<void()> &work, int result = 0, int interval = 20)
+{
+    QStringList seen;
+    ModalPoller poller(
+        [&seen, result](QWidget *modal) {
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                seen << boxLine(box);
+                box->done(result);
+            }
+        },
+        interval);
+    work();
+    return seen;
+}
+
+// Closes every modal box that opens while it lives and records the boxes'
+// titles and texts.
+class BoxCloser : public ModalPoller
+{
+public:
+    BoxCloser()
+        : ModalPoller([this](QWidget *modal) {
+            const auto *box = qobject_cast<QMessageBox *>(modal);
+            titles << modal->windowTitle();
+            texts << (box ? box->text() : QString());
+            modal->close();
+        })
+    {
+    }
+    QStringList titles;
+    QStringList texts;
 };
 
 // Closes a modal box that no BoxCloser waits for and fails the running test

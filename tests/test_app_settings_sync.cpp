@@ -11,6 +11,7 @@
 
 #include "app/app_settings_sync.h"
 #include "app/page_setup_table.h"
+#include "support/file_test_util.h"
 
 namespace {
 
@@ -23,13 +24,7 @@ bool writeFile(const QString &path, const QByteArray &data)
     return file.write(data) == data.size();
 }
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
+using filetest::readFile;
 
 const char a4Block[] = "[Page Setup]\nPPDName=A4\nDisplayName=A4\nWidth=210\nHeight=297\n"
                        "MarginTop=3.5277777777777777\nMarginBottom=3.5277777777777777\n"

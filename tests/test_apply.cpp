@@ -25,8 +25,10 @@
 #include "app/program_state.h"
 #include "app/resources_init.h"
 #include "app/vel_dialog.h"
+#include "dialog_test_util.h"
 #include "model/option_model.h"
 #include "support/cups_test_util.h"
+#include "support/file_test_util.h"
 #include "support/rootwriter_test_util.h"
 #include "ui/option_widgets.h"
 #include "ui/printer_tab.h"
@@ -37,37 +39,37 @@ namespace {
 
 // Closes the modal boxes that open while it lives and records them as
 // "title|text"; a password prompt is answered with the given password.
-class ModalHandler : public QObject
+class ModalHandler : public dialogtest::ModalPoller
 {
 public:
     explicit ModalHandler(const QString &password = QString())
-        : password(password)
+        : ModalPoller([this](QWidget *modal) { handle(modal); })
+        , password(password)
     {
-        connect(&timer, &QTimer::timeout, this, [this]() {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (!modal || handled.contains(modal))
-                return;
-            handled << modal;
-            if (auto *prompt = qobject_cast<PasswordPrompt *>(modal)) {
-                seen << QStringLiteral("Prompt|") + prompt->windowTitle();
-                prompt->passwordEdit->setText(this->password);
-                QTimer::singleShot(0, prompt, [prompt]() { prompt->okButtonSlot(); });
-            } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-                seen << box->windowTitle() + QLatin1Char('|') + box->text();
-                QTimer::singleShot(0, box, [box]() { box->done(0); });
-            } else {
-                seen << modal->metaObject()->className() + QStringLiteral("|") + modal->windowTitle();
-                QTimer::singleShot(0, modal, [modal]() { modal->close(); });
-            }
-        });
-        timer.start(20);
     }
     QStringList seen;
 
 private:
+    void handle(QWidget *modal)
+    {
+        if (handled.contains(modal))
+            return;
+        handled << modal;
+        if (auto *prompt = qobject_cast<PasswordPrompt *>(modal)) {
+            seen << QStringLiteral("Prompt|") + prompt->windowTitle();
+            prompt->passwordEdit->setText(password);
+            QTimer::singleShot(0, prompt, [prompt]() { prompt->okButtonSlot(); });
+        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            seen << dialogtest::boxLine(box);
+            QTimer::singleShot(0, box, [box]() { box->done(0); });
+        } else {
+            seen << modal->metaObject()->className() + QStringLiteral("|") + modal->windowTitle();
+            QTimer::singleShot(0, modal, [modal]() { modal->close(); });
+        }
+    }
+
     QString password;
     QList<QWidget *> handled;
-    QTimer timer;
 };
 
 // A settings tab of the test that binds a few printer options to combo
@@ -99,13 +101,7 @@ public:
     ComboBoxEx *combo(const QString &keyword) const { return qobject_cast<ComboBoxEx *>(controls.value(keyword)); }
 };
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
+using filetest::readFile;
 
 bool writeFile(const QString &path, const QByteArray &data, bool executable = false)
 {

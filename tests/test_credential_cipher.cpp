@@ -243,7 +243,7 @@ int main(int argc, char *argv[])
     }
     QCoreApplication app(argc, argv);
     TestCredentialCipher test;
-    return QTest::qExec(&test, argc, argv);
+    return ordovantest::exec(&test, argc, argv);
 }
 
 #include "test_credential_cipher.moc"

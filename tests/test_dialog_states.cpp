@@ -225,8 +225,8 @@ private slots:
         QVERIFY(warning->mapTo(d.printerTab, QPoint(warning->width(), 0)).x() <= page.width());
 
         QSize box;
-        QTimer::singleShot(50, [&box] {
-            if (QWidget *modal = QApplication::activeModalWidget()) {
+        onNextModal(50, [&box](QWidget *modal) {
+            if (modal) {
                 box = modal->size();
                 modal->close();
             }

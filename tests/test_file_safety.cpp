@@ -21,15 +21,12 @@
 #include "model/option_model.h"
 #include "root_writer_status.h"
 #include "support/cups_test_util.h"
+#include "support/file_test_util.h"
 #include "support/rootwriter_test_util.h"
 
 namespace {
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
+using filetest::readFile;
 
 bool writeFile(const QString &path, const QByteArray &data, QFile::Permissions mode = QFile::ReadOwner | QFile::WriteOwner)
 {

@@ -263,23 +263,23 @@ private slots:
 
         open(queue);
         QStringList seen;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, [&] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (auto *about = qobject_cast<AboutDialog *>(modal)) {
-                seen << about->windowTitle();
-                QTimer::singleShot(0, seen.size() == 1 ? about->legalNoticesButton : about->closeButton,
-                                   &QPushButton::click);
-            } else if (auto *notices = qobject_cast<LicenseDialog *>(modal)) {
-                seen << notices->windowTitle() + (notices->parentWidget() == d->aboutDialog ? " over About" : "");
-                QVERIFY(notices->textEdit->toPlainText() == LicenseDialog::licenseText());
-                notices->buttonBox->button(QDialogButtonBox::Ok)->click();
-            }
-        });
-        poll.start(50);
-        ++expectedBoxes();
-        d->aboutButton->click();
-        --expectedBoxes();
+        {
+            ModalPoller poll(
+                [&](QWidget *modal) {
+                    if (auto *about = qobject_cast<AboutDialog *>(modal)) {
+                        seen << about->windowTitle();
+                        QTimer::singleShot(0, seen.size() == 1 ? about->legalNoticesButton : about->closeButton,
+                                           &QPushButton::click);
+                    } else if (auto *notices = qobject_cast<LicenseDialog *>(modal)) {
+                        seen << notices->windowTitle()
+                                + (notices->parentWidget() == d->aboutDialog ? " over About" : "");
+                        QVERIFY(notices->textEdit->toPlainText() == LicenseDialog::licenseText());
+                        notices->buttonBox->button(QDialogButtonBox::Ok)->click();
+                    }
+                },
+                50);
+            d->aboutButton->click();
+        }
         QCOMPARE(seen, (QStringList{"About", "Legal Notices over About", "About"}));
         QCOMPARE(d->aboutDialog->size(), d->aboutDialog->sizeHint());
 

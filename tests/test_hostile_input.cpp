@@ -88,8 +88,8 @@ int modeOf(const QString &path)
 // the box's text.
 void answerBox(const QString &button, QString *text)
 {
-    QTimer::singleShot(50, [button, text] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    onNextModal(50, [button, text](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
         QVERIFY(box);
         *text = box->text();
         for (QAbstractButton *b : box->buttons()) {

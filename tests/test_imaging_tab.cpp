@@ -39,8 +39,8 @@ QString sign(QWidget *w)
 // Runs steps on the modal dialog that the next call opens.
 void onModal(const std::function<void()> &steps)
 {
-    QTimer::singleShot(0, [steps] {
-        QVERIFY(QApplication::activeModalWidget());
+    onNextModal(0, [steps](QWidget *modal) {
+        QVERIFY(modal);
         steps();
     });
 }

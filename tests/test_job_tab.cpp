@@ -56,24 +56,6 @@ QByteArray decipheredBytes(const QString &hex)
     return bytes;
 }
 
-// Runs work and closes the message boxes it opens; "title|text" of each.
-QStringList boxesOf(const std::function<void()> &work)
-{
-    QStringList seen;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&seen]() {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            seen << box->windowTitle() + QLatin1Char('|') + box->text();
-            box->done(0);
-        }
-    });
-    timer.start(20);
-    ++expectedBoxes();
-    work();
-    --expectedBoxes();
-    return seen;
-}
-
 void choose(QComboBox *combo, const QString &text)
 {
     QVERIFY2(combo->findText(text) >= 0, qPrintable(text));

@@ -22,9 +22,11 @@
 
 #include "app/password_prompt.h"
 #include "app/program_state.h"
+#include "dialog_test_util.h"
 #include "model/option_model.h"
 #include "root_writer_status.h"
 #include "support/cups_test_util.h"
+#include "support/file_test_util.h"
 #include "support/rootwriter_test_util.h"
 #include "ui/option_widgets.h"
 
@@ -42,34 +44,24 @@ bool writeScript(const QString &path, const QString &text)
     return file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
+using filetest::readFile;
 
-// Closes every modal box that shows up and records its text.
-class BoxCloser : public QObject
+// Closes every message box that shows up and records it as "title|text".
+class BoxCloser : public dialogtest::ModalPoller
 {
 public:
     BoxCloser()
+        : ModalPoller(
+            [this](QWidget *modal) {
+                if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                    texts << dialogtest::boxLine(box);
+                    box->done(0);
+                }
+            },
+            50)
     {
-        timer.setInterval(50);
-        connect(&timer, &QTimer::timeout, this, [this]() {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (QMessageBox *box = qobject_cast<QMessageBox *>(modal)) {
-                texts << box->windowTitle() + QLatin1Char('|') + box->text();
-                box->done(0);
-            }
-        });
-        timer.start();
     }
     QStringList texts;
-
-private:
-    QTimer timer;
 };
 
 } // namespace

@@ -34,18 +34,16 @@ Q_DECLARE_METATYPE(NameProblem)
 namespace {
 
 // Answers every message box at once and records it as "title|text".
-struct Boxes : QObject
+struct Boxes : dialogtest::ModalPoller
 {
     Boxes()
+        : ModalPoller([this](QWidget *modal) {
+            if (auto *box = qobject_cast<QMessageBox *>(modal))
+                seen << dialogtest::boxLine(box), box->done(QMessageBox::Ok);
+        })
     {
-        connect(&timer, &QTimer::timeout, this, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-                seen << box->windowTitle() + '|' + box->text(), box->done(QMessageBox::Ok);
-        });
-        timer.start(20);
     }
     QStringList seen;
-    QTimer timer;
 };
 
 QByteArray bytes(const QString &path)

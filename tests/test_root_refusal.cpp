@@ -15,6 +15,7 @@
 
 #include "app/resources_init.h"
 #include "app/vel_dialog.h"
+#include "dialog_test_util.h"
 
 namespace {
 
@@ -24,15 +25,13 @@ int runChild(int argc, char **argv)
 {
     QApplication app(argc, argv);
     initOrdovanResources();
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+    dialogtest::ModalPoller closer([](QWidget *modal) {
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             std::printf("BOX[%s][%s]\n", qPrintable(box->windowTitle()), qPrintable(box->text()));
             std::fflush(stdout);
             box->close();
         }
     });
-    timer.start(20);
     VelDialog dialog(nullptr);
     // Reached only when the refusal did not end the process.
     std::printf("BUILT\n");
@@ -82,7 +81,7 @@ int main(int argc, char **argv)
         return runChild(argc, argv);
     QApplication app(argc, argv);
     TestRootRefusal test;
-    return QTest::qExec(&test, argc, argv);
+    return ordovantest::exec(&test, argc, argv);
 }
 
 #include "test_root_refusal.moc"

@@ -20,6 +20,7 @@
 #include <cups/ppd.h>
 
 #include "app/program_state.h"
+#include "dialog_test_util.h"
 #include "model/option_model.h"
 #include "model/ppd_import.h"
 #include "ui/option_widgets.h"
@@ -746,15 +747,13 @@ private slots:
         NamelessTab nameless(dialog);
         int boxes = 0;
         QString boxText;
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, this, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+        dialogtest::ModalPoller closer([&](QWidget *modal) {
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
                 ++boxes;
                 boxText = box->text();
                 box->close();
             }
         });
-        closer.start(20);
         QCOMPARE(nameless.getTabName(), QStringLiteral("ERROR"));
         QCOMPARE(nameless.getTabName(), QStringLiteral("ERROR"));
         closer.stop();
