@@ -12,9 +12,10 @@
 //            every tab reloaded, one constraint loop), first time and again;
 //   loop:    one constraint loop triggered by toggling an installed option;
 //   memory:  resident size before and after N printer switches (default 100).
-// Each of these is measured both ways the dialog can ask CUPS (see
-// CupsQueryWay): "before", the way of earlier versions (one lpstat per row, a
-// destination enumeration per loop pass, replaced stores kept), and "after",
+// Each of these is measured two ways: "before", the way earlier versions
+// asked CUPS (one lpstat per row, a destination enumeration per loop pass,
+// replaced stores kept), which the program no longer has and this benchmark
+// emulates around the present dialog (see namespace earlier), and "after",
 // the way the program works now; the rounds of the two alternate, and the
 // ratio of the best figures is printed with its target. To show where the
 // time goes it also times the pieces: cupsGetDests, the names-only request,
@@ -55,6 +56,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "app/credential_cipher.h"
@@ -64,6 +66,8 @@
 #include "app/resources_init.h"
 #include "app/vcurl.h"
 #include "app/vel_dialog.h"
+#include "model/option_model.h"
+#include "model/ppd_import.h"
 #include "profiles/tab_list_ref.h"
 #include "tabs/booklet_tab.h"
 #include "tabs/finishing_tab.h"
@@ -160,6 +164,100 @@ struct WayFigures
     Figure start, firstSwitch, switchAgain, loop, retranslate;
 };
 
+// The way earlier versions asked CUPS, which the program no longer has,
+// emulated around the present dialog: one `lpstat -p QUEUE` per listed row
+// at every listing and every printer switch (the switch re-translated the
+// Status column that way), each listed queue's device looked up on its own
+// at a listing, a full destination enumeration after every pass of the
+// constraint loop, and every replaced option store kept. The emulated
+// figures also hold what the present way does at the same points and the
+// earlier one did not (one lpstat for all rows per listing and switch, one
+// names-only request per user action): a few per cent of them.
+namespace earlier {
+
+QString deviceUriOf(const QString &queue)
+{
+    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), nullptr);
+    if (!dest)
+        return QString();
+    const QString uri = QString::fromUtf8(cupsGetOption("device-uri", dest->num_options, dest->options));
+    cupsFreeDests(1, dest);
+    return uri;
+}
+
+// The Status column (with devices: and the Destination column) filled row
+// by row, one lpstat and one device lookup per queue.
+void fillPerRow(PrinterTab *tab, bool devices)
+{
+    QTableWidget *table = tab->printerTable;
+    const QSignalBlocker quiet(table);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QString queue = table->item(row, 0) ? table->item(row, 0)->text() : QString();
+        if (devices)
+            table->setItem(row, 1, new QTableWidgetItem(deviceUriOf(queue)));
+        table->setItem(row, 2, new QTableWidgetItem(queueStatus(queue).text()));
+    }
+}
+
+// Joins the dialog's tabs without a page of its own, so that the constraint
+// loop and a printer switch call it where they call every tab.
+class Probe : public Tab
+{
+public:
+    explicit Probe(VelDialog *dialog)
+        : Tab(dialog)
+        , owner(dialog)
+    {
+        hide();
+    }
+    void setTabName() override { tabName = QStringLiteral("Earlier way"); }
+    void buildWidgets() override {}
+    bool hasOptions() override { return false; }
+    // Every pass: all destinations enumerated and compared with the listing.
+    bool enableOptions() override
+    {
+        cups_dest_t *dests = nullptr;
+        const int count = cupsGetDests(&dests);
+        QSet<QString> names;
+        for (int i = 0; i < count; ++i)
+            names.insert(QString::fromUtf8(dests[i].name));
+        cupsFreeDests(count, dests);
+        listingChanged = names != printerSet;
+        return false;
+    }
+    // Every switch re-translates the tabs: the Status column row by row.
+    void retranslate() override { fillPerRow(owner->printerTab, false); }
+
+    bool listingChanged = false;
+
+private:
+    VelDialog *owner;
+};
+
+void attach(VelDialog *dialog)
+{
+    dialog->tabs.append(new Probe(dialog));
+}
+
+// A store like the one the Printer tab builds for the queue, as the earlier
+// way kept one at every switch.
+std::unique_ptr<vOptionSet> storeOf(const QString &queue)
+{
+    auto store = std::make_unique<vOptionSet>();
+    const char *path = cupsGetPPD(queue.toUtf8().constData());
+    if (!path)
+        return store;
+    const QByteArray copy(path);
+    if (ppd_file_t *ppd = ppdOpenFile(copy.constData())) {
+        loadFromPpd(ppd, store.get());
+        ppdClose(ppd);
+    }
+    unlink(copy.constData());
+    return store;
+}
+
+} // namespace earlier
+
 // The first enabled check box among the Printer tab's installed options.
 QCheckBox *installedCheckBox(VelDialog *dialog)
 {
@@ -180,10 +278,10 @@ void settle()
 }
 
 // One round: a new dialog, the large queue chosen (first time and again),
-// the status column re-translated, one constraint loop. Returns the number
-// of listed queues.
+// the status column re-translated, one constraint loop; the earlier way's
+// when earlierWay. Returns the number of listed queues.
 int measureDialogRound(WayFigures &f, const QString &settingsDir, const QString &largeQueue,
-                       const QString &otherQueue)
+                       const QString &otherQueue, bool earlierWay)
 {
     currentOptionSet = nullptr;
     settingsSource.clear();
@@ -193,7 +291,13 @@ int measureDialogRound(WayFigures &f, const QString &settingsDir, const QString 
     QDir().mkpath(settingsDir);
 
     VelDialog *dialog = nullptr;
-    f.start.add(timeMs([&] { dialog = new VelDialog(nullptr); }));
+    f.start.add(timeMs([&] {
+        dialog = new VelDialog(nullptr);
+        if (earlierWay)
+            earlier::fillPerRow(dialog->printerTab, true);
+    }));
+    if (earlierWay)
+        earlier::attach(dialog);
     userDir = settingsDir;
     QTableWidget *table = dialog->printerTab->printerTable;
     const int listed = table->rowCount();
@@ -205,7 +309,11 @@ int measureDialogRound(WayFigures &f, const QString &settingsDir, const QString 
     f.switchAgain.add(timeMs([&] { table->setCurrentCell(rowOf(table, largeQueue), 0); }));
     settle();
 
-    f.retranslate.add(timeMs([&] { dialog->printerTab->retranslate(); }));
+    f.retranslate.add(timeMs([&] {
+        dialog->printerTab->retranslate();
+        if (earlierWay)
+            earlier::fillPerRow(dialog->printerTab, false);
+    }));
     if (QCheckBox *box = installedCheckBox(dialog))
         f.loop.add(timeMs([&] { box->toggle(); }));
     else
@@ -233,9 +341,11 @@ struct MemoryFigure
 };
 
 // Resident memory before and after `switches` printer switches in one
-// dialog, after a few switches that let caches settle.
+// dialog, after a few switches that let caches settle; with keepStores, one
+// store of the chosen queue kept at every switch, as the earlier way kept
+// every replaced one.
 MemoryFigure measureMemory(const QString &settingsDir, const QString &largeQueue, const QString &otherQueue,
-                           int switches)
+                           int switches, bool keepStores)
 {
     currentOptionSet = nullptr;
     userDir = settingsDir;
@@ -243,16 +353,20 @@ MemoryFigure measureMemory(const QString &settingsDir, const QString &largeQueue
     userDir = settingsDir;
     QTableWidget *table = dialog.printerTab->printerTable;
     const int rows[2] = {rowOf(table, largeQueue), rowOf(table, otherQueue)};
-    for (int i = 0; i < 6; ++i) {
+    const QString names[2] = {largeQueue, otherQueue};
+    std::vector<std::unique_ptr<vOptionSet>> kept;
+    auto choose = [&](int i) {
         table->setCurrentCell(rows[i % 2], 0);
         settle();
-    }
+        if (keepStores)
+            kept.push_back(earlier::storeOf(names[i % 2]));
+    };
+    for (int i = 0; i < 6; ++i)
+        choose(i);
     MemoryFigure m;
     m.beforeKiB = residentKiB();
-    for (int i = 0; i < switches; ++i) {
-        table->setCurrentCell(rows[i % 2], 0);
-        settle();
-    }
+    for (int i = 0; i < switches; ++i)
+        choose(i);
     m.afterKiB = residentKiB();
     currentOptionSet = nullptr;
     return m;
@@ -586,18 +700,13 @@ int main(int argc, char **argv)
     WayFigures perQueue, batched;
     int listed = 0;
     for (int r = 0; r < rounds; ++r) {
-        for (WayFigures *figures : {&perQueue, &batched}) {
-            cupsQueryWay = figures == &perQueue ? CupsQueryWay::PerQueue : CupsQueryWay::Batched;
-            listed = measureDialogRound(*figures, settingsDir, largeQueue, otherQueue);
-        }
+        listed = measureDialogRound(perQueue, settingsDir, largeQueue, otherQueue, true);
+        listed = measureDialogRound(batched, settingsDir, largeQueue, otherQueue, false);
     }
     // Memory last: the resident size never shrinks, so the way that keeps
     // every store goes after the one that frees them.
-    cupsQueryWay = CupsQueryWay::Batched;
-    const MemoryFigure batchedMemory = measureMemory(settingsDir, largeQueue, otherQueue, switches);
-    cupsQueryWay = CupsQueryWay::PerQueue;
-    const MemoryFigure perQueueMemory = measureMemory(settingsDir, largeQueue, otherQueue, switches);
-    cupsQueryWay = CupsQueryWay::Batched;
+    const MemoryFigure batchedMemory = measureMemory(settingsDir, largeQueue, otherQueue, switches, false);
+    const MemoryFigure perQueueMemory = measureMemory(settingsDir, largeQueue, otherQueue, switches, true);
 
     // The tabs' own figures, with the panel asking CUPS as it does now.
     PublishingFigures publishing;
@@ -648,9 +757,9 @@ int main(int argc, char **argv)
 
     std::printf("queues on the server: %d (listed: %d), large PPD: %s, %d rounds\n", own + 2, listed,
                 qPrintable(largePpd), rounds);
-    std::printf("before: one lpstat per row at every listing and switch, a destination enumeration per loop pass, "
-                "replaced stores kept\nafter:  one lpstat per listing and per switch, one names-only request per "
-                "user action, replaced stores freed\n\n");
+    std::printf("before (emulated): one lpstat per row at every listing and switch, a destination enumeration per "
+                "loop pass, replaced stores kept\nafter:  one lpstat per listing and per switch, one names-only "
+                "request per user action, replaced stores freed\n\n");
     std::printf("%-48s %21s %21s %9s\n", "measure (best / mean, ms)", "before", "after", "after/before");
     compare("start to populated table", perQueue.start, batched.start, 1.0 / 3);
     compare("switch to the large queue (first time)", perQueue.firstSwitch, batched.firstSwitch, 0);

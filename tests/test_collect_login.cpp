@@ -41,9 +41,9 @@ public:
 private:
     static QHash<QString, QString> map(const QStringList &entries)
     {
-        QHash<QString, QString> map;
+        QMultiHash<QString, QString> map;
         for (const QString &entry : entries)
-            map.insertMulti(entry.section('=', 0, 0), entry.section('=', 1));
+            map.insert(entry.section('=', 0, 0), entry.section('=', 1));
         return map;
     }
     TabSpec spec;
@@ -51,7 +51,7 @@ private:
 
 // The map as "key=value", keys sorted, a key's entries in the order a
 // reader walks them.
-QStringList entries(const QHash<QString, QString> &map)
+QStringList entries(const QMultiHash<QString, QString> &map)
 {
     QStringList keys = map.uniqueKeys(), result;
     keys.sort();

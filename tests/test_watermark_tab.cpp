@@ -28,6 +28,12 @@ using namespace dialogtest;
 
 namespace {
 
+// The "CustomWatermarkStore" entries the tab hands to the settings file.
+QStringList storeEntries(WatermarkTab *tab)
+{
+    return QMultiHash<QString, QString>(tab->extraOptions()).values(QStringLiteral("CustomWatermarkStore"));
+}
+
 bool writeLines(const QString &path, const QStringList &lines)
 {
     QFile file(path);
@@ -191,7 +197,7 @@ void TestWatermarkTab::customWatermarkReachesCups()
     QScopedPointer<VelDialog> again(openDialog(queue));
     QVERIFY(again);
     WatermarkTab *tab = again->watermarkTab;
-    QVERIFY(tab->extraOptions().values(QStringLiteral("CustomWatermarkStore")).contains(name + "=0 2 1 23 0 1 1"));
+    QVERIFY(storeEntries(tab).contains(name + "=0 2 1 23 0 1 1"));
     QCOMPARE(customItems(tab->watermarkList).count(name), 1);
     QCOMPARE(tab->watermarkList->currentText(), name);
     QCOMPARE(tab->lnEditCustomWatermark->text(), name);
@@ -259,7 +265,7 @@ void TestWatermarkTab::editorAndSections()
     tab->butSaveCustomWatermark->click();
     tab->watermarkList->setCurrentIndex(-1);
     tab->butSaveCustomWatermark->click();
-    QCOMPARE(tab->extraOptions().values(QStringLiteral("CustomWatermarkStore")).size(), 1);
+    QCOMPARE(storeEntries(tab).size(), 1);
     QCOMPARE(tab->customWatermarks.keys(), QStringList("PROOF"));
     QCOMPARE(listTexts(tab->watermarkList), predefined);
 
@@ -390,7 +396,7 @@ void TestWatermarkTab::oddStoredFiles()
     QCOMPARE(tab->chkButSuperWatermark->isChecked(), !super.isEmpty());
     QCOMPARE(tab->collectOptions().value("VZSuperWatermark"), super.isEmpty() ? "None" : super);
     QCOMPARE(listTexts(tab->watermarkList).count(QStringLiteral("FINAL")), drop == QLatin1String("Wtxt") ? 0 : 1);
-    QStringList written = tab->extraOptions().values(QStringLiteral("CustomWatermarkStore"));
+    QStringList written = storeEntries(tab);
     written.sort();
     QCOMPARE(written, store);
 }

@@ -2,8 +2,6 @@
 
 #include <cups/cups.h>
 
-CupsQueryWay cupsQueryWay = CupsQueryWay::Batched;
-
 QSet<QString> queueNames(bool *reached)
 {
     QSet<QString> names;

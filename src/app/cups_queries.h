@@ -12,11 +12,3 @@ QSet<QString> queueNames(bool *reached = nullptr);
 // Whether the last request to the scheduler failed because no scheduler
 // could be reached (none running, or the configured server unknown).
 bool schedulerUnreachable();
-
-// How the Printer tab and the dialog ask CUPS. Earlier versions started one
-// lpstat per listed queue at every listing and re-translation, looked each
-// queue's device up on its own, enumerated all destinations after every
-// constraint pass and kept every replaced option store. The benchmark
-// switches to that way to measure both in one run; the program never does.
-enum class CupsQueryWay { Batched, PerQueue };
-extern CupsQueryWay cupsQueryWay;

@@ -10,7 +10,9 @@ class vOptionSet;
 // used on the GUI thread only and have no accessor layer.
 
 // Option store of the selected queue; null while no queue is selected.  A
-// replaced store is never deleted, so pointers into it stay valid.
+// replaced store is freed only when control is back in the event loop after
+// every tab has moved to the new one (the Printer tab hands it to a holder
+// that is deleted later), so a pointer into it stays valid until then.
 extern vOptionSet *currentOptionSet;
 
 // The per-user directory (base + user name + "/"); empty until the main

@@ -378,12 +378,6 @@ QStringList readSettingValues(const QString &key)
     return values ? values->value(key) : QStringList();
 }
 
-QStringList readSettingValues(const QString &queue, const QString &key)
-{
-    Q_UNUSED(queue)
-    return readSettingValues(key);
-}
-
 QString resolveStoredValue(const QString &key, const QString &value)
 {
     const QHash<QString, QString> defaults = currentDefaults();

@@ -61,8 +61,6 @@ QString readSettingValue(const QString &key);
 
 // Every stored value of key in settingsSource, in file order, as stored.
 QStringList readSettingValues(const QString &key);
-// Same; the queue name is not used (kept for callers that pass it).
-QStringList readSettingValues(const QString &queue, const QString &key);
 
 // Resolves a stored value against the current printer-description default.
 QString resolveStoredValue(const QString &key, const QString &value);

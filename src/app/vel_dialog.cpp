@@ -12,7 +12,6 @@
 #include <QTabBar>
 #include <QTimer>
 
-#include <cups/cups.h>
 #include <cstdlib>
 #include <unistd.h>
 
@@ -271,21 +270,13 @@ void VelDialog::setConstraints()
     } else {
         constraintPasses = 0;
     }
-    if (outermost || cupsQueryWay == CupsQueryWay::PerQueue)
+    if (outermost)
         checkPrintersChanged();
 }
 
 QSet<QString> VelDialog::installedPrinters()
 {
-    if (cupsQueryWay == CupsQueryWay::Batched)
-        return queueNames();
-    QSet<QString> names;
-    cups_dest_t *dests = nullptr;
-    const int count = cupsGetDests(&dests);
-    for (int i = 0; i < count; ++i)
-        names.insert(QString::fromUtf8(dests[i].name));
-    cupsFreeDests(count, dests);
-    return names;
+    return queueNames();
 }
 
 bool VelDialog::checkPrintersChanged()

@@ -16,7 +16,7 @@ bool isCollected(Tab *tab)
 
 QHash<QString, QString> collectTabOptions(const TabListRef &ref)
 {
-    QHash<QString, QString> result;
+    QMultiHash<QString, QString> result;
     if (!ref.tabs)
         return result;
     for (Tab *tab : *ref.tabs) {
@@ -24,14 +24,14 @@ QHash<QString, QString> collectTabOptions(const TabListRef &ref)
             continue;
         const QHash<QString, QString> options = tab->collectOptions();
         for (auto it = options.constBegin(); it != options.constEnd(); ++it)
-            result.insert(it.key(), it.value());
+            result.replace(it.key(), it.value());
     }
     for (Tab *tab : *ref.tabs) {
         if (!isCollected(tab))
             continue;
         const QHash<QString, QString> extra = tab->extraOptions();
         for (auto it = extra.constBegin(); it != extra.constEnd(); ++it)
-            result.insertMulti(it.key(), it.value());
+            result.insert(it.key(), it.value());
     }
     return result;
 }

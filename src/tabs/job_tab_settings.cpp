@@ -171,7 +171,7 @@ QHash<QString, QString> JobTab::collectOptions()
 
 QHash<QString, QString> JobTab::extraOptions()
 {
-    QHash<QString, QString> extra;
+    QMultiHash<QString, QString> extra;
     extra.insert(QStringLiteral("EMailNotification"), emailButton->isChecked() ? emailEdit->text() : QStringLiteral("off"));
     if (jobNameCombo->currentText() == tr("Custom"))
         extra.insert(QStringLiteral("CustomJobName"), jobNameEdit->text());
@@ -231,7 +231,7 @@ QHash<QString, QString> JobTab::extraOptions()
     }
     const QStringList ids = sortedAccountIds(accountIds);
     for (const QString &id : ids)
-        extra.insertMulti(QStringLiteral("CustomAccountIDStore"), id + QLatin1Char('=') + accountIds.value(id));
+        extra.insert(QStringLiteral("CustomAccountIDStore"), id + QLatin1Char('=') + accountIds.value(id));
 
     const bool login = userLoginButton->isChecked();
     extra.insert(QStringLiteral("UserLogin"), login ? kTrue : kFalse);

@@ -711,7 +711,7 @@ QHash<QString, QString> WatermarkTab::collectOptions()
 
 QHash<QString, QString> WatermarkTab::extraOptions()
 {
-    QHash<QString, QString> extra;
+    QMultiHash<QString, QString> extra;
     if (!hasOption(QStringLiteral("Wtxt")))
         return extra;
     // The shown attributes are kept under the selected watermark's own
@@ -726,7 +726,7 @@ QHash<QString, QString> WatermarkTab::extraOptions()
         QStringList numbers;
         for (const char *attribute : kAttributes)
             numbers << QString::number(it.value().value(QLatin1String(attribute)));
-        extra.insertMulti(kStoreKey, it.key() + QLatin1Char('=') + numbers.join(QLatin1Char(' ')));
+        extra.insert(kStoreKey, it.key() + QLatin1Char('=') + numbers.join(QLatin1Char(' ')));
     }
     const QString current = watermarkList->currentText();
     if (customWatermarks.contains(current))

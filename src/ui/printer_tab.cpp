@@ -59,16 +59,6 @@ private:
     ppd_file_t *m_ppd = nullptr;
 };
 
-QString deviceUriOf(const QString &queue)
-{
-    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), nullptr);
-    if (!dest)
-        return QString();
-    const QString uri = ppdText(cupsGetOption("device-uri", dest->num_options, dest->options));
-    cupsFreeDests(1, dest);
-    return uri;
-}
-
 QTableWidgetItem *headerItem(const QString &text)
 {
     return new QTableWidgetItem(text);
@@ -174,21 +164,8 @@ void PrinterTab::listPrinters()
     cupsFreeDests(count, dests);
 }
 
-void PrinterTab::fillColumn(int column, QString (*valueOf)(const QString &queue))
-{
-    for (int row = 0; row < printerTable->rowCount(); ++row) {
-        QTableWidgetItem *nameItem = printerTable->item(row, 0);
-        const QString name = nameItem ? nameItem->text() : QString();
-        printerTable->setItem(row, column, new QTableWidgetItem(valueOf(name)));
-    }
-}
-
 void PrinterTab::fillDestinationColumn()
 {
-    if (cupsQueryWay == CupsQueryWay::PerQueue) {
-        fillColumn(1, deviceUriOf);
-        return;
-    }
     // The destinations of the listing carry their device URI already.
     for (int row = 0; row < printerTable->rowCount(); ++row) {
         QTableWidgetItem *nameItem = printerTable->item(row, 0);
@@ -205,14 +182,9 @@ void PrinterTab::fillStatusColumn()
         names << (nameItem ? nameItem->text() : QString());
     }
     // One lpstat for the whole list.
-    QHash<QString, QueueStatus> statuses;
-    if (cupsQueryWay == CupsQueryWay::Batched)
-        statuses = queueStatuses(names, printerSet);
-    for (int row = 0; row < names.size(); ++row) {
-        const QueueStatus status =
-            cupsQueryWay == CupsQueryWay::Batched ? statuses.value(names.at(row)) : queueStatus(names.at(row));
-        printerTable->setItem(row, 2, statusItem(status));
-    }
+    const QHash<QString, QueueStatus> statuses = queueStatuses(names, printerSet);
+    for (int row = 0; row < names.size(); ++row)
+        printerTable->setItem(row, 2, statusItem(statuses.value(names.at(row))));
 }
 
 void PrinterTab::retranslateStatusColumn()
@@ -416,13 +388,10 @@ void PrinterTab::changePrinter(int row, int collumn, int prev_row, int prev_coll
     }
 
     // A queue paused or resumed outside the panel shows its new state at
-    // the next choice of a printer: one lpstat for the whole list (the
-    // earlier way asks again per row when the dialog re-translates).
-    if (cupsQueryWay == CupsQueryWay::Batched) {
-        const bool blocked = printerTable->blockSignals(true);
-        fillStatusColumn();
-        printerTable->blockSignals(blocked);
-    }
+    // the next choice of a printer: one lpstat for the whole list.
+    const bool blocked = printerTable->blockSignals(true);
+    fillStatusColumn();
+    printerTable->blockSignals(blocked);
 }
 
 void PrinterTab::removeInstalledOptionWidgets()
@@ -513,10 +482,7 @@ void PrinterTab::retranslate()
     printerTable->setHorizontalHeaderItem(2, headerItem(tr("Status")));
     tabName = tr("Printer");
     const bool blocked = printerTable->blockSignals(true);
-    if (cupsQueryWay == CupsQueryWay::PerQueue)
-        fillStatusColumn();
-    else
-        retranslateStatusColumn();
+    retranslateStatusColumn();
     printerTable->blockSignals(blocked);
     showSchedulerState();
     rootWarningLabel->setText(tr("Root access is required to make changes to installable options"));
@@ -625,8 +591,6 @@ void PrinterTab::clearHighlight()
 
 void PrinterTab::releaseStaleStores()
 {
-    if (cupsQueryWay == CupsQueryWay::PerQueue)
-        return;
     for (int i = ownStores.size() - 1; i >= 0; --i) {
         vOptionSet *store = ownStores.at(i);
         if (store == currentOptionSet)

@@ -89,7 +89,6 @@ public slots:
 private:
     void listPrinters();
     void fillTable();
-    void fillColumn(int column, QString (*valueOf)(const QString &queue));
     void fillDestinationColumn();
     void fillStatusColumn();
     void retranslateStatusColumn();

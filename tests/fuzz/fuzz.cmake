@@ -15,6 +15,7 @@ endif()
 # the ordovan_model library of the other targets stays as it is.
 file(GLOB _fuzz_model_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/model/*.cpp)
 add_executable(fuzz_load_ppd ${CMAKE_CURRENT_LIST_DIR}/fuzz_load_ppd.cpp ${_fuzz_model_sources})
+ordovan_uses_ppd_interface(${CMAKE_CURRENT_LIST_DIR}/fuzz_load_ppd.cpp ${_fuzz_model_sources})
 target_include_directories(fuzz_load_ppd PRIVATE ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(fuzz_load_ppd PRIVATE Qt5::Core PkgConfig::CUPS)
 set(_fuzz_flags -fsanitize=fuzzer,address,undefined -fno-omit-frame-pointer)

@@ -104,6 +104,9 @@ inline QString pausedQueue() { return QStringLiteral("OrdovanPaused"); }
 
 // The default choice of option in queue's description as CUPS has it now;
 // empty when the description or the option cannot be had.
+// (libcups 2.4 marks the PPD interface deprecated.)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
 inline QString queueDefault(const QString &queue, const char *option)
 {
     const QByteArray name = queue.toUtf8();
@@ -120,5 +123,6 @@ inline QString queueDefault(const QString &queue, const char *option)
     unlink(path);
     return value;
 }
+#pragma GCC diagnostic pop
 
 } // namespace cupstest
