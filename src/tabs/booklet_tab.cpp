@@ -33,15 +33,13 @@ void BookletTab::setTabName()
 void BookletTab::buildWidgets()
 {
     tabName = tr("Layout");
-    bookletGroup = new VelButtonGroup(this, tr("Booklet") + QStringLiteral(":"));
-    bookletGroup->setAccessibleName(QStringLiteral("butGroupVZBooklet"));
+    bookletGroup = named(new VelButtonGroup(this, tr("Booklet") + QStringLiteral(":")), "butGroupVZBooklet");
     bookletGroup->addButton(tr("Off"), QStringLiteral(":/icons/booklet-off"), {QStringLiteral("None")});
     bookletGroup->addButton(tr("Left edge binding"), QStringLiteral(":/icons/booklet-left"), {QStringLiteral("Left")});
     bookletGroup->addButton(tr("Right edge binding"), QStringLiteral(":/icons/booklet-right"),
                             {QStringLiteral("Right")});
 
-    foldCheckBox = new QCheckBox(tr("Booklet fold"));
-    foldCheckBox->setAccessibleName(QStringLiteral("chkBxFold"));
+    foldCheckBox = named(new QCheckBox(tr("Booklet fold")), "chkBxFold");
 
     controls.insert(QStringLiteral("VZBooklet"), bookletGroup);
     controls.insert(QStringLiteral("Fold"), foldCheckBox);

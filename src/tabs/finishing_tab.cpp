@@ -18,19 +18,11 @@ const int kComboWidth = 200;
 const QString kNone = QStringLiteral("None");
 const QString kNoDefault = QStringLiteral("no_default");
 
-QLabel *namedLabel(const QString &text, const char *name)
-{
-    auto *label = new QLabel(text);
-    label->setAccessibleName(QLatin1String(name));
-    return label;
-}
-
-ComboBoxEx *namedCombo(const char *name, bool fixedWidth)
+// A fold detail's combo box: all of them are equally wide.
+ComboBoxEx *fixedWidthCombo()
 {
     auto *combo = new ComboBoxEx();
-    combo->setAccessibleName(QLatin1String(name));
-    if (fixedWidth)
-        combo->setFixedWidth(kComboWidth);
+    combo->setFixedWidth(kComboWidth);
     return combo;
 }
 
@@ -69,67 +61,134 @@ void FinishingTab::setTabName()
 void FinishingTab::buildWidgets()
 {
     tabName = tr("Finishing");
+    buildSeparationSection();
+    buildTriFoldSection();
+    buildZFoldSection();
+    buildEngineeringFoldSection();
+    buildBiFoldSection();
+    buildPunchSection();
+    buildStapleSection();
+    buildRotateSection();
+    bindControls();
+}
 
-    separationGroup = new VelButtonGroup(this, tr("Separation") + QStringLiteral(": "));
-    separationGroup->setAccessibleName(QStringLiteral("butGroupSep"));
+void FinishingTab::buildSeparationSection()
+{
+    separationGroup = named(new VelButtonGroup(this, tr("Separation") + QStringLiteral(": ")), "butGroupSep");
     separationGroup->addButton(tr("Off"), QStringLiteral(":/icons/separation-off"), {kNone});
     separationGroup->addButton(tr("Offset jobs"), QStringLiteral(":/icons/separation-offset"), {QStringLiteral("Jog")});
     separationGroup->addButton(tr("Rotate copies"), QStringLiteral(":/icons/separation-rotate"),
                                {QStringLiteral("Rot")});
+}
 
+void FinishingTab::buildTriFoldSection()
+{
     const QString colon = QStringLiteral(":");
-    triFoldLabel = namedLabel(tr("Tri-Fold") + colon, "lblTriFld");
-    triFoldButton = new VelCheckBoxButton(this, QStringLiteral("TriFold"), QIcon(QStringLiteral(":/icons/trifold")));
-    triFoldButton->setAccessibleName(QStringLiteral("chkButTriFld"));
-    triFoldPrintSideLabel = namedLabel(tr("Print side") + colon, "lblFldB");
-    triFoldPrintSideCombo = namedCombo("cmbBxFldB", true);
-    triFoldDirectionLabel = namedLabel(tr("Direction of fold") + colon, "lblFldC");
-    triFoldDirectionCombo = namedCombo("cmbBxFldC", true);
-    triFoldSheetsLabel = namedLabel(tr("Number of sheets") + colon, "lblFldD");
-    triFoldSheetsCombo = namedCombo("cmbBxFldD", true);
+    triFoldLabel = named(new QLabel(tr("Tri-Fold") + colon), "lblTriFld");
+    triFoldButton =
+        named(new VelCheckBoxButton(this, QStringLiteral("TriFold"), QIcon(QStringLiteral(":/icons/trifold"))),
+              "chkButTriFld");
+    triFoldPrintSideLabel = named(new QLabel(tr("Print side") + colon), "lblFldB");
+    triFoldPrintSideCombo = named(fixedWidthCombo(), "cmbBxFldB");
+    triFoldDirectionLabel = named(new QLabel(tr("Direction of fold") + colon), "lblFldC");
+    triFoldDirectionCombo = named(fixedWidthCombo(), "cmbBxFldC");
+    triFoldSheetsLabel = named(new QLabel(tr("Number of sheets") + colon), "lblFldD");
+    triFoldSheetsCombo = named(fixedWidthCombo(), "cmbBxFldD");
 
-    zFoldLabel = namedLabel(tr("Z-Fold") + colon, "lblTriFldZ");
-    zFoldButton = new VelCheckBoxButton(this, QStringLiteral("Zfold"), QIcon(QStringLiteral(":/icons/zfold")));
-    zFoldButton->setAccessibleName(QStringLiteral("chkButTriFldZ"));
-    zFoldDirectionLabel = namedLabel(tr("Direction of fold") + colon, "lblZFldC");
-    zFoldDirectionCombo = namedCombo("cmbBxZFldC", true);
-    zFoldSheetsLabel = namedLabel(tr("Number of sheets") + colon, "lblZFldD");
-    zFoldSheetsCombo = namedCombo("cmbBxZFldD", true);
+    const QString off = tr("Off");
+    triFoldButton->addDependent(triFoldPrintSideLabel, kNoDefault);
+    triFoldButton->addDependent(triFoldPrintSideCombo, off);
+    triFoldButton->addDependent(triFoldDirectionLabel, kNoDefault);
+    triFoldButton->addDependent(triFoldDirectionCombo, off);
+    triFoldButton->addDependent(triFoldSheetsLabel, kNoDefault);
+    triFoldButton->addDependent(triFoldSheetsCombo, off);
+}
 
-    engineeringFoldLabel = namedLabel(tr("Engineering Fold") + colon, "lblHalfZFld");
+void FinishingTab::buildZFoldSection()
+{
+    const QString colon = QStringLiteral(":");
+    zFoldLabel = named(new QLabel(tr("Z-Fold") + colon), "lblTriFldZ");
+    zFoldButton = named(new VelCheckBoxButton(this, QStringLiteral("Zfold"), QIcon(QStringLiteral(":/icons/zfold"))),
+                        "chkButTriFldZ");
+    zFoldDirectionLabel = named(new QLabel(tr("Direction of fold") + colon), "lblZFldC");
+    zFoldDirectionCombo = named(fixedWidthCombo(), "cmbBxZFldC");
+    zFoldSheetsLabel = named(new QLabel(tr("Number of sheets") + colon), "lblZFldD");
+    zFoldSheetsCombo = named(fixedWidthCombo(), "cmbBxZFldD");
+
+    const QString off = tr("Off");
+    zFoldButton->addDependent(zFoldDirectionLabel, kNoDefault);
+    zFoldButton->addDependent(zFoldDirectionCombo, off);
+    zFoldButton->addDependent(zFoldSheetsLabel, kNoDefault);
+    zFoldButton->addDependent(zFoldSheetsCombo, off);
+}
+
+void FinishingTab::buildEngineeringFoldSection()
+{
+    engineeringFoldLabel = named(new QLabel(tr("Engineering Fold") + QStringLiteral(":")), "lblHalfZFld");
     engineeringFoldButton =
-        new VelCheckBoxButton(this, QStringLiteral("EngrFold"), QIcon(QStringLiteral(":/icons/efold")));
-    engineeringFoldButton->setAccessibleName(QStringLiteral("chkButHalfZFld"));
+        named(new VelCheckBoxButton(this, QStringLiteral("EngrFold"), QIcon(QStringLiteral(":/icons/efold"))),
+              "chkButHalfZFld");
+}
 
-    biFoldLabel = namedLabel(tr("Bi-Fold") + colon, "lblBiFld");
-    biFoldButton = new VelCheckBoxButton(this, QStringLiteral("BiFold"), QIcon(QStringLiteral(":/icons/bifold")));
-    biFoldButton->setAccessibleName(QStringLiteral("chkButBiFld"));
-    biFoldPrintSideLabel = namedLabel(tr("Print side") + colon, "cmbBxLblBiFld");
-    biFoldPrintSideCombo = namedCombo("cmbBxBiFld", true);
-    biFoldSheetsLabel = namedLabel(tr("Number of sheets") + colon, "lblFldB");
-    biFoldSheetsCombo = namedCombo("cmbBxFldA", true);
+void FinishingTab::buildBiFoldSection()
+{
+    const QString colon = QStringLiteral(":");
+    biFoldLabel = named(new QLabel(tr("Bi-Fold") + colon), "lblBiFld");
+    biFoldButton = named(new VelCheckBoxButton(this, QStringLiteral("BiFold"), QIcon(QStringLiteral(":/icons/bifold"))),
+                         "chkButBiFld");
+    biFoldPrintSideLabel = named(new QLabel(tr("Print side") + colon), "cmbBxLblBiFld");
+    biFoldPrintSideCombo = named(fixedWidthCombo(), "cmbBxBiFld");
+    biFoldSheetsLabel = named(new QLabel(tr("Number of sheets") + colon), "lblFldB");
+    biFoldSheetsCombo = named(fixedWidthCombo(), "cmbBxFldA");
 
-    punchHeading = namedLabel(tr("Punch") + QStringLiteral(": "), "lblHolePunch");
-    punchMethodLabel = namedLabel(tr("Punch Method:"), "lblPnch");
-    punchButton = new VelCheckBoxButton(this, QStringLiteral("Hole punch"), QIcon(QStringLiteral(":/icons/punch")));
-    punchButton->setAccessibleName(QStringLiteral("chkButPnch"));
-    punchCombo = namedCombo("cmbBxPnch", false);
+    const QString off = tr("Off");
+    biFoldButton->addDependent(biFoldPrintSideLabel, kNoDefault);
+    biFoldButton->addDependent(biFoldPrintSideCombo, off);
+    biFoldButton->addDependent(biFoldSheetsLabel, kNoDefault);
+    biFoldButton->addDependent(biFoldSheetsCombo, off);
+}
 
-    stapleHeading = namedLabel(tr("Staple:"), "lblStaple");
-    stapleLocationLabel = namedLabel(tr("Staple location:"), "lblStpl");
-    stapleButton = new VelCheckBoxButton(this, QStringLiteral("Staple"), QIcon(QStringLiteral(":/icons/staple")));
-    stapleButton->setAccessibleName(QStringLiteral("chkButStpl"));
-    stapleLocationCombo = namedCombo("cmbBxStpl", false);
-    stapleMethodLabel = namedLabel(tr("Staple method"), "lblScnt");
-    stapleMethodCombo = namedCombo("cmbBxScnt", false);
+void FinishingTab::buildPunchSection()
+{
+    punchHeading = named(new QLabel(tr("Punch") + QStringLiteral(": ")), "lblHolePunch");
+    punchMethodLabel = named(new QLabel(tr("Punch Method:")), "lblPnch");
+    punchButton =
+        named(new VelCheckBoxButton(this, QStringLiteral("Hole punch"), QIcon(QStringLiteral(":/icons/punch"))),
+              "chkButPnch");
+    punchCombo = named(new ComboBoxEx(), "cmbBxPnch");
 
+    punchButton->addDependent(punchMethodLabel, kNoDefault);
+    punchButton->addDependent(punchCombo, tr("Off"));
+}
+
+void FinishingTab::buildStapleSection()
+{
+    stapleHeading = named(new QLabel(tr("Staple:")), "lblStaple");
+    stapleLocationLabel = named(new QLabel(tr("Staple location:")), "lblStpl");
+    stapleButton = named(new VelCheckBoxButton(this, QStringLiteral("Staple"), QIcon(QStringLiteral(":/icons/staple"))),
+                         "chkButStpl");
+    stapleLocationCombo = named(new ComboBoxEx(), "cmbBxStpl");
+    stapleMethodLabel = named(new QLabel(tr("Staple method")), "lblScnt");
+    stapleMethodCombo = named(new ComboBoxEx(), "cmbBxScnt");
+
+    const QString off = tr("Off");
+    stapleButton->addDependent(stapleMethodLabel, kNoDefault);
+    stapleButton->addDependent(stapleMethodCombo, off);
+    stapleButton->addDependent(stapleLocationLabel, kNoDefault);
+    stapleButton->addDependent(stapleLocationCombo, off);
+}
+
+void FinishingTab::buildRotateSection()
+{
     // The title follows the system locale, like every other place that
     // names this rotation.
-    rotateGroup = new VelButtonGroup(this, rotate180Text() + QStringLiteral(": "));
-    rotateGroup->setAccessibleName(QStringLiteral("butGroupRot"));
+    rotateGroup = named(new VelButtonGroup(this, rotate180Text() + QStringLiteral(": ")), "butGroupRot");
     rotateGroup->addButton(tr("Off"), QStringLiteral(":/icons/Rotate-180-off"), {QStringLiteral("False")});
     rotateGroup->addButton(tr("On"), QStringLiteral(":/icons/Rotate-180-on"), {QStringLiteral("True")});
+}
 
+void FinishingTab::bindControls()
+{
     controls.insert(QStringLiteral("Sep"), separationGroup);
     controls.insert(QStringLiteral("FldB"), triFoldPrintSideCombo);
     controls.insert(QStringLiteral("FldC"), triFoldDirectionCombo);
@@ -157,28 +216,6 @@ void FinishingTab::buildWidgets()
 
     sectionButtons << punchButton << stapleButton << triFoldButton << biFoldButton << engineeringFoldButton
                    << zFoldButton;
-
-    const QString off = tr("Off");
-    triFoldButton->addDependent(triFoldPrintSideLabel, kNoDefault);
-    triFoldButton->addDependent(triFoldPrintSideCombo, off);
-    triFoldButton->addDependent(triFoldDirectionLabel, kNoDefault);
-    triFoldButton->addDependent(triFoldDirectionCombo, off);
-    triFoldButton->addDependent(triFoldSheetsLabel, kNoDefault);
-    triFoldButton->addDependent(triFoldSheetsCombo, off);
-    zFoldButton->addDependent(zFoldDirectionLabel, kNoDefault);
-    zFoldButton->addDependent(zFoldDirectionCombo, off);
-    zFoldButton->addDependent(zFoldSheetsLabel, kNoDefault);
-    zFoldButton->addDependent(zFoldSheetsCombo, off);
-    biFoldButton->addDependent(biFoldPrintSideLabel, kNoDefault);
-    biFoldButton->addDependent(biFoldPrintSideCombo, off);
-    biFoldButton->addDependent(biFoldSheetsLabel, kNoDefault);
-    biFoldButton->addDependent(biFoldSheetsCombo, off);
-    punchButton->addDependent(punchMethodLabel, kNoDefault);
-    punchButton->addDependent(punchCombo, off);
-    stapleButton->addDependent(stapleMethodLabel, kNoDefault);
-    stapleButton->addDependent(stapleMethodCombo, off);
-    stapleButton->addDependent(stapleLocationLabel, kNoDefault);
-    stapleButton->addDependent(stapleLocationCombo, off);
 }
 
 void FinishingTab::connectSignals()
@@ -265,11 +302,6 @@ QIcon FinishingTab::tabIcon()
 QIcon FinishingTab::tabConstraintIcon()
 {
     return QIcon(QStringLiteral(":/icons/tab-finishing-constraint"));
-}
-
-bool FinishingTab::hasStoreOption(const char *keyword) const
-{
-    return currentOptionSet && currentOptionSet->findOption(QLatin1String(keyword));
 }
 
 bool FinishingTab::hasOptions()
@@ -361,7 +393,7 @@ void FinishingTab::syncFoldButtons()
                                                               {triFoldButton, triFoldLabel},
                                                               {zFoldButton, zFoldLabel},
                                                               {engineeringFoldButton, engineeringFoldLabel}};
-    vOption *fold = currentOptionSet ? currentOptionSet->findOption(QStringLiteral("FldA")) : nullptr;
+    vOption *fold = storeOption(QStringLiteral("FldA"));
     if (!fold) {
         for (const auto &row : rows) {
             row.first->setEnabled(false);
@@ -371,7 +403,7 @@ void FinishingTab::syncFoldButtons()
         checkFoldConstraints();
         return;
     }
-    const bool folder = hasStoreOption("Option24");
+    const bool folder = storeOption(QStringLiteral("Option24")) != nullptr;
     setEnabledAll({biFoldButton, biFoldLabel, triFoldButton, triFoldLabel}, true);
     setEnabledAll({zFoldButton, zFoldLabel, engineeringFoldButton, engineeringFoldLabel}, folder);
 
@@ -390,7 +422,7 @@ void FinishingTab::syncFoldButtons()
 
 void FinishingTab::syncStapleButton()
 {
-    if (!hasStoreOption("Stpl")) {
+    if (!storeOption(QStringLiteral("Stpl"))) {
         stapleButton->setChecked(false);
         return;
     }
@@ -403,7 +435,7 @@ void FinishingTab::syncStapleButton()
 
 void FinishingTab::syncPunchButton()
 {
-    if (!hasStoreOption("Pnch")) {
+    if (!storeOption(QStringLiteral("Pnch"))) {
         punchHeading->setEnabled(false);
         punchButton->setChecked(false);
         return;
@@ -414,13 +446,13 @@ void FinishingTab::syncPunchButton()
 
 void FinishingTab::syncRotateGroup()
 {
-    if (!hasStoreOption("Rotate"))
+    if (!storeOption(QStringLiteral("Rotate")))
         rotateGroup->setButton(0);
 }
 
 void FinishingTab::syncSeparationButtons()
 {
-    vOption *separation = currentOptionSet ? currentOptionSet->findOption(QStringLiteral("Sep")) : nullptr;
+    vOption *separation = storeOption(QStringLiteral("Sep"));
     if (!separation) {
         separationGroup->selectButtonByName(tr("Off"));
         return;
@@ -432,8 +464,7 @@ void FinishingTab::syncSeparationButtons()
 
 void FinishingTab::keepDerivedSwitch(VelCheckBoxButton *button, const QString &keyword, bool derived)
 {
-    if (!currentOptionSet || !currentOptionSet->findOption(keyword) || button->isChecked() == derived
-        || !storedValue(keyword).isEmpty())
+    if (!storeOption(keyword) || button->isChecked() == derived || !storedValue(keyword).isEmpty())
         return;
     // The dependents follow the button by themselves; nothing else speaks.
     blockAllSignals(true);
@@ -464,7 +495,7 @@ void FinishingTab::toggleStaple(bool toggled)
         resetCombo(stapleMethodCombo);
         return;
     }
-    vOption *method = currentOptionSet ? currentOptionSet->findOption(QStringLiteral("Scnt")) : nullptr;
+    vOption *method = storeOption(QStringLiteral("Scnt"));
     const bool choosable = !method || method->choiceCount() >= 3;
     setEnabledAll({stapleMethodCombo, stapleMethodLabel}, choosable);
 }
@@ -501,13 +532,13 @@ void FinishingTab::toggleZFold(bool toggled)
 void FinishingTab::hideZFold()
 {
     setShown({zFoldLabel, zFoldButton, engineeringFoldLabel, engineeringFoldButton, engineeringSeparator},
-             hasStoreOption("Option24"));
+             storeOption(QStringLiteral("Option24")) != nullptr);
     syncFoldButtons();
 }
 
 void FinishingTab::hideBiFoldPrintSide()
 {
-    const bool printSide = hasStoreOption("BiFldB");
+    const bool printSide = storeOption(QStringLiteral("BiFldB")) != nullptr;
     setShown({biFoldPrintSideLabel, biFoldPrintSideCombo}, printSide);
     const int row = printSide ? 14 : 12;
     for (QWidget *widget : {static_cast<QWidget *>(biFoldSheetsLabel), static_cast<QWidget *>(biFoldSheetsCombo)}) {
@@ -559,7 +590,7 @@ QHash<QString, QString> FinishingTab::collectOptions()
     if (!collectControlValues())
         return optionValues;
 
-    if (hasStoreOption("FldA")) {
+    if (storeOption(QStringLiteral("FldA"))) {
         QString fold = kNone;
         if (biFoldButton->isChecked())
             fold = QStringLiteral("Bifold");

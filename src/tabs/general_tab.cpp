@@ -53,43 +53,31 @@ void GeneralTab::buildWidgets()
 {
     tabName = tr("Basic");
 
-    pageSizeLabel = new QLabel(tr("Media size") + QStringLiteral(":"));
-    pageSizeCombo = new ComboBoxEx();
-    mediaTypeLabel = new QLabel(tr("Media type") + QStringLiteral(":"));
-    mediaTypeCombo = new ComboBoxEx();
-    inputSlotLabel = new QLabel(tr("Source") + QStringLiteral(":"));
-    inputSlotCombo = new ComboBoxEx();
-    outputBinLabel = new QLabel(tr("Destination") + QStringLiteral(":"));
-    outputBinCombo = new ComboBoxEx();
+    pageSizeLabel = named(new QLabel(tr("Media size") + QStringLiteral(":")), "lblPageSize");
+    pageSizeCombo = named(new ComboBoxEx(), "cmbBxPageSize");
+    mediaTypeLabel = named(new QLabel(tr("Media type") + QStringLiteral(":")), "lblMediaType");
+    mediaTypeCombo = named(new ComboBoxEx(), "cmbBxMediaType");
+    inputSlotLabel = named(new QLabel(tr("Source") + QStringLiteral(":")), "lblInputSlot");
+    inputSlotCombo = named(new ComboBoxEx(), "cmbBxInputSlot");
+    outputBinLabel = named(new QLabel(tr("Destination") + QStringLiteral(":")), "lblOutputBin");
+    outputBinCombo = named(new ComboBoxEx(), "cmbBxOutputBin");
     for (ComboBoxEx *combo : {pageSizeCombo, mediaTypeCombo, inputSlotCombo, outputBinCombo})
         combo->setFixedWidth(kComboWidth);
 
-    collateGroup = new VelButtonGroup(this, tr("Collate") + QStringLiteral(": "));
+    collateGroup = named(new VelButtonGroup(this, tr("Collate") + QStringLiteral(": ")), "butGroupCol");
     collateGroup->addButton(tr("Off"), QStringLiteral(":/icons/collate-off"), {QStringLiteral("False")});
     collateGroup->addButton(tr("On"), QStringLiteral(":/icons/collate-on"), {QStringLiteral("True")});
 
-    duplexGroup = new VelButtonGroup(this, tr("Duplex") + QStringLiteral(": "));
+    duplexGroup = named(new VelButtonGroup(this, tr("Duplex") + QStringLiteral(": ")), "butGroupDuplex");
     duplexGroup->addButton(tr("Off"), QStringLiteral(":/icons/duplex-off"), {QStringLiteral("None")});
     duplexGroup->addButton(tr("Long edge"), QStringLiteral(":/icons/duplex-long"), {QStringLiteral("DuplexNoTumble")});
     duplexGroup->addButton(tr("Short edge"), QStringLiteral(":/icons/duplex-short"), {QStringLiteral("DuplexTumble")});
 
-    colorModeGroup = new VelButtonGroup(this, tr("Color") + QStringLiteral(": "));
+    colorModeGroup = named(new VelButtonGroup(this, tr("Color") + QStringLiteral(": ")), "butGroupColorModelGeneral");
     colorModeGroup->setFixedWidth(kColorGroupWidth);
     colorModeGroup->addButton(tr("Full color"), QStringLiteral(":/icons/color"), fullColorKeywords());
     colorModeGroup->addButton(tr("Black & white"), QStringLiteral(":/icons/monochrome"), monochromeKeywords());
     colorModeGroup->updateLabelColor(true);
-
-    pageSizeLabel->setAccessibleName(QStringLiteral("lblPageSize"));
-    pageSizeCombo->setAccessibleName(QStringLiteral("cmbBxPageSize"));
-    mediaTypeLabel->setAccessibleName(QStringLiteral("lblMediaType"));
-    mediaTypeCombo->setAccessibleName(QStringLiteral("cmbBxMediaType"));
-    inputSlotLabel->setAccessibleName(QStringLiteral("lblInputSlot"));
-    inputSlotCombo->setAccessibleName(QStringLiteral("cmbBxInputSlot"));
-    outputBinLabel->setAccessibleName(QStringLiteral("lblOutputBin"));
-    outputBinCombo->setAccessibleName(QStringLiteral("cmbBxOutputBin"));
-    collateGroup->setAccessibleName(QStringLiteral("butGroupCol"));
-    duplexGroup->setAccessibleName(QStringLiteral("butGroupDuplex"));
-    colorModeGroup->setAccessibleName(QStringLiteral("butGroupColorModelGeneral"));
 
     controls.insert(QStringLiteral("PageSize"), pageSizeCombo);
     controls.insert(QStringLiteral("MediaType"), mediaTypeCombo);
@@ -199,7 +187,7 @@ bool GeneralTab::enableOptionsForButtonGroup(VelButtonGroup *button_group, vOpti
 
 void GeneralTab::applyColorModelFallback()
 {
-    vOption *colour = currentOptionSet ? currentOptionSet->findOption(QStringLiteral("ColorModel")) : nullptr;
+    vOption *colour = storeOption(QStringLiteral("ColorModel"));
     if (!colour) {
         colorModeGroup->selectButtonByName(tr("Black & white"));
         colorModeGroup->updateLabelColor(true);
@@ -210,7 +198,7 @@ void GeneralTab::applyColorModelFallback()
 
 void GeneralTab::applyDuplexFallback()
 {
-    if (currentOptionSet && currentOptionSet->findOption(QStringLiteral("Duplex")))
+    if (storeOption(QStringLiteral("Duplex")))
         return;
     duplexGroup->selectButtonByName(tr("Off"));
     duplexGroup->updateLabelColor(true);

@@ -35,11 +35,6 @@ ImagingTab::ImagingTab(VelDialog *dialog)
     layOut();
 }
 
-vOption *ImagingTab::findOption(const char *keyword) const
-{
-    return currentOptionSet ? currentOptionSet->findOption(QLatin1String(keyword)) : nullptr;
-}
-
 void ImagingTab::setTabName()
 {
     tabName = tr("Imaging");
@@ -48,45 +43,78 @@ void ImagingTab::setTabName()
 void ImagingTab::buildWidgets()
 {
     tabName = tr("Imaging");
-
-    printQualityLabel = new QLabel(tr("Print quality") + QStringLiteral(":"));
-    trapLabel = new QLabel(tr("Trapping") + QStringLiteral(":"));
-    trapCombo = new ComboBoxEx();
-    trapCombo->setFixedWidth(kComboWidth);
-    printQualityIcon = new QLabel;
-    printQualityIcon->setPixmap(QPixmap(QStringLiteral(":/icons/print-quality")));
-    colorModeGroup = new VelButtonGroup(this, tr("Color") + QStringLiteral(": "));
-    colorModeGroup->addButton(tr("Full color"), QStringLiteral(":/icons/color"), fullColorKeywords());
-    colorModeGroup->addButton(tr("Black & white"), QStringLiteral(":/icons/monochrome"), monochromeKeywords());
-    grayCheckBox = new QCheckBox(tr("Print grays with black toner"));
-    moireCheckBox = new QCheckBox(tr("Moire Prevention"));
-    resolutionLabel = new QLabel(tr("Resolution") + QStringLiteral(":"));
-    resolutionCombo = new ComboBoxEx();
-    resolutionCombo->setFixedWidth(kComboWidth);
-    smoothingCheckBox = new QCheckBox(tr("VIR"));
-    tonsaveGroup = new VelButtonGroup(this, tr("Tonsave") + QStringLiteral(":"));
-    tonsaveGroup->addButton(tr("Off"), QStringLiteral(":/icons/tonsave-off"));
-    tonsaveGroup->addButton(tr("On"), QStringLiteral(":/icons/tonsave-on"));
-    tonsaveLevelCombo = new ComboBoxEx();
-    glossCheckBox = new QCheckBox(tr("Gloss mode"));
-    adjustmentLabel = new QLabel(tr("Adjustment") + QStringLiteral(":"));
-    adjustmentButton = new QPushButton(tr("Settings..."));
-    screenLabel = new QLabel(tr("Halftone screen") + QStringLiteral(":"));
-    screenCombo = new ComboBoxEx();
-    screenCombo->setFixedWidth(kComboWidth);
-    crepLabel = new QLabel(tr("Color reproduction") + QStringLiteral(":"));
-    crepCombo = new ComboBoxEx();
-    crepCombo->setFixedWidth(kComboWidth);
-    rcmLabel = new QLabel(tr("Color conversion") + QStringLiteral(":"));
-    rcmCombo = new ComboBoxEx();
-    rcmCombo->setFixedWidth(kComboWidth);
-    cieLabel = new QLabel(tr("CIE optimization") + QStringLiteral(":"));
-    cieCombo = new ComboBoxEx();
-    cieCombo->setFixedWidth(kComboWidth);
-
+    buildQualityWidgets();
+    buildColorWidgets();
+    buildResolutionWidgets();
+    buildTonsaveWidgets();
+    buildGlossAndAdjustmentWidgets();
+    buildColorHandlingWidgets();
     colorAdjustmentDialog = new adjustmentDialog(this);
     monoAdjustmentDialog = new monoDialog(this);
+    bindControls();
+    connectOwnSlots();
+}
 
+void ImagingTab::buildQualityWidgets()
+{
+    printQualityLabel = named(new QLabel(tr("Print quality") + QStringLiteral(":")), "lblPrintQuality");
+    trapLabel = named(new QLabel(tr("Trapping") + QStringLiteral(":")), "lblTrap");
+    trapCombo = named(new ComboBoxEx(), "cmbBxTrap");
+    trapCombo->setFixedWidth(kComboWidth);
+    printQualityIcon = named(new QLabel, "iconTrapping");
+    printQualityIcon->setPixmap(QPixmap(QStringLiteral(":/icons/print-quality")));
+}
+
+void ImagingTab::buildColorWidgets()
+{
+    colorModeGroup = named(new VelButtonGroup(this, tr("Color") + QStringLiteral(": ")), "butGroupColorModel");
+    colorModeGroup->addButton(tr("Full color"), QStringLiteral(":/icons/color"), fullColorKeywords());
+    colorModeGroup->addButton(tr("Black & white"), QStringLiteral(":/icons/monochrome"), monochromeKeywords());
+    grayCheckBox = named(new QCheckBox(tr("Print grays with black toner")), "chkBxGBTn");
+    moireCheckBox = named(new QCheckBox(tr("Moire Prevention")), "chkBxVMoirePrevention");
+}
+
+void ImagingTab::buildResolutionWidgets()
+{
+    resolutionLabel = named(new QLabel(tr("Resolution") + QStringLiteral(":")), "lblResolution");
+    resolutionCombo = named(new ComboBoxEx(), "cmbBxResolution");
+    resolutionCombo->setFixedWidth(kComboWidth);
+    smoothingCheckBox = named(new QCheckBox(tr("VIR")), "chkBxSmoothing");
+}
+
+void ImagingTab::buildTonsaveWidgets()
+{
+    tonsaveGroup = named(new VelButtonGroup(this, tr("Tonsave") + QStringLiteral(":")), "butGroupTnsv");
+    tonsaveGroup->addButton(tr("Off"), QStringLiteral(":/icons/tonsave-off"));
+    tonsaveGroup->addButton(tr("On"), QStringLiteral(":/icons/tonsave-on"));
+    tonsaveLevelCombo = named(new ComboBoxEx(), "cmbBxTnsv");
+}
+
+void ImagingTab::buildGlossAndAdjustmentWidgets()
+{
+    glossCheckBox = named(new QCheckBox(tr("Gloss mode")), "chkBxVZGlossMode");
+    adjustmentLabel = named(new QLabel(tr("Adjustment") + QStringLiteral(":")), "lblAdjustment");
+    adjustmentButton = named(new QPushButton(tr("Settings...")), "butAdjustment");
+}
+
+void ImagingTab::buildColorHandlingWidgets()
+{
+    screenLabel = named(new QLabel(tr("Halftone screen") + QStringLiteral(":")), "lblVZSCREENMODE");
+    screenCombo = named(new ComboBoxEx(), "cmbBxVZSCREENMODE");
+    screenCombo->setFixedWidth(kComboWidth);
+    crepLabel = named(new QLabel(tr("Color reproduction") + QStringLiteral(":")), "lblCrep");
+    crepCombo = named(new ComboBoxEx(), "cmbBxCrep");
+    crepCombo->setFixedWidth(kComboWidth);
+    rcmLabel = named(new QLabel(tr("Color conversion") + QStringLiteral(":")), "lblRCM");
+    rcmCombo = named(new ComboBoxEx(), "cmbBxRCM");
+    rcmCombo->setFixedWidth(kComboWidth);
+    cieLabel = named(new QLabel(tr("CIE optimization") + QStringLiteral(":")), "lblCIE");
+    cieCombo = named(new ComboBoxEx(), "cmbBxCIE");
+    cieCombo->setFixedWidth(kComboWidth);
+}
+
+void ImagingTab::bindControls()
+{
     controls.insert(QStringLiteral("VSCREENMODE"), screenCombo);
     controls.insert(QStringLiteral("Trap"), trapCombo);
     controls.insert(QStringLiteral("ColorModel"), colorModeGroup);
@@ -115,31 +143,10 @@ void ImagingTab::buildWidgets()
     labels.insert(QStringLiteral("RCM"), rcmLabel);
     labels.insert(QStringLiteral("CIE"), cieLabel);
     labels.insert(QStringLiteral("Cadj"), adjustmentLabel);
+}
 
-    printQualityLabel->setAccessibleName(QStringLiteral("lblPrintQuality"));
-    trapLabel->setAccessibleName(QStringLiteral("lblTrap"));
-    printQualityIcon->setAccessibleName(QStringLiteral("iconTrapping"));
-    trapCombo->setAccessibleName(QStringLiteral("cmbBxTrap"));
-    colorModeGroup->setAccessibleName(QStringLiteral("butGroupColorModel"));
-    grayCheckBox->setAccessibleName(QStringLiteral("chkBxGBTn"));
-    moireCheckBox->setAccessibleName(QStringLiteral("chkBxVMoirePrevention"));
-    resolutionLabel->setAccessibleName(QStringLiteral("lblResolution"));
-    resolutionCombo->setAccessibleName(QStringLiteral("cmbBxResolution"));
-    smoothingCheckBox->setAccessibleName(QStringLiteral("chkBxSmoothing"));
-    tonsaveLevelCombo->setAccessibleName(QStringLiteral("cmbBxTnsv"));
-    tonsaveGroup->setAccessibleName(QStringLiteral("butGroupTnsv"));
-    glossCheckBox->setAccessibleName(QStringLiteral("chkBxVZGlossMode"));
-    adjustmentLabel->setAccessibleName(QStringLiteral("lblAdjustment"));
-    adjustmentButton->setAccessibleName(QStringLiteral("butAdjustment"));
-    screenLabel->setAccessibleName(QStringLiteral("lblVZSCREENMODE"));
-    screenCombo->setAccessibleName(QStringLiteral("cmbBxVZSCREENMODE"));
-    crepLabel->setAccessibleName(QStringLiteral("lblCrep"));
-    crepCombo->setAccessibleName(QStringLiteral("cmbBxCrep"));
-    rcmLabel->setAccessibleName(QStringLiteral("lblRCM"));
-    rcmCombo->setAccessibleName(QStringLiteral("cmbBxRCM"));
-    cieLabel->setAccessibleName(QStringLiteral("lblCIE"));
-    cieCombo->setAccessibleName(QStringLiteral("cmbBxCIE"));
-
+void ImagingTab::connectOwnSlots()
+{
     // Before the base connections: a colour click mirrors the Basic tab and
     // resets the other adjustment before the choice is recorded.
     connect(tonsaveGroup, SIGNAL(buttonClicked(int)), this, SLOT(tonsaveButtonToggled()));
@@ -248,7 +255,7 @@ vChoice *ImagingTab::shownLevel(vOption *tonsave) const
 
 void ImagingTab::tonsaveButtonToggled()
 {
-    vOption *option = findOption("Tnsv");
+    vOption *option = storeOption(QStringLiteral("Tnsv"));
     if (!option)
         return;
     if (tonsaveGroup->checkedPushButtonIndex() == 0) {
@@ -273,7 +280,7 @@ void ImagingTab::tonsaveComboBoxChanged()
 {
     if (!tonsaveLevelCombo->isEnabled())
         return;
-    vOption *option = findOption("Tnsv");
+    vOption *option = storeOption(QStringLiteral("Tnsv"));
     const int index = tonsaveLevelCombo->currentIndex();
     if (!option || index < 0 || index + 1 >= option->choiceCount())
         return;
@@ -282,7 +289,7 @@ void ImagingTab::tonsaveComboBoxChanged()
 
 void ImagingTab::loadTonsave()
 {
-    vOption *option = findOption("Tnsv");
+    vOption *option = storeOption(QStringLiteral("Tnsv"));
     if (!option) {
         tonsaveGroup->setEnabled(false);
         tonsaveLevelCombo->setVisible(false);
@@ -333,7 +340,7 @@ void ImagingTab::loadTonsave()
 
 void ImagingTab::enableAdjustmentButton()
 {
-    const bool any = findOption("Cadj") || findOption("Madj");
+    const bool any = storeOption(QStringLiteral("Cadj")) || storeOption(QStringLiteral("Madj"));
     adjustmentButton->setEnabled(any);
     adjustmentLabel->setEnabled(any);
 }
@@ -347,7 +354,7 @@ void ImagingTab::enableFixedLabels()
 
 void ImagingTab::applyResolutionFallback()
 {
-    if (findOption("Resolution"))
+    if (storeOption(QStringLiteral("Resolution")))
         return;
     resolutionCombo->clear();
     resolutionCombo->addItem(tr("600 dpi"));
@@ -362,7 +369,7 @@ void ImagingTab::showFixedMonochrome(VelButtonGroup *group)
 
 void ImagingTab::applyColorModelFallback()
 {
-    vOption *colour = findOption("ColorModel");
+    vOption *colour = storeOption(QStringLiteral("ColorModel"));
     if (!colour) {
         colorModeGroup->selectButtonByName(tr("Black & white"));
         colorModeGroup->updateLabelColor(true);
@@ -396,7 +403,7 @@ void ImagingTab::reload()
 bool ImagingTab::enableOptions()
 {
     bool result = Tab::enableOptions();
-    vOption *option = findOption("Tnsv");
+    vOption *option = storeOption(QStringLiteral("Tnsv"));
     if (!option || option->choiceCount() == 0)
         return result;
     if (!option->choices().first()->hasConstraints()) {
@@ -434,10 +441,10 @@ QHash<QString, QString> ImagingTab::collectOptions()
 {
     if (!collectControlValues())
         return optionValues;
-    vOption *colour = findOption("ColorModel");
+    vOption *colour = storeOption(QStringLiteral("ColorModel"));
     if (!colour)
         optionValues.insert(QStringLiteral("ColorModel"), QStringLiteral("Gray"));
-    if (vOption *tonsave = findOption("Tnsv")) {
+    if (vOption *tonsave = storeOption(QStringLiteral("Tnsv"))) {
         QString value;
         if (tonsaveGroup->checkedPushButtonIndex() == 0) {
             value = QStringLiteral("Off");

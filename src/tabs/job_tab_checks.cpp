@@ -79,8 +79,8 @@ void JobTab::verifyJobStorage()
         if (length != 4 && length != 0)
             setErrorMark(storageLabel, accessCodeMessage, true);
     } else if (mode == tr("Private print")) {
-        const bool optional = findOption(QStringLiteral("ePrivatePrint")) != nullptr;
-        const bool required = findOption(QStringLiteral("cPrivatePrint")) != nullptr;
+        const bool optional = storeOption(QStringLiteral("ePrivatePrint")) != nullptr;
+        const bool required = storeOption(QStringLiteral("cPrivatePrint")) != nullptr;
         if (length != 4 && ((optional && length != 0) || required))
             setErrorMark(storageLabel, accessCodeMessage, true);
     } else if (mode == tr("Custom box")) {
@@ -159,9 +159,9 @@ bool JobTab::isStorageIncomplete()
     if (mode == tr("Custom box") && boxNumberEdit->text().isEmpty())
         return true;
     const bool privatePrint = mode == tr("Private print");
-    if (privatePrint && findOption(QStringLiteral("ePrivatePrint")) && length != 4 && length != 0)
+    if (privatePrint && storeOption(QStringLiteral("ePrivatePrint")) && length != 4 && length != 0)
         return true;
-    return privatePrint && findOption(QStringLiteral("cPrivatePrint")) && length != 4;
+    return privatePrint && storeOption(QStringLiteral("cPrivatePrint")) && length != 4;
 }
 
 bool JobTab::isAccountIncomplete()

@@ -68,11 +68,6 @@ bool sameMode(const QString &text, const QString &mode)
     return !mode.isEmpty() && text.compare(mode, Qt::CaseInsensitive) == 0;
 }
 
-int itemOf(QComboBox *combo, const QString &text)
-{
-    return combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-}
-
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -213,7 +208,7 @@ QHash<QString, QString> JobTab::extraOptions()
         }
     }
 
-    if (findOption(QStringLiteral("VqManagment"))) {
+    if (storeOption(QStringLiteral("VqManagment"))) {
         if (!accountingButton->isEnabledTo(this) || !accountingButton->isChecked()) {
             extra.insert(QStringLiteral("VqManagment"), QStringLiteral("Default"));
         } else {
@@ -251,7 +246,7 @@ QHash<QString, QString> JobTab::extraOptions()
 void JobTab::loadJobSettings()
 {
     // E-mail notice.
-    vOption *email = findOption(QStringLiteral("cEmail"));
+    vOption *email = storeOption(QStringLiteral("cEmail"));
     if (email) {
         const bool on = readSettingValue(QStringLiteral("cEmail")) == kTrue;
         currentOptionSet->markOptionChoice(QStringLiteral("cEmail"), on ? kTrue : kFalse);
@@ -279,7 +274,7 @@ void JobTab::loadJobSettings()
     // Job name and what to do with an existing job of that name.
     const QString name = readSettingValue(QStringLiteral("CustomJobName"));
     const QString dateFlag = readSettingValue(QStringLiteral("JobDate"));
-    vOption *jobName = findOption(QStringLiteral("JobName"));
+    vOption *jobName = storeOption(QStringLiteral("JobName"));
     QString shownName;
     bool custom = true;
     if (!name.isEmpty())
@@ -296,24 +291,24 @@ void JobTab::loadJobSettings()
     if (!dateFlag.isEmpty()) {
         replace = dateFlag == QLatin1String("false");
     } else {
-        vOption *jobDate = findOption(QStringLiteral("JobDate"));
+        vOption *jobDate = storeOption(QStringLiteral("JobDate"));
         replace = jobDate && jobDate->defaultChoiceKeyword() == QLatin1String("false");
     }
     overwriteCombo->setCurrentIndex(replace ? 1 : 0);
 
     // Storage mode, access code and custom box.
     updateJobStorageModes();
-    if (vOption *storage = findOption(QStringLiteral("VZCollate1"))) {
-        const int defaultItem = itemOf(storageModeCombo, storage->defaultChoiceKeyword());
+    if (vOption *storage = storeOption(QStringLiteral("VZCollate1"))) {
+        const int defaultItem = comboItemIndex(storageModeCombo, storage->defaultChoiceKeyword());
         if (defaultItem >= 0 && readSettingValue(QStringLiteral("VZCollate1")).isEmpty()) {
             storageModeCombo->setCurrentIndex(defaultItem);
             storageButton->setChecked(true);
         }
         const QString jobStorage = jobStorageText();
         if (!readSettingValue(QStringLiteral("JobStorage")).isEmpty())
-            storageModeCombo->setCurrentIndex(itemOf(storageModeCombo, jobStorage));
+            storageModeCombo->setCurrentIndex(comboItemIndex(storageModeCombo, jobStorage));
         if (!readSettingValue(QStringLiteral("PrivatePrint")).isEmpty())
-            storageModeCombo->setCurrentIndex(itemOf(storageModeCombo, tr("Private print")));
+            storageModeCombo->setCurrentIndex(comboItemIndex(storageModeCombo, tr("Private print")));
     }
 
     // A value this file does not store must not stay from the queue or
@@ -328,7 +323,7 @@ void JobTab::loadJobSettings()
 
     const QString boxNumber = readSettingValue(QStringLiteral("CustomBox"));
     if (!boxNumber.isEmpty()) {
-        const int item = itemOf(storageModeCombo, tr("Custom box"));
+        const int item = comboItemIndex(storageModeCombo, tr("Custom box"));
         if (item >= 0)
             storageModeCombo->setCurrentIndex(item);
     }
@@ -344,7 +339,7 @@ void JobTab::applyStorageMode(const QString &modeText)
     const QString jobStorage = jobStorageText();
     const bool accessCode = (!jobStorage.isEmpty() && modeText == jobStorage) || modeText == tr("Private print");
     const bool customBox = !accessCode && modeText == tr("Custom box");
-    vOption *storage = findOption(QStringLiteral("VZCollate1"));
+    vOption *storage = storeOption(QStringLiteral("VZCollate1"));
     if (!storage) {
         storageButton->setEnabled(false);
         storageButton->setChecked(false);
@@ -371,7 +366,7 @@ void JobTab::applyStorageMode(const QString &modeText)
 
 void JobTab::loadUserLogin()
 {
-    if (!findOption(QStringLiteral("cUserLogin"))) {
+    if (!storeOption(QStringLiteral("cUserLogin"))) {
         userLoginButton->setChecked(false);
         userLoginButton->setEnabled(false);
         for (QWidget *widget : {static_cast<QWidget *>(userLoginLabel), static_cast<QWidget *>(loginNameLabel),
@@ -425,7 +420,7 @@ void JobTab::fillAccountIdCombo()
     const QStringList ids = sortedAccountIds(accountIds);
     for (const QString &id : ids)
         accountIdCombo->addItem(id);
-    const int index = itemOf(accountIdCombo, chosen);
+    const int index = comboItemIndex(accountIdCombo, chosen);
     if (index >= 0)
         accountIdCombo->setCurrentIndex(index);
 }
@@ -433,7 +428,7 @@ void JobTab::fillAccountIdCombo()
 void JobTab::loadCustomAccountIds()
 {
     const QString stored = readSettingValue(QStringLiteral("VqManagment"));
-    vOption *option = findOption(QStringLiteral("VqManagment"));
+    vOption *option = storeOption(QStringLiteral("VqManagment"));
     if (!option) {
         // Nor does the list of the queue shown before stay to be stored here.
         accountIds.clear();
@@ -457,7 +452,7 @@ void JobTab::loadCustomAccountIds()
     const QString chosen = readSettingValue(QStringLiteral("CustomAccountID"));
     if (!chosen.isEmpty() && accountIds.contains(chosen)) {
         accountModeCombo->setCurrentIndex(1);
-        accountIdCombo->setCurrentIndex(itemOf(accountIdCombo, chosen));
+        accountIdCombo->setCurrentIndex(comboItemIndex(accountIdCombo, chosen));
     } else if (!chosen.isEmpty()) {
         // Cut to the field's length the ID would bill another account: the
         // field stays empty then and the check asks for a valid one.

@@ -148,7 +148,7 @@ void PQXTab::buildWidgets()
 {
     // The buttons carry the store's choice texts, so that selecting and
     // marking find each other in every language.
-    toggleGroup = new VelButtonGroup(this, kTitle + QLatin1Char(':'));
+    toggleGroup = named(new VelButtonGroup(this, kTitle + QLatin1Char(':')), "butGroupPQX");
     tabName = kTitle;
     const QString offText = QCoreApplication::translate("QObject", "Off");
     toggleGroup->addButton(offText, QStringLiteral(":/icons/pqx-off"));
@@ -167,41 +167,28 @@ void PQXTab::buildWidgets()
     longPasswordValidator = new QRegExpValidator(longPasswordPattern, this);
     shortPasswordValidator = new QRegExpValidator(shortPasswordPattern, this);
 
-    serverLabel = new QLabel(tr("Server") + QLatin1Char(':'), this);
-    serverEdit = new QLineEdit(this);
+    serverLabel = named(new QLabel(tr("Server") + QLatin1Char(':'), this), "lblPQXServer");
+    serverEdit = named(new QLineEdit(this), "lnEditPQXServer");
     serverEdit->setValidator(new ServerNameValidator(this));
-    portLabel = new QLabel(tr("Port") + QLatin1Char(':'), this);
-    portEdit = new QLineEdit(this);
+    portLabel = named(new QLabel(tr("Port") + QLatin1Char(':'), this), "lblPQXPort");
+    portEdit = named(new QLineEdit(this), "lnEditPQXPort");
     portEdit->setValidator(new QRegExpValidator(portPattern, this));
-    userLabel = new QLabel(tr("Login user name") + QLatin1Char(':'), this);
-    userEdit = new QLineEdit(this);
+    userLabel = named(new QLabel(tr("Login user name") + QLatin1Char(':'), this), "lblPQXUser");
+    userEdit = named(new QLineEdit(this), "lnEditPQXUser");
     userEdit->setValidator(new QRegExpValidator(userPattern, this));
-    passwordLabel = new QLabel(tr("Password") + QLatin1Char(':'), this);
-    passwordEdit = new QLineEdit(this);
+    passwordLabel = named(new QLabel(tr("Password") + QLatin1Char(':'), this), "lblPQXPassword");
+    passwordEdit = named(new QLineEdit(this), "lnEditPQXPassword");
     passwordEdit->setEchoMode(QLineEdit::Password);
     passwordEdit->setMaxLength(256);
-    notifyBox = new QCheckBox(tr("No notifications for policy conflicts") + QLatin1Char(':'), this);
-    continueRadio = new QRadioButton(tr("Continue printing"), this);
-    cancelRadio = new QRadioButton(tr("Cancel printing"), this);
-    verifyButton = new QPushButton(tr("Verify"), this);
+    notifyBox =
+        named(new QCheckBox(tr("No notifications for policy conflicts") + QLatin1Char(':'), this), "chkBxPQXConflict");
+    continueRadio = named(new QRadioButton(tr("Continue printing"), this), "rdButPQXContinue");
+    cancelRadio = named(new QRadioButton(tr("Cancel printing"), this), "rdButPQXCancel");
+    verifyButton = named(new QPushButton(tr("Verify"), this), "butPQXVerify");
 
     controls.insert(QStringLiteral("PQXToggle"), toggleGroup);
 
     loginClient = new vcurl;
-
-    toggleGroup->setAccessibleName(QStringLiteral("butGroupPQX"));
-    serverLabel->setAccessibleName(QStringLiteral("lblPQXServer"));
-    serverEdit->setAccessibleName(QStringLiteral("lnEditPQXServer"));
-    portLabel->setAccessibleName(QStringLiteral("lblPQXPort"));
-    portEdit->setAccessibleName(QStringLiteral("lnEditPQXPort"));
-    userLabel->setAccessibleName(QStringLiteral("lblPQXUser"));
-    userEdit->setAccessibleName(QStringLiteral("lnEditPQXUser"));
-    passwordLabel->setAccessibleName(QStringLiteral("lblPQXPassword"));
-    passwordEdit->setAccessibleName(QStringLiteral("lnEditPQXPassword"));
-    notifyBox->setAccessibleName(QStringLiteral("chkBxPQXConflict"));
-    continueRadio->setAccessibleName(QStringLiteral("rdButPQXContinue"));
-    cancelRadio->setAccessibleName(QStringLiteral("rdButPQXCancel"));
-    verifyButton->setAccessibleName(QStringLiteral("butPQXVerify"));
 
     changedSinceVerify = false;
     verifyingByButton = false;
@@ -424,7 +411,7 @@ void PQXTab::loadPQXSettings()
 
 void PQXTab::choosePasswordValidator()
 {
-    const bool longPasswords = currentOptionSet && currentOptionSet->findOption(QStringLiteral("cMaxPassword"));
+    const bool longPasswords = storeOption(QStringLiteral("cMaxPassword")) != nullptr;
     passwordEdit->setValidator(longPasswords ? longPasswordValidator : shortPasswordValidator);
 }
 

@@ -33,14 +33,6 @@ const char *const kBoundKeywords[] = {"CvrM",     "BackCvrM", "Pmed",     "Tmed"
                                       "cCovBRad", "cCovPOFO", "cCovPOFI", "cCovPOBO", "cCovPOBI", "cInsBut",
                                       "cInsPrnF", "cInsPrnB", "cIntBut",  "cIntPrn"};
 
-template <typename W>
-W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setAccessibleName(QLatin1String(name));
-    return widget;
-}
-
 bool matchesWhole(const QRegularExpression &pattern, const QString &text)
 {
     return pattern.match(text).hasMatch();
@@ -279,11 +271,6 @@ QIcon PublishingTab::tabConstraintIcon()
     return QIcon(QStringLiteral(":/icons/tab-publishing-constraint"));
 }
 
-bool PublishingTab::hasOption(const QString &keyword) const
-{
-    return currentOptionSet && currentOptionSet->findOption(keyword);
-}
-
 bool PublishingTab::hasOptions()
 {
     if (!currentOptionSet)
@@ -297,7 +284,7 @@ bool PublishingTab::hasOptions()
 
 bool PublishingTab::sectionAvailable(VelCheckBoxButton *section, const QString &keyword) const
 {
-    if (!hasOption(keyword))
+    if (!storeOption(keyword))
         return false;
     const QList<QWidget *> dependents = section->dependents();
     for (QWidget *widget : dependents) {
@@ -321,7 +308,7 @@ void PublishingTab::adjustBackCoverControls()
 {
     coverModeButton->removeDependent(backCoverSourceCombo);
     coverModeButton->removeDependent(backSourceLabel);
-    const bool hasBack = hasOption(QStringLiteral("BackCvrM"));
+    const bool hasBack = storeOption(QStringLiteral("BackCvrM")) != nullptr;
     if (hasBack) {
         coverModeButton->addDependent(backSourceLabel, kNoDefault);
         coverModeButton->addDependent(backCoverSourceCombo, kNoDefault);
@@ -451,7 +438,7 @@ void PublishingTab::coverRadioButtonSelectionChanged()
 {
     if (!coverModeButton->isChecked())
         return;
-    const bool hasBack = hasOption(QStringLiteral("BackCvrM"));
+    const bool hasBack = storeOption(QStringLiteral("BackCvrM")) != nullptr;
     if (frontRadio->isChecked()) {
         backPrintOntoLabel->setEnabled(false);
         if (currentOptionSet) {
@@ -513,7 +500,7 @@ bool PublishingTab::showsInserter(ComboBoxEx *combo, const QString &keyword) con
         return true;
     // The tray rules name the choices by keyword; a translated description
     // shows other texts for them.
-    vOption *option = currentOptionSet ? currentOptionSet->findOption(keyword) : nullptr;
+    vOption *option = storeOption(keyword);
     vChoice *choice = option ? option->findChoiceByText(text) : nullptr;
     return choice
            && (choice->keyword() == QLatin1String("Inserter1") || choice->keyword() == QLatin1String("Inserter2"));
@@ -525,7 +512,7 @@ void PublishingTab::updateCoverPrintOnto()
         return;
     if (frontCoverSourceCombo->isEnabled())
         frontPrintOntoLabel->setEnabled(!showsInserter(frontCoverSourceCombo, QStringLiteral("CvrM")));
-    if (hasOption(QStringLiteral("BackCvrM")) && backCoverSourceCombo->isEnabled())
+    if (storeOption(QStringLiteral("BackCvrM")) && backCoverSourceCombo->isEnabled())
         backPrintOntoLabel->setEnabled(!showsInserter(backCoverSourceCombo, QStringLiteral("BackCvrM")));
 }
 
@@ -781,7 +768,7 @@ void PublishingTab::refreshPublishingStates()
 
 void PublishingTab::loadCoverValues()
 {
-    if (!hasOption(QStringLiteral("cCovBut")))
+    if (!storeOption(QStringLiteral("cCovBut")))
         return;
     coverModeButton->setChecked(readSettingValue(QStringLiteral("VqCoverModeEnabled")) == kTrue
                                 && sectionAvailable(coverModeButton, QStringLiteral("cCovBut")));
@@ -799,7 +786,7 @@ void PublishingTab::loadCoverValues()
 
 void PublishingTab::loadPageInsertValues()
 {
-    if (!hasOption(QStringLiteral("cInsBut")))
+    if (!storeOption(QStringLiteral("cInsBut")))
         return;
     pageInsertButton->setChecked(readSettingValue(QStringLiteral("VqPageInsertEnabled")) == kTrue
                                  && sectionAvailable(pageInsertButton, QStringLiteral("cInsBut")));
@@ -815,7 +802,7 @@ void PublishingTab::loadPageInsertValues()
 
 void PublishingTab::loadInterleaveValues()
 {
-    if (!hasOption(QStringLiteral("cIntBut")))
+    if (!storeOption(QStringLiteral("cIntBut")))
         return;
     interleaveButton->setChecked(readSettingValue(QStringLiteral("VqIntLvEnabled")) == kTrue
                                  && sectionAvailable(interleaveButton, QStringLiteral("cIntBut")));

@@ -92,73 +92,74 @@ void WatermarkTab::setTabName()
 
 void WatermarkTab::buildWidgets()
 {
-    auto label = [this](const QString &name, const QString &text) {
-        auto *l = new QLabel(text, this);
-        l->setObjectName(name);
-        l->setAccessibleName(name);
-        return l;
-    };
-    auto combo = [this](const QString &name) {
-        auto *c = new ComboBoxEx();
-        c->setParent(this);
-        if (!name.isEmpty()) {
-            c->setObjectName(name);
-            c->setAccessibleName(name);
-        }
-        return c;
-    };
-    auto button = [this](const QString &name, const QString &text) {
-        auto *b = new QPushButton(text, this);
-        b->setObjectName(name);
-        b->setAccessibleName(name);
-        return b;
-    };
-    const QString colon = QStringLiteral(":");
+    buildWatermarkSection();
+    buildCustomWatermarkEditor();
+    buildSuperWatermarkSection();
+    bindControls();
+    addSectionDependents();
+    connectOwnSlots();
+    tabName = tr("Watermark");
+}
 
-    lblWatermark = label(QStringLiteral("lblWatermark"), tr("Watermark/Stamp"));
-    chkButWatermark = new VelCheckBoxButton(this, QStringLiteral("chkButWatermark"),
-                                            QIcon(QStringLiteral(":/icons/watermark")));
-    chkButWatermark->setObjectName(QStringLiteral("chkButWatermark"));
-    chkButWatermark->setAccessibleName(QStringLiteral("chkButWatermark"));
-    lblWtxt = label(QStringLiteral("lblWtxt"), tr("Text") + colon);
-    watermarkList = combo(QString());
-    lblWFnt = label(QStringLiteral("lblWFnt"), tr("Font") + colon);
-    cmbBxWFnt = combo(QStringLiteral("cmbBxWFnt"));
-    lblWSze = label(QStringLiteral("lblWSze"), tr("Size") + colon);
-    cmbBxWsze = combo(QStringLiteral("cmbBxWsze"));
-    lblWClr = label(QStringLiteral("lblWClr"), tr("Color") + colon);
-    cmbBxClr = combo(QStringLiteral("cmbBxClr"));
-    lblWang = label(QStringLiteral("lblWang"), tr("Angle") + colon);
-    cmbBxWang = combo(QStringLiteral("cmbBxWang"));
-    lblWtrans = label(QStringLiteral("lblWtrans"), tr("Style") + colon);
-    cmbBxWtrans = combo(QStringLiteral("cmbBxWtrans"));
-    lblWtyp = label(QStringLiteral("lblWtyp"), tr("Fill") + colon);
-    cmbBxWtyp = combo(QStringLiteral("cmbBxWtyp"));
-    lblCustomWatermark = label(QStringLiteral("lblCustomWatermark"), tr("Custom watermark:"));
-    lnEditCustomWatermark = new QLineEdit(this);
-    lnEditCustomWatermark->setObjectName(QStringLiteral("lnEditCustomWatermark"));
-    lnEditCustomWatermark->setAccessibleName(QStringLiteral("lnEditCustomWatermark"));
+ComboBoxEx *WatermarkTab::childCombo()
+{
+    auto *combo = new ComboBoxEx();
+    combo->setParent(this);
+    return combo;
+}
+
+void WatermarkTab::buildWatermarkSection()
+{
+    const QString colon = QStringLiteral(":");
+    lblWatermark = named(new QLabel(tr("Watermark/Stamp"), this), "lblWatermark");
+    chkButWatermark = named(
+        new VelCheckBoxButton(this, QStringLiteral("chkButWatermark"), QIcon(QStringLiteral(":/icons/watermark"))),
+        "chkButWatermark");
+    lblWtxt = named(new QLabel(tr("Text") + colon, this), "lblWtxt");
+    watermarkList = childCombo();
+    lblWFnt = named(new QLabel(tr("Font") + colon, this), "lblWFnt");
+    cmbBxWFnt = named(childCombo(), "cmbBxWFnt");
+    lblWSze = named(new QLabel(tr("Size") + colon, this), "lblWSze");
+    cmbBxWsze = named(childCombo(), "cmbBxWsze");
+    lblWClr = named(new QLabel(tr("Color") + colon, this), "lblWClr");
+    cmbBxClr = named(childCombo(), "cmbBxClr");
+    lblWang = named(new QLabel(tr("Angle") + colon, this), "lblWang");
+    cmbBxWang = named(childCombo(), "cmbBxWang");
+    lblWtrans = named(new QLabel(tr("Style") + colon, this), "lblWtrans");
+    cmbBxWtrans = named(childCombo(), "cmbBxWtrans");
+    lblWtyp = named(new QLabel(tr("Fill") + colon, this), "lblWtyp");
+    cmbBxWtyp = named(childCombo(), "cmbBxWtyp");
+}
+
+void WatermarkTab::buildCustomWatermarkEditor()
+{
+    lblCustomWatermark = named(new QLabel(tr("Custom watermark:"), this), "lblCustomWatermark");
+    lnEditCustomWatermark = named(new QLineEdit(this), "lnEditCustomWatermark");
     lnEditCustomWatermark->setMaxLength(32);
     // The first character is no blank, no later one a "#"; no control
     // character anywhere (a tab would cut the name on its way to the printer).
     lnEditCustomWatermark->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[^\\s\\p{Cc}][^#\\p{Cc}]*")), lnEditCustomWatermark));
-    chkBxWFlg = new QCheckBox(tr("Repeat watermark"), this);
-    chkBxWFlg->setObjectName(QStringLiteral("chkBxWFlg"));
-    chkBxWFlg->setAccessibleName(QStringLiteral("chkBxWFlg"));
-    butNewCustomWatermark = button(QStringLiteral("butNewCustomWatermark"), tr("New"));
-    butDeleteCustomWatermark = button(QStringLiteral("butDeleteCustomWatermark"), tr("Delete"));
-    butSaveCustomWatermark = button(QStringLiteral("butSaveCustomWatermark"), tr("Save"));
+    chkBxWFlg = named(new QCheckBox(tr("Repeat watermark"), this), "chkBxWFlg");
+    butNewCustomWatermark = named(new QPushButton(tr("New"), this), "butNewCustomWatermark");
+    butDeleteCustomWatermark = named(new QPushButton(tr("Delete"), this), "butDeleteCustomWatermark");
+    butSaveCustomWatermark = named(new QPushButton(tr("Save"), this), "butSaveCustomWatermark");
+}
+
+void WatermarkTab::buildSuperWatermarkSection()
+{
     separatorLine = new QFrame(this);
     separatorLine->setFrameShape(QFrame::HLine);
     separatorLine->setFrameShadow(QFrame::Plain);
-    chkButSuperWatermark = new VelCheckBoxButton(this, QStringLiteral("chkButSuperWatermark"),
-                                                 QIcon(QStringLiteral(":/icons/super-watermark")));
-    chkButSuperWatermark->setObjectName(QStringLiteral("chkButSuperWatermark"));
-    chkButSuperWatermark->setAccessibleName(QStringLiteral("chkButSuperWatermark"));
-    lblSuperWatermark = label(QStringLiteral("lblSuperWatermark"), tr("Super watermark") + colon);
-    cmbBxSuperWatermark = combo(QStringLiteral("cmbBxSuperWatermark"));
+    chkButSuperWatermark = named(new VelCheckBoxButton(this, QStringLiteral("chkButSuperWatermark"),
+                                                       QIcon(QStringLiteral(":/icons/super-watermark"))),
+                                 "chkButSuperWatermark");
+    lblSuperWatermark = named(new QLabel(tr("Super watermark") + QStringLiteral(":"), this), "lblSuperWatermark");
+    cmbBxSuperWatermark = named(childCombo(), "cmbBxSuperWatermark");
+}
 
+void WatermarkTab::bindControls()
+{
     controls.insert(QStringLiteral("Wren"), chkButWatermark);
     controls.insert(QStringLiteral("Wtxt"), watermarkList);
     controls.insert(QStringLiteral("Wfnt"), cmbBxWFnt);
@@ -182,7 +183,10 @@ void WatermarkTab::buildWidgets()
     labels.insert(QStringLiteral("Wtyp"), lblWtyp);
     labels.insert(QStringLiteral("Wflg"), chkBxWFlg);
     labels.insert(QStringLiteral("VZSuperWatermark"), lblSuperWatermark);
+}
 
+void WatermarkTab::addSectionDependents()
+{
     for (QWidget *dependent : {static_cast<QWidget *>(butNewCustomWatermark),
                                static_cast<QWidget *>(butSaveCustomWatermark),
                                static_cast<QWidget *>(butDeleteCustomWatermark),
@@ -201,7 +205,10 @@ void WatermarkTab::buildWidgets()
     // The watermark section is run by toggleWatermarkSection(); only the
     // super watermark is a section of the base class.
     sectionButtons.append(chkButSuperWatermark);
+}
 
+void WatermarkTab::connectOwnSlots()
+{
     connect(lnEditCustomWatermark, SIGNAL(textChanged(QString)), this, SLOT(handleCustomWatermarkTextEdit()));
     connect(butNewCustomWatermark, SIGNAL(clicked()), this, SLOT(createNewCustomWatermark()));
     connect(butDeleteCustomWatermark, SIGNAL(clicked()), this, SLOT(deleteCustomWatermark()));
@@ -209,8 +216,6 @@ void WatermarkTab::buildWidgets()
     connect(watermarkList, SIGNAL(currentIndexChanged(QString)), this, SLOT(handleWatermarkSelection(QString)));
     connect(chkButWatermark, SIGNAL(toggled(bool)), this, SLOT(toggleWatermarkSection(bool)));
     connect(chkButSuperWatermark, SIGNAL(toggled(bool)), this, SLOT(toggleSuperWatermark(bool)));
-
-    tabName = tr("Watermark");
 }
 
 void WatermarkTab::layOutWidgets()
@@ -280,11 +285,6 @@ QIcon WatermarkTab::tabConstraintIcon()
     return QIcon(QStringLiteral(":/icons/tab-watermark-constraint"));
 }
 
-bool WatermarkTab::hasOption(const QString &keyword) const
-{
-    return currentOptionSet && currentOptionSet->findOption(keyword);
-}
-
 bool WatermarkTab::hasOptions()
 {
     return hasBoundOption();
@@ -345,9 +345,9 @@ void WatermarkTab::resetWatermarkControls()
 void WatermarkTab::selectResetIndex(ComboBoxEx *combo, const QString &keyword, int index)
 {
     if (index >= combo->count()) {
-        vOption *option = currentOptionSet ? currentOptionSet->findOption(keyword) : nullptr;
+        vOption *option = storeOption(keyword);
         vChoice *choice = option ? option->defaultChoice() : nullptr;
-        index = choice ? combo->findText(choice->text(), Qt::MatchExactly | Qt::MatchCaseSensitive) : -1;
+        index = choice ? comboItemIndex(combo, choice->text()) : -1;
         index = qMax(index, 0);
     }
     combo->setCurrentIndex(index);
@@ -363,19 +363,19 @@ void WatermarkTab::toggleWatermarkSection(bool checked)
 
     // A control whose option the printer lacks stays disabled in both states.
     auto enable = [this, checked](const char *keyword, std::initializer_list<QWidget *> widgets) {
-        const bool on = checked && hasOption(QLatin1String(keyword));
+        const bool on = checked && storeOption(QLatin1String(keyword));
         for (QWidget *widget : widgets)
             widget->setEnabled(on);
     };
     enable("Wtxt", {lblWtxt, watermarkList});
     enable("Wfnt", {lblWFnt, cmbBxWFnt});
     enable("Wsze", {lblWSze, cmbBxWsze});
-    if (hasOption(QStringLiteral("ColorModel"))) {
+    if (storeOption(QStringLiteral("ColorModel"))) {
         enable("Wclr", {lblWClr, cmbBxClr});
     } else {
         lblWClr->setEnabled(false);
         cmbBxClr->setEnabled(false);
-        cmbBxClr->setCurrentIndex(cmbBxClr->findText(tr("Black"), Qt::MatchExactly | Qt::MatchCaseSensitive));
+        cmbBxClr->setCurrentIndex(comboItemIndex(cmbBxClr, tr("Black")));
     }
 
     if (checked) {
@@ -394,13 +394,13 @@ void WatermarkTab::toggleWatermarkSection(bool checked)
 
 void WatermarkTab::toggleSuperWatermark(bool checked)
 {
-    if (hasOption(QStringLiteral("VZSuperWatermark")) && !checked)
+    if (storeOption(QStringLiteral("VZSuperWatermark")) && !checked)
         cmbBxSuperWatermark->setCurrentIndex(0);
 }
 
 void WatermarkTab::loadSuperWatermarkState()
 {
-    if (!hasOption(QStringLiteral("VZSuperWatermark"))) {
+    if (!storeOption(QStringLiteral("VZSuperWatermark"))) {
         chkButSuperWatermark->setChecked(false);
         chkButSuperWatermark->setEnabled(false);
         return;
@@ -412,27 +412,20 @@ void WatermarkTab::loadSuperWatermarkState()
 
 void WatermarkTab::removeCustomChoiceItem()
 {
-    const int index = listIndexOf(tr("Custom"));
-    if (index >= 0)
-        watermarkList->removeItem(index);
+    removeComboItem(watermarkList, tr("Custom"));
 }
 
 void WatermarkTab::appendBlackColorItem()
 {
-    if (!hasOption(QStringLiteral("Wren")))
+    if (!storeOption(QStringLiteral("Wren")))
         return;
-    vOption *color = currentOptionSet->findOption(QStringLiteral("Wclr"));
+    vOption *color = storeOption(QStringLiteral("Wclr"));
     if (!color || color->choiceCount() == 1)
         cmbBxClr->addItem(tr("Black"));
 }
 
 // ---------------------------------------------------------------------------
 // The custom-watermark editor
-
-int WatermarkTab::listIndexOf(const QString &text) const
-{
-    return watermarkList->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-}
 
 WatermarkTab::WatermarkRecord WatermarkTab::currentRecord() const
 {
@@ -490,7 +483,7 @@ void WatermarkTab::createNewCustomWatermark()
     customWatermarks.insert(name, currentRecord());
     fillWatermarkList();
     updateCustomWatermarkButtons();
-    watermarkList->setCurrentIndex(listIndexOf(name));
+    watermarkList->setCurrentIndex(comboItemIndex(watermarkList, name));
 }
 
 void WatermarkTab::deleteCustomWatermark()
@@ -537,7 +530,7 @@ void WatermarkTab::editCustomWatermark()
     customWatermarks.insert(name, currentRecord());
     fillWatermarkList();
     updateCustomWatermarkButtons();
-    watermarkList->setCurrentIndex(listIndexOf(name));
+    watermarkList->setCurrentIndex(comboItemIndex(watermarkList, name));
 }
 
 // ---------------------------------------------------------------------------
@@ -550,7 +543,7 @@ bool WatermarkTab::isPredefinedWatermark(const QString &name) const
             return true;
     // The printer may show a predefined watermark in its own words (another
     // language or letter case).
-    vOption *text = currentOptionSet ? currentOptionSet->findOption(QStringLiteral("Wtxt")) : nullptr;
+    vOption *text = storeOption(QStringLiteral("Wtxt"));
     if (!text)
         return false;
     for (const Predefined &p : kPredefined) {
@@ -585,12 +578,12 @@ void WatermarkTab::fillWatermarkList()
         }
     }
 
-    vOption *text = currentOptionSet ? currentOptionSet->findOption(QStringLiteral("Wtxt")) : nullptr;
+    vOption *text = storeOption(QStringLiteral("Wtxt"));
     if (!text)
         return;
     const QString stored = readSettingValue(kSetKey);
     if (!stored.isEmpty()) {
-        watermarkList->setCurrentIndex(listIndexOf(stored));
+        watermarkList->setCurrentIndex(comboItemIndex(watermarkList, stored));
         return;
     }
     const QString defaultKeyword = text->defaultChoiceKeyword();
@@ -598,7 +591,7 @@ void WatermarkTab::fillWatermarkList()
         || !readSettingValue(QStringLiteral("Wtxt")).isEmpty())
         return;
     const QString name = defaultKeyword.mid(7);
-    const int index = name.isEmpty() ? -1 : listIndexOf(name);
+    const int index = name.isEmpty() ? -1 : comboItemIndex(watermarkList, name);
     if (index >= 0)
         watermarkList->setCurrentIndex(index);
 }
@@ -623,7 +616,7 @@ bool WatermarkTab::parseStoredWatermark(const QString &value, QString *name, Wat
 void WatermarkTab::loadCustomWatermarks()
 {
     // A printer without a watermark text keeps no custom watermarks.
-    vOption *text = currentOptionSet ? currentOptionSet->findOption(QStringLiteral("Wtxt")) : nullptr;
+    vOption *text = storeOption(QStringLiteral("Wtxt"));
     if (!text)
         return;
     const QStringList stored = readSettingValues(kStoreKey);
@@ -643,13 +636,11 @@ void WatermarkTab::loadCustomWatermarks()
                               {"Wclr", "color", cmbBxClr},     {"Wang", "angle", cmbBxWang},
                               {"Wtrans", "style", cmbBxWtrans}, {"Wtyp", "fill", cmbBxWtyp}};
             for (const auto &a : attributes) {
-                vOption *option = currentOptionSet->findOption(QLatin1String(a.keyword));
+                vOption *option = storeOption(QLatin1String(a.keyword));
                 if (option)
-                    record.insert(QLatin1String(a.attribute),
-                                  a.combo->findText(option->defaultChoiceKeyword(),
-                                                    Qt::MatchExactly | Qt::MatchCaseSensitive));
+                    record.insert(QLatin1String(a.attribute), comboItemIndex(a.combo, option->defaultChoiceKeyword()));
             }
-            vOption *repeat = currentOptionSet->findOption(QStringLiteral("Wflg"));
+            vOption *repeat = storeOption(QStringLiteral("Wflg"));
             record.insert(QStringLiteral("repeat"),
                           repeat && repeat->defaultChoiceKeyword() == QLatin1String("False") ? 0 : 1);
             customWatermarks.insert(name, record);
@@ -700,7 +691,7 @@ QHash<QString, QString> WatermarkTab::collectOptions()
         return optionValues;
     // The super watermark switched off where it could be on goes out as "None".
     const QString super = QStringLiteral("VZSuperWatermark");
-    if (controls.value(super) && hasOption(super) && chkButSuperWatermark->isEnabledTo(this)
+    if (controls.value(super) && storeOption(super) && chkButSuperWatermark->isEnabledTo(this)
         && !chkButSuperWatermark->isChecked())
         optionValues.insert(super, QStringLiteral("None"));
     const QString current = watermarkList->currentText();
@@ -712,7 +703,7 @@ QHash<QString, QString> WatermarkTab::collectOptions()
 QHash<QString, QString> WatermarkTab::extraOptions()
 {
     QHash<QString, QString> extra;
-    if (!hasOption(QStringLiteral("Wtxt")))
+    if (!storeOption(QStringLiteral("Wtxt")))
         return extra;
     // The shown attributes are kept under the selected watermark's own
     // name: a name typed in the field is stored only by New or Save, so that

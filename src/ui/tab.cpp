@@ -73,11 +73,6 @@ void uncheck(QAbstractButton *button)
         group->setExclusive(true);
 }
 
-int findItemByText(QComboBox *combo, const QString &text)
-{
-    return combo->findData(text, Qt::DisplayRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
-}
-
 } // namespace
 
 Tab::Tab(QWidget *dialog)
@@ -135,6 +130,23 @@ void Tab::blockAllSignals(bool block)
 QString Tab::storedValue(const QString &keyword)
 {
     return readSettingValue(keyword);
+}
+
+vOption *Tab::storeOption(const QString &keyword)
+{
+    return currentOptionSet ? currentOptionSet->findOption(keyword) : nullptr;
+}
+
+int Tab::comboItemIndex(const QComboBox *combo, const QString &text)
+{
+    return combo->findData(text, Qt::DisplayRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+void Tab::removeComboItem(QComboBox *combo, const QString &text)
+{
+    const int index = comboItemIndex(combo, text);
+    if (index >= 0)
+        combo->removeItem(index);
 }
 
 QString Tab::sliderText(const QString &keyword, int value)
@@ -336,7 +348,7 @@ void Tab::loadValues()
         QWidget *control = it.value();
         if (!control)
             continue;
-        vOption *option = currentOptionSet ? currentOptionSet->findOption(it.key()) : nullptr;
+        vOption *option = storeOption(it.key());
         if (auto *combo = qobject_cast<ComboBoxEx *>(control))
             loadComboBox(combo, option);
         else if (auto *box = qobject_cast<QCheckBox *>(control))
@@ -368,7 +380,7 @@ void Tab::matchOffValuesToChoices()
             if (panelText == panelOffValues.constEnd())
                 panelText = panelOffValues.insert(dependent, section->dependentValue(dependent));
             const QString keyword = controls.key(dependent);
-            vOption *option = currentOptionSet && !keyword.isEmpty() ? currentOptionSet->findOption(keyword) : nullptr;
+            vOption *option = keyword.isEmpty() ? nullptr : storeOption(keyword);
             if (!option || panelText.value() == kNoDefault)
                 continue;
             vChoice *off = option->findChoiceByText(panelText.value());
@@ -383,7 +395,7 @@ void Tab::disableControlsWithoutOption()
 {
     for (auto it = controls.constBegin(); it != controls.constEnd(); ++it) {
         QWidget *control = it.value();
-        if (!control || (currentOptionSet && currentOptionSet->findOption(it.key())))
+        if (!control || storeOption(it.key()))
             continue;
         if (auto *group = qobject_cast<VelButtonGroup *>(control)) {
             group->setEnabled(false);
@@ -422,10 +434,10 @@ void Tab::selectComboChoice(ComboBoxEx *combo, vOption *option)
     const QString stored = storedValue(option->keyword());
     if (!stored.isEmpty()) {
         if (vChoice *choice = option->findChoice(stored))
-            index = findItemByText(combo, choice->text());
+            index = comboItemIndex(combo, choice->text());
     }
     if (index < 0 && option->defaultChoice())
-        index = findItemByText(combo, option->defaultChoice()->text());
+        index = comboItemIndex(combo, option->defaultChoice()->text());
     combo->setCurrentIndex(index);
 }
 
@@ -757,7 +769,7 @@ bool Tab::enableOptionsForComboBox(ComboBoxEx *combo_box, vOption *option)
     int firstFree = -1;
     const QList<vChoice *> choices = option->choices();
     for (vChoice *choice : choices) {
-        const int index = findItemByText(combo_box, choice->text());
+        const int index = comboItemIndex(combo_box, choice->text());
         if (index < 0)
             continue;
         const bool blocked = choice->hasConstraints();
