@@ -15,6 +15,7 @@
 #include "app/password_prompt.h"
 #include "app/program_state.h"
 #include "app/settings_files.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "profiles/tab_list_ref.h"
 #include "ui/printer_tab.h"
@@ -87,7 +88,7 @@ bool VelDialog::writeTolpoptions()
         if (ppdPath)
             unlink(ppdPath);
         if (applied)
-            synced = syncOtherApplications(options.value(QStringLiteral("PageSize")));
+            synced = syncOtherApplications(options.value(kw::PageSize));
     }
     if (!applied)
         return printerFailed();

@@ -9,14 +9,13 @@
 #include "app/credential_cipher.h"
 #include "app/program_state.h"
 #include "app/vel_dialog.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "ui/option_widgets.h"
 
 namespace {
 
 const int kComboWidth = 200;
-const QString kNone = QStringLiteral("None");
-const QString kNoDefault = QStringLiteral("no_default");
 
 // A fold detail's combo box: all of them are equally wide.
 ComboBoxEx *fixedWidthCombo()
@@ -26,9 +25,9 @@ ComboBoxEx *fixedWidthCombo()
     return combo;
 }
 
-void mark(const char *option, const QString &choice)
+void mark(const QString &option, const QString &choice)
 {
-    currentOptionSet->markOptionChoice(QLatin1String(option), choice);
+    currentOptionSet->markOptionChoice(option, choice);
 }
 
 void setShown(std::initializer_list<QWidget *> widgets, bool shown)
@@ -75,7 +74,7 @@ void FinishingTab::buildWidgets()
 void FinishingTab::buildSeparationSection()
 {
     separationGroup = named(new VelButtonGroup(this, tr("Separation") + QStringLiteral(": ")), "butGroupSep");
-    separationGroup->addButton(tr("Off"), QStringLiteral(":/icons/separation-off"), {kNone});
+    separationGroup->addButton(tr("Off"), QStringLiteral(":/icons/separation-off"), {kw::None});
     separationGroup->addButton(tr("Offset jobs"), QStringLiteral(":/icons/separation-offset"), {QStringLiteral("Jog")});
     separationGroup->addButton(tr("Rotate copies"), QStringLiteral(":/icons/separation-rotate"),
                                {QStringLiteral("Rot")});
@@ -96,11 +95,11 @@ void FinishingTab::buildTriFoldSection()
     triFoldSheetsCombo = named(fixedWidthCombo(), "cmbBxFldD");
 
     const QString off = tr("Off");
-    triFoldButton->addDependent(triFoldPrintSideLabel, kNoDefault);
+    triFoldButton->addDependent(triFoldPrintSideLabel, kw::no_default);
     triFoldButton->addDependent(triFoldPrintSideCombo, off);
-    triFoldButton->addDependent(triFoldDirectionLabel, kNoDefault);
+    triFoldButton->addDependent(triFoldDirectionLabel, kw::no_default);
     triFoldButton->addDependent(triFoldDirectionCombo, off);
-    triFoldButton->addDependent(triFoldSheetsLabel, kNoDefault);
+    triFoldButton->addDependent(triFoldSheetsLabel, kw::no_default);
     triFoldButton->addDependent(triFoldSheetsCombo, off);
 }
 
@@ -116,9 +115,9 @@ void FinishingTab::buildZFoldSection()
     zFoldSheetsCombo = named(fixedWidthCombo(), "cmbBxZFldD");
 
     const QString off = tr("Off");
-    zFoldButton->addDependent(zFoldDirectionLabel, kNoDefault);
+    zFoldButton->addDependent(zFoldDirectionLabel, kw::no_default);
     zFoldButton->addDependent(zFoldDirectionCombo, off);
-    zFoldButton->addDependent(zFoldSheetsLabel, kNoDefault);
+    zFoldButton->addDependent(zFoldSheetsLabel, kw::no_default);
     zFoldButton->addDependent(zFoldSheetsCombo, off);
 }
 
@@ -142,9 +141,9 @@ void FinishingTab::buildBiFoldSection()
     biFoldSheetsCombo = named(fixedWidthCombo(), "cmbBxFldA");
 
     const QString off = tr("Off");
-    biFoldButton->addDependent(biFoldPrintSideLabel, kNoDefault);
+    biFoldButton->addDependent(biFoldPrintSideLabel, kw::no_default);
     biFoldButton->addDependent(biFoldPrintSideCombo, off);
-    biFoldButton->addDependent(biFoldSheetsLabel, kNoDefault);
+    biFoldButton->addDependent(biFoldSheetsLabel, kw::no_default);
     biFoldButton->addDependent(biFoldSheetsCombo, off);
 }
 
@@ -157,7 +156,7 @@ void FinishingTab::buildPunchSection()
               "chkButPnch");
     punchCombo = named(new ComboBoxEx(), "cmbBxPnch");
 
-    punchButton->addDependent(punchMethodLabel, kNoDefault);
+    punchButton->addDependent(punchMethodLabel, kw::no_default);
     punchButton->addDependent(punchCombo, tr("Off"));
 }
 
@@ -172,9 +171,9 @@ void FinishingTab::buildStapleSection()
     stapleMethodCombo = named(new ComboBoxEx(), "cmbBxScnt");
 
     const QString off = tr("Off");
-    stapleButton->addDependent(stapleMethodLabel, kNoDefault);
+    stapleButton->addDependent(stapleMethodLabel, kw::no_default);
     stapleButton->addDependent(stapleMethodCombo, off);
-    stapleButton->addDependent(stapleLocationLabel, kNoDefault);
+    stapleButton->addDependent(stapleLocationLabel, kw::no_default);
     stapleButton->addDependent(stapleLocationCombo, off);
 }
 
@@ -183,36 +182,36 @@ void FinishingTab::buildRotateSection()
     // The title follows the system locale, like every other place that
     // names this rotation.
     rotateGroup = named(new VelButtonGroup(this, rotate180Text() + QStringLiteral(": ")), "butGroupRot");
-    rotateGroup->addButton(tr("Off"), QStringLiteral(":/icons/Rotate-180-off"), {QStringLiteral("False")});
-    rotateGroup->addButton(tr("On"), QStringLiteral(":/icons/Rotate-180-on"), {QStringLiteral("True")});
+    rotateGroup->addButton(tr("Off"), QStringLiteral(":/icons/Rotate-180-off"), {kw::False});
+    rotateGroup->addButton(tr("On"), QStringLiteral(":/icons/Rotate-180-on"), {kw::True});
 }
 
 void FinishingTab::bindControls()
 {
-    controls.insert(QStringLiteral("Sep"), separationGroup);
-    controls.insert(QStringLiteral("FldB"), triFoldPrintSideCombo);
-    controls.insert(QStringLiteral("FldC"), triFoldDirectionCombo);
-    controls.insert(QStringLiteral("FldD"), triFoldSheetsCombo);
-    controls.insert(QStringLiteral("ZFldC"), zFoldDirectionCombo);
-    controls.insert(QStringLiteral("ZFldD"), zFoldSheetsCombo);
-    controls.insert(QStringLiteral("BiFldB"), biFoldPrintSideCombo);
-    controls.insert(QStringLiteral("BFpS"), biFoldSheetsCombo);
-    controls.insert(QStringLiteral("Rotate"), rotateGroup);
-    controls.insert(QStringLiteral("Pnch"), punchCombo);
-    controls.insert(QStringLiteral("Stpl"), stapleLocationCombo);
-    controls.insert(QStringLiteral("Scnt"), stapleMethodCombo);
-    controls.insert(QStringLiteral("cTriFld"), triFoldButton);
-    controls.insert(QStringLiteral("cBiFld"), biFoldButton);
-    controls.insert(QStringLiteral("cHole"), punchButton);
-    controls.insert(QStringLiteral("cStpl"), stapleButton);
-    controls.insert(QStringLiteral("cEngrFld"), engineeringFoldButton);
-    controls.insert(QStringLiteral("cTriFldZ"), zFoldButton);
+    controls.insert(kw::Sep, separationGroup);
+    controls.insert(kw::FldB, triFoldPrintSideCombo);
+    controls.insert(kw::FldC, triFoldDirectionCombo);
+    controls.insert(kw::FldD, triFoldSheetsCombo);
+    controls.insert(kw::ZFldC, zFoldDirectionCombo);
+    controls.insert(kw::ZFldD, zFoldSheetsCombo);
+    controls.insert(kw::BiFldB, biFoldPrintSideCombo);
+    controls.insert(kw::BFpS, biFoldSheetsCombo);
+    controls.insert(kw::Rotate, rotateGroup);
+    controls.insert(kw::Pnch, punchCombo);
+    controls.insert(kw::Stpl, stapleLocationCombo);
+    controls.insert(kw::Scnt, stapleMethodCombo);
+    controls.insert(kw::cTriFld, triFoldButton);
+    controls.insert(kw::cBiFld, biFoldButton);
+    controls.insert(kw::cHole, punchButton);
+    controls.insert(kw::cStpl, stapleButton);
+    controls.insert(kw::cEngrFld, engineeringFoldButton);
+    controls.insert(kw::cTriFldZ, zFoldButton);
 
-    labels.insert(QStringLiteral("Sep"), separationGroup);
-    labels.insert(QStringLiteral("Pnch"), punchMethodLabel);
-    labels.insert(QStringLiteral("Stpl"), stapleHeading);
-    labels.insert(QStringLiteral("Scnt"), stapleMethodLabel);
-    labels.insert(QStringLiteral("Rotate"), rotateGroup);
+    labels.insert(kw::Sep, separationGroup);
+    labels.insert(kw::Pnch, punchMethodLabel);
+    labels.insert(kw::Stpl, stapleHeading);
+    labels.insert(kw::Scnt, stapleMethodLabel);
+    labels.insert(kw::Rotate, rotateGroup);
 
     sectionButtons << punchButton << stapleButton << triFoldButton << biFoldButton << engineeringFoldButton
                    << zFoldButton;
@@ -351,26 +350,26 @@ void FinishingTab::markFold()
     const bool z = zFoldButton->isChecked();
     const bool engineering = engineeringFoldButton->isChecked();
     const int checked = int(tri) + int(bi) + int(z) + int(engineering);
-    const QString on = QStringLiteral("True");
     if (checked == 1) {
         if (bi) {
-            mark("FldA", QStringLiteral("Bifold"));
-            mark("cBiFld", on);
+            mark(kw::FldA, kw::Bifold);
+            mark(kw::cBiFld, kw::True);
         } else if (tri) {
-            mark("FldA", QStringLiteral("Trifold"));
-            mark("cTriFld", on);
+            mark(kw::FldA, kw::Trifold);
+            mark(kw::cTriFld, kw::True);
         } else if (z) {
-            mark("FldA", QStringLiteral("Zfold"));
-            mark("cTriFldZ", on);
+            mark(kw::FldA, kw::Zfold);
+            mark(kw::cTriFldZ, kw::True);
         } else {
-            mark("FldA", QStringLiteral("EngrFold"));
-            mark("cEngrFld", on);
+            mark(kw::FldA, kw::EngrFold);
+            mark(kw::cEngrFld, kw::True);
         }
     } else if (checked == 0) {
-        for (const char *option : {"FldA", "FldB", "FldC", "FldD", "ZFldC", "ZFldD", "BiFldB", "BFpS"})
-            mark(option, kNone);
-        for (const char *option : {"cBiFld", "cTriFld", "cTriFldZ", "cEngrFld"})
-            mark(option, QStringLiteral("False"));
+        for (const QString &option :
+             {kw::FldA, kw::FldB, kw::FldC, kw::FldD, kw::ZFldC, kw::ZFldD, kw::BiFldB, kw::BFpS})
+            mark(option, kw::None);
+        for (const QString &option : {kw::cBiFld, kw::cTriFld, kw::cTriFldZ, kw::cEngrFld})
+            mark(option, kw::False);
     }
 }
 
@@ -393,7 +392,7 @@ void FinishingTab::syncFoldButtons()
                                                               {triFoldButton, triFoldLabel},
                                                               {zFoldButton, zFoldLabel},
                                                               {engineeringFoldButton, engineeringFoldLabel}};
-    vOption *fold = storeOption(QStringLiteral("FldA"));
+    vOption *fold = storeOption(kw::FldA);
     if (!fold) {
         for (const auto &row : rows) {
             row.first->setEnabled(false);
@@ -403,17 +402,17 @@ void FinishingTab::syncFoldButtons()
         checkFoldConstraints();
         return;
     }
-    const bool folder = storeOption(QStringLiteral("Option24")) != nullptr;
+    const bool folder = storeOption(kw::Option24) != nullptr;
     setEnabledAll({biFoldButton, biFoldLabel, triFoldButton, triFoldLabel}, true);
     setEnabledAll({zFoldButton, zFoldLabel, engineeringFoldButton, engineeringFoldLabel}, folder);
 
     // Without a folding unit a stored Z-fold or engineering fold is not
     // shown, so it is neither kept checked nor sent.
     const QString stored = storedValue(fold->keyword());
-    biFoldButton->setChecked(stored == QLatin1String("Bifold"));
-    triFoldButton->setChecked(stored == QLatin1String("Trifold"));
-    zFoldButton->setChecked(folder && stored == QLatin1String("Zfold"));
-    engineeringFoldButton->setChecked(folder && stored == QLatin1String("EngrFold"));
+    biFoldButton->setChecked(stored == kw::Bifold);
+    triFoldButton->setChecked(stored == kw::Trifold);
+    zFoldButton->setChecked(folder && stored == kw::Zfold);
+    engineeringFoldButton->setChecked(folder && stored == kw::EngrFold);
     checkFoldConstraints();
 }
 
@@ -422,11 +421,11 @@ void FinishingTab::syncFoldButtons()
 
 void FinishingTab::syncStapleButton()
 {
-    if (!storeOption(QStringLiteral("Stpl"))) {
+    if (!storeOption(kw::Stpl)) {
         stapleButton->setChecked(false);
         return;
     }
-    const QString stored = storedValue(QStringLiteral("Stpl"));
+    const QString stored = storedValue(kw::Stpl);
     bool stapled = false;
     for (const char *word : {"Center", "Rear", "Front", "BookletStitch", "Internal"})
         stapled = stapled || stored.contains(QLatin1String(word));
@@ -435,24 +434,24 @@ void FinishingTab::syncStapleButton()
 
 void FinishingTab::syncPunchButton()
 {
-    if (!storeOption(QStringLiteral("Pnch"))) {
+    if (!storeOption(kw::Pnch)) {
         punchHeading->setEnabled(false);
         punchButton->setChecked(false);
         return;
     }
     punchHeading->setEnabled(true);
-    punchButton->setChecked(storedValue(QStringLiteral("Pnch")).contains(QLatin1String("Hole")));
+    punchButton->setChecked(storedValue(kw::Pnch).contains(QLatin1String("Hole")));
 }
 
 void FinishingTab::syncRotateGroup()
 {
-    if (!storeOption(QStringLiteral("Rotate")))
+    if (!storeOption(kw::Rotate))
         rotateGroup->setButton(0);
 }
 
 void FinishingTab::syncSeparationButtons()
 {
-    vOption *separation = storeOption(QStringLiteral("Sep"));
+    vOption *separation = storeOption(kw::Sep);
     if (!separation) {
         separationGroup->selectButtonByName(tr("Off"));
         return;
@@ -495,7 +494,7 @@ void FinishingTab::toggleStaple(bool toggled)
         resetCombo(stapleMethodCombo);
         return;
     }
-    vOption *method = storeOption(QStringLiteral("Scnt"));
+    vOption *method = storeOption(kw::Scnt);
     const bool choosable = !method || method->choiceCount() >= 3;
     setEnabledAll({stapleMethodCombo, stapleMethodLabel}, choosable);
 }
@@ -532,13 +531,13 @@ void FinishingTab::toggleZFold(bool toggled)
 void FinishingTab::hideZFold()
 {
     setShown({zFoldLabel, zFoldButton, engineeringFoldLabel, engineeringFoldButton, engineeringSeparator},
-             storeOption(QStringLiteral("Option24")) != nullptr);
+             storeOption(kw::Option24) != nullptr);
     syncFoldButtons();
 }
 
 void FinishingTab::hideBiFoldPrintSide()
 {
-    const bool printSide = storeOption(QStringLiteral("BiFldB")) != nullptr;
+    const bool printSide = storeOption(kw::BiFldB) != nullptr;
     setShown({biFoldPrintSideLabel, biFoldPrintSideCombo}, printSide);
     const int row = printSide ? 14 : 12;
     for (QWidget *widget : {static_cast<QWidget *>(biFoldSheetsLabel), static_cast<QWidget *>(biFoldSheetsCombo)}) {
@@ -570,8 +569,8 @@ void FinishingTab::reload()
 
     // Loads every bound control, the switches from their own stored lines.
     Tab::reload();
-    keepDerivedSwitch(stapleButton, QStringLiteral("cStpl"), stapled);
-    keepDerivedSwitch(punchButton, QStringLiteral("cHole"), punched);
+    keepDerivedSwitch(stapleButton, kw::cStpl, stapled);
+    keepDerivedSwitch(punchButton, kw::cHole, punched);
 
     // A fold button that changes here runs its slots.
     hideZFold();
@@ -590,17 +589,17 @@ QHash<QString, QString> FinishingTab::collectOptions()
     if (!collectControlValues())
         return optionValues;
 
-    if (storeOption(QStringLiteral("FldA"))) {
-        QString fold = kNone;
+    if (storeOption(kw::FldA)) {
+        QString fold = kw::None;
         if (biFoldButton->isChecked())
-            fold = QStringLiteral("Bifold");
+            fold = kw::Bifold;
         else if (triFoldButton->isChecked())
-            fold = QStringLiteral("Trifold");
+            fold = kw::Trifold;
         else if (engineeringFoldButton->isChecked())
-            fold = QStringLiteral("EngrFold");
+            fold = kw::EngrFold;
         else if (zFoldButton->isChecked())
-            fold = QStringLiteral("Zfold");
-        optionValues.insert(QStringLiteral("FldA"), fold);
+            fold = kw::Zfold;
+        optionValues.insert(kw::FldA, fold);
     }
 
     for (VelCheckBoxButton *section : qAsConst(sectionButtons)) {
@@ -610,7 +609,7 @@ QHash<QString, QString> FinishingTab::collectOptions()
         for (QWidget *dependent : dependents) {
             const QString keyword = controls.key(dependent);
             if (!keyword.isEmpty() && currentOptionSet->findOption(keyword))
-                optionValues.insert(keyword, kNone);
+                optionValues.insert(keyword, kw::None);
         }
     }
     return optionValues;

@@ -11,6 +11,7 @@
 #include "app/program_state.h"
 #include "app/settings_files.h"
 #include "app/vel_dialog.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "tabs/adjustment_dialog.h"
 #include "tabs/mono_dialog.h"
@@ -22,7 +23,7 @@ const int kComboWidth = 175;
 
 bool switchedOn(const QString &keyword)
 {
-    return keyword == QLatin1String("On") || keyword.contains(QLatin1String("Level"));
+    return keyword == kw::On || keyword.contains(QLatin1String("Level"));
 }
 
 } // namespace
@@ -115,34 +116,34 @@ void ImagingTab::buildColorHandlingWidgets()
 
 void ImagingTab::bindControls()
 {
-    controls.insert(QStringLiteral("VSCREENMODE"), screenCombo);
-    controls.insert(QStringLiteral("Trap"), trapCombo);
-    controls.insert(QStringLiteral("ColorModel"), colorModeGroup);
-    controls.insert(QStringLiteral("GBTn"), grayCheckBox);
-    controls.insert(QStringLiteral("VMoirePrevention"), moireCheckBox);
-    controls.insert(QStringLiteral("Resolution"), resolutionCombo);
-    controls.insert(QStringLiteral("Smoothing"), smoothingCheckBox);
+    controls.insert(kw::VSCREENMODE, screenCombo);
+    controls.insert(kw::Trap, trapCombo);
+    controls.insert(kw::ColorModel, colorModeGroup);
+    controls.insert(kw::GBTn, grayCheckBox);
+    controls.insert(kw::VMoirePrevention, moireCheckBox);
+    controls.insert(kw::Resolution, resolutionCombo);
+    controls.insert(kw::Smoothing, smoothingCheckBox);
     // No printer option carries this keyword: the base loading empties and
     // disables the combo and collecting skips it; the toner-saving rules
     // fill and enable it.
     controls.insert(QStringLiteral("cTnsv"), tonsaveLevelCombo);
-    controls.insert(QStringLiteral("VZGlossmode"), glossCheckBox);
-    controls.insert(QStringLiteral("Crep"), crepCombo);
-    controls.insert(QStringLiteral("RCM"), rcmCombo);
-    controls.insert(QStringLiteral("CIE"), cieCombo);
+    controls.insert(kw::VZGlossmode, glossCheckBox);
+    controls.insert(kw::Crep, crepCombo);
+    controls.insert(kw::RCM, rcmCombo);
+    controls.insert(kw::CIE, cieCombo);
 
-    labels.insert(QStringLiteral("VSCREENMODE"), screenLabel);
-    labels.insert(QStringLiteral("Trap"), trapLabel);
-    labels.insert(QStringLiteral("ColorModel"), colorModeGroup);
-    labels.insert(QStringLiteral("GBTn"), grayCheckBox);
-    labels.insert(QStringLiteral("VMoirePrevention"), moireCheckBox);
-    labels.insert(QStringLiteral("Smoothing"), smoothingCheckBox);
-    labels.insert(QStringLiteral("Tnsv"), tonsaveGroup);
-    labels.insert(QStringLiteral("VZGlossmode"), glossCheckBox);
-    labels.insert(QStringLiteral("Crep"), crepLabel);
-    labels.insert(QStringLiteral("RCM"), rcmLabel);
-    labels.insert(QStringLiteral("CIE"), cieLabel);
-    labels.insert(QStringLiteral("Cadj"), adjustmentLabel);
+    labels.insert(kw::VSCREENMODE, screenLabel);
+    labels.insert(kw::Trap, trapLabel);
+    labels.insert(kw::ColorModel, colorModeGroup);
+    labels.insert(kw::GBTn, grayCheckBox);
+    labels.insert(kw::VMoirePrevention, moireCheckBox);
+    labels.insert(kw::Smoothing, smoothingCheckBox);
+    labels.insert(kw::Tnsv, tonsaveGroup);
+    labels.insert(kw::VZGlossmode, glossCheckBox);
+    labels.insert(kw::Crep, crepLabel);
+    labels.insert(kw::RCM, rcmLabel);
+    labels.insert(kw::CIE, cieLabel);
+    labels.insert(kw::Cadj, adjustmentLabel);
 }
 
 void ImagingTab::connectOwnSlots()
@@ -255,18 +256,18 @@ vChoice *ImagingTab::shownLevel(vOption *tonsave) const
 
 void ImagingTab::tonsaveButtonToggled()
 {
-    vOption *option = storeOption(QStringLiteral("Tnsv"));
+    vOption *option = storeOption(kw::Tnsv);
     if (!option)
         return;
     if (tonsaveGroup->checkedPushButtonIndex() == 0) {
         tonsaveLevelCombo->setEnabled(false);
         if (option->choiceCount() == 6)
             tonsaveLevelCombo->setCurrentIndex(2);
-        if (vChoice *off = option->findChoice(QStringLiteral("Off")))
+        if (vChoice *off = option->findChoice(kw::Off))
             option->setCurrentChoice(off);
         return;
     }
-    if (vChoice *on = option->findChoice(QStringLiteral("On"))) {
+    if (vChoice *on = option->findChoice(kw::On)) {
         option->setCurrentChoice(on);
         return;
     }
@@ -280,7 +281,7 @@ void ImagingTab::tonsaveComboBoxChanged()
 {
     if (!tonsaveLevelCombo->isEnabled())
         return;
-    vOption *option = storeOption(QStringLiteral("Tnsv"));
+    vOption *option = storeOption(kw::Tnsv);
     const int index = tonsaveLevelCombo->currentIndex();
     if (!option || index < 0 || index + 1 >= option->choiceCount())
         return;
@@ -289,20 +290,20 @@ void ImagingTab::tonsaveComboBoxChanged()
 
 void ImagingTab::loadTonsave()
 {
-    vOption *option = storeOption(QStringLiteral("Tnsv"));
+    vOption *option = storeOption(kw::Tnsv);
     if (!option) {
         tonsaveGroup->setEnabled(false);
         tonsaveLevelCombo->setVisible(false);
         tonsaveGroup->selectButtonByName(tr("Off"));
         return;
     }
-    const QString stored = readSettingValue(QStringLiteral("Tnsv"));
+    const QString stored = readSettingValue(kw::Tnsv);
     vChoice *def = option->defaultChoice();
     tonsaveGroup->setEnabled(true);
 
     QString current;
     bool on = false;
-    if (stored == QLatin1String("On") || stored.contains(QLatin1String("Level"))) {
+    if (stored == kw::On || stored.contains(QLatin1String("Level"))) {
         on = true;
         current = stored;
     } else if (def && switchedOn(def->keyword()) && stored.isEmpty()) {
@@ -340,7 +341,7 @@ void ImagingTab::loadTonsave()
 
 void ImagingTab::enableAdjustmentButton()
 {
-    const bool any = storeOption(QStringLiteral("Cadj")) || storeOption(QStringLiteral("Madj"));
+    const bool any = storeOption(kw::Cadj) || storeOption(kw::Madj);
     adjustmentButton->setEnabled(any);
     adjustmentLabel->setEnabled(any);
 }
@@ -354,7 +355,7 @@ void ImagingTab::enableFixedLabels()
 
 void ImagingTab::applyResolutionFallback()
 {
-    if (storeOption(QStringLiteral("Resolution")))
+    if (storeOption(kw::Resolution))
         return;
     resolutionCombo->clear();
     resolutionCombo->addItem(tr("600 dpi"));
@@ -369,7 +370,7 @@ void ImagingTab::showFixedMonochrome(VelButtonGroup *group)
 
 void ImagingTab::applyColorModelFallback()
 {
-    vOption *colour = storeOption(QStringLiteral("ColorModel"));
+    vOption *colour = storeOption(kw::ColorModel);
     if (!colour) {
         colorModeGroup->selectButtonByName(tr("Black & white"));
         colorModeGroup->updateLabelColor(true);
@@ -403,7 +404,7 @@ void ImagingTab::reload()
 bool ImagingTab::enableOptions()
 {
     bool result = Tab::enableOptions();
-    vOption *option = storeOption(QStringLiteral("Tnsv"));
+    vOption *option = storeOption(kw::Tnsv);
     if (!option || option->choiceCount() == 0)
         return result;
     if (!option->choices().first()->hasConstraints()) {
@@ -424,7 +425,7 @@ bool ImagingTab::enableOptions()
 bool ImagingTab::enableOptionsForButtonGroup(VelButtonGroup *button_group, vOption *option)
 {
     const bool result = Tab::enableOptionsForButtonGroup(button_group, option);
-    if (!option || !button_group || option->keyword() != QLatin1String("ColorModel"))
+    if (!option || !button_group || option->keyword() != kw::ColorModel)
         return result;
     if (option->choiceCount() == 1) {
         showFixedMonochrome(button_group);
@@ -441,22 +442,22 @@ QHash<QString, QString> ImagingTab::collectOptions()
 {
     if (!collectControlValues())
         return optionValues;
-    vOption *colour = storeOption(QStringLiteral("ColorModel"));
+    vOption *colour = storeOption(kw::ColorModel);
     if (!colour)
-        optionValues.insert(QStringLiteral("ColorModel"), QStringLiteral("Gray"));
-    if (vOption *tonsave = storeOption(QStringLiteral("Tnsv"))) {
+        optionValues.insert(kw::ColorModel, kw::Gray);
+    if (vOption *tonsave = storeOption(kw::Tnsv)) {
         QString value;
         if (tonsaveGroup->checkedPushButtonIndex() == 0) {
-            value = QStringLiteral("Off");
+            value = kw::Off;
         } else if (tonsave->choiceCount() > 2) {
             // Only a level the option has.
             if (vChoice *level = shownLevel(tonsave))
                 value = level->keyword();
         } else {
-            value = QStringLiteral("On");
+            value = kw::On;
         }
         if (!value.isEmpty())
-            optionValues.insert(QStringLiteral("Tnsv"), value);
+            optionValues.insert(kw::Tnsv, value);
     }
     // The adjustment keys go only to the maker's own filter.
     if (!currentOptionSet->isGeneric()) {

@@ -20,6 +20,7 @@
 
 #include "app/program_state.h"
 #include "app/vel_dialog.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "ui/option_widgets.h"
 
@@ -121,17 +122,17 @@ void JobTab::buildWidgets()
     sectionButtons.append(storageButton);
     sectionButtons.append(accountingButton);
 
-    controls.insert(QStringLiteral("VZCollate1"), storageModeCombo);
-    controls.insert(QStringLiteral("cJobStore"), storageButton);
-    controls.insert(QStringLiteral("cJobAccount"), accountingButton);
+    controls.insert(kw::VZCollate1, storageModeCombo);
+    controls.insert(kw::cJobStore, storageButton);
+    controls.insert(kw::cJobAccount, accountingButton);
     controls.insert(QStringLiteral("cJACLE"), accountIdLineEdit);
-    controls.insert(QStringLiteral("cUserLogin"), userLoginButton);
+    controls.insert(kw::cUserLogin, userLoginButton);
     controls.insert(QStringLiteral("cJULE"), loginNameEdit);
     controls.insert(QStringLiteral("cJPLE"), loginPasswordEdit);
-    controls.insert(QStringLiteral("cEmail"), emailButton);
+    controls.insert(kw::cEmail, emailButton);
     controls.insert(QStringLiteral("cJELE"), emailEdit);
-    labels.insert(QStringLiteral("VZCollate1"), storageLabel);
-    labels.insert(QStringLiteral("VqManagment"), accountingLabel);
+    labels.insert(kw::VZCollate1, storageLabel);
+    labels.insert(kw::VqManagment, accountingLabel);
 }
 
 void JobTab::buildStorageSection()
@@ -154,7 +155,7 @@ void JobTab::buildStorageSection()
     for (QWidget *widget : {static_cast<QWidget *>(accessCodeLabel), static_cast<QWidget *>(accessCodeEdit),
                             static_cast<QWidget *>(boxNumberLabel), static_cast<QWidget *>(boxNumberEdit),
                             static_cast<QWidget *>(boxPasswordLabel), static_cast<QWidget *>(boxPasswordEdit)})
-        storageButton->addDependent(widget, QStringLiteral("no_default"));
+        storageButton->addDependent(widget, kw::no_default);
 }
 
 void JobTab::buildAccountingSection()
@@ -171,7 +172,7 @@ void JobTab::buildAccountingSection()
 
     for (QWidget *widget : {static_cast<QWidget *>(accountModeCombo), static_cast<QWidget *>(accountIdLineEdit),
                             static_cast<QWidget *>(accountIdCombo), static_cast<QWidget *>(accountIdListButton)})
-        accountingButton->addDependent(widget, QStringLiteral("no_default"));
+        accountingButton->addDependent(widget, kw::no_default);
 }
 
 void JobTab::buildAccountIdWindows()
@@ -253,7 +254,7 @@ void JobTab::buildUserLoginSection()
     loginPasswordEdit = named(makeEdit(256, QStringLiteral("^[^\"]+$"), true), "lnEditLoginPassword");
     for (QWidget *widget : {static_cast<QWidget *>(loginNameLabel), static_cast<QWidget *>(loginNameEdit),
                             static_cast<QWidget *>(loginPasswordLabel), static_cast<QWidget *>(loginPasswordEdit)})
-        userLoginButton->addDependent(widget, QStringLiteral("no_default"));
+        userLoginButton->addDependent(widget, kw::no_default);
 }
 
 void JobTab::layOutWindows()
@@ -405,17 +406,17 @@ void JobTab::connectWidgets()
 
 QString JobTab::jobStorageText() const
 {
-    vOption *storage = storeOption(QStringLiteral("VZCollate1"));
-    vChoice *choice = storage ? storage->findChoice(QStringLiteral("JobStorage")) : nullptr;
+    vOption *storage = storeOption(kw::VZCollate1);
+    vChoice *choice = storage ? storage->findChoice(kw::JobStorage) : nullptr;
     return choice ? choice->text() : QString();
 }
 
 vChoice *JobTab::storageOffChoice() const
 {
-    vOption *storage = storeOption(QStringLiteral("VZCollate1"));
+    vOption *storage = storeOption(kw::VZCollate1);
     if (!storage)
         return nullptr;
-    if (vChoice *none = storage->findChoice(QStringLiteral("None")))
+    if (vChoice *none = storage->findChoice(kw::None))
         return none;
     const QList<vChoice *> choices = storage->choices();
     return choices.isEmpty() ? nullptr : choices.first();
@@ -445,24 +446,24 @@ void JobTab::updateJobStorageModes()
                 storageModeCombo->setCurrentIndex(0);
             removeComboItem(storageModeCombo, mode);
         };
-        if (!storeOption(QStringLiteral("VZCollate1"))) {
+        if (!storeOption(kw::VZCollate1)) {
             removeComboItem(storageModeCombo, privatePrint);
             removeComboItem(storageModeCombo, customBox);
             return;
         }
-        vOption *device = storeOption(QStringLiteral("Option18"));
+        vOption *device = storeOption(kw::Option18);
         if (!device || !device->currentChoice())
             return;
         const QString installed = device->currentChoice()->keyword();
-        if (storeOption(QStringLiteral("cPrivatePrint")) || storeOption(QStringLiteral("ePrivatePrint"))) {
-            if (installed != QLatin1String("None")) {
+        if (storeOption(kw::cPrivatePrint) || storeOption(kw::ePrivatePrint)) {
+            if (installed != kw::None) {
                 if (comboItemIndex(storageModeCombo, privatePrint) < 0)
                     storageModeCombo->addItem(privatePrint);
             } else {
                 dropMode(privatePrint);
             }
         }
-        if (storeOption(QStringLiteral("cCustomBox"))) {
+        if (storeOption(kw::cCustomBox)) {
             if (installed == QLatin1String("SSDrive") || installed == QLatin1String("HardDisk")) {
                 if (comboItemIndex(storageModeCombo, customBox) < 0)
                     storageModeCombo->addItem(customBox);
@@ -502,25 +503,25 @@ void JobTab::toggleJobSettingsCheckBox(bool toggled)
     storageModeCombo->blockSignals(true);
     selectProofAndHold();
     if (currentOptionSet)
-        currentOptionSet->markOptionChoice(QStringLiteral("VZCollate1"), QStringLiteral("None"));
+        currentOptionSet->markOptionChoice(kw::VZCollate1, kw::None);
     toggleJobSettingsInput(storageModeCombo->currentText());
     storageModeCombo->blockSignals(false);
 }
 
 void JobTab::updateSectionAvailability()
 {
-    const bool email = storeOption(QStringLiteral("cEmail")) != nullptr;
+    const bool email = storeOption(kw::cEmail) != nullptr;
     emailButton->setEnabled(email);
     emailEdit->setEnabled(email);
     emailLabel->setEnabled(email);
 
-    const bool jobName = storeOption(QStringLiteral("cJobName")) != nullptr;
+    const bool jobName = storeOption(kw::cJobName) != nullptr;
     for (QWidget *widget : {static_cast<QWidget *>(jobNameCombo), static_cast<QWidget *>(jobNameLabel),
                             static_cast<QWidget *>(jobNameIcon), static_cast<QWidget *>(overwriteCombo),
                             static_cast<QWidget *>(overwriteLabel)})
         widget->setEnabled(jobName);
 
-    if (storeOption(QStringLiteral("VqManagment"))) {
+    if (storeOption(kw::VqManagment)) {
         accountingButton->setEnabled(true);
     } else {
         accountingButton->setChecked(false);

@@ -24,13 +24,11 @@
 #include "app/credential_cipher.h"
 #include "app/program_state.h"
 #include "app/settings_files.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "ui/option_widgets.h"
 
 namespace {
-
-const QString kTrue = QStringLiteral("True");
-const QString kFalse = QStringLiteral("False");
 
 // A credential as stored: backslashes doubled, UTF-8, enciphered with its
 // terminating zero, written as lower-case hexadecimal. Empty when the
@@ -166,7 +164,7 @@ QHash<QString, QString> JobTab::collectOptions()
 QHash<QString, QString> JobTab::extraOptions()
 {
     QHash<QString, QString> extra;
-    extra.insert(QStringLiteral("EMailNotification"), emailButton->isChecked() ? emailEdit->text() : QStringLiteral("off"));
+    extra.insert(QStringLiteral("EMailNotification"), emailButton->isChecked() ? emailEdit->text() : kw::off);
     if (jobNameCombo->currentText() == tr("Custom"))
         extra.insert(QStringLiteral("CustomJobName"), jobNameEdit->text());
     if (overwriteCombo->currentText() == tr("Replace existing file")) {
@@ -184,12 +182,12 @@ QHash<QString, QString> JobTab::extraOptions()
                 extra.insert(QStringLiteral("AccessCode"), code);
         };
         if (sameMode(mode, jobStorageText())) {
-            extra.insert(QStringLiteral("JobStorage"), kTrue);
-            extra.insert(QStringLiteral("VZCollate1"), QStringLiteral("JobStorage"));
+            extra.insert(QStringLiteral("JobStorage"), kw::True);
+            extra.insert(kw::VZCollate1, kw::JobStorage);
             addAccessCode();
         } else if (sameMode(mode, tr("Private print"))) {
-            extra.insert(QStringLiteral("PrivatePrint"), kTrue);
-            extra.insert(QStringLiteral("VZCollate1"), QStringLiteral("Custom1"));
+            extra.insert(QStringLiteral("PrivatePrint"), kw::True);
+            extra.insert(kw::VZCollate1, kw::Custom1);
             addAccessCode();
         } else if (sameMode(mode, tr("Custom box"))) {
             QString number = boxNumberEdit->text();
@@ -204,13 +202,13 @@ QHash<QString, QString> JobTab::extraOptions()
                 if (!password.isEmpty())
                     extra.insert(QStringLiteral("CustomBoxPassword"), password);
             }
-            extra.insert(QStringLiteral("VZCollate1"), QStringLiteral("Custom2"));
+            extra.insert(kw::VZCollate1, kw::Custom2);
         }
     }
 
-    if (storeOption(QStringLiteral("VqManagment"))) {
+    if (storeOption(kw::VqManagment)) {
         if (!accountingButton->isEnabledTo(this) || !accountingButton->isChecked()) {
-            extra.insert(QStringLiteral("VqManagment"), QStringLiteral("Default"));
+            extra.insert(kw::VqManagment, kw::Default);
         } else {
             QString id;
             if (accountModeCombo->currentIndex() == 0)
@@ -218,7 +216,7 @@ QHash<QString, QString> JobTab::extraOptions()
             else if (accountModeCombo->currentIndex() == 1)
                 id = accountIdCombo->currentText();
             if (!id.isEmpty()) {
-                extra.insert(QStringLiteral("VqManagment"), id);
+                extra.insert(kw::VqManagment, id);
                 extra.insert(QStringLiteral("CustomAccountID"), id);
             }
         }
@@ -228,7 +226,7 @@ QHash<QString, QString> JobTab::extraOptions()
         extra.insertMulti(QStringLiteral("CustomAccountIDStore"), id + QLatin1Char('=') + accountIds.value(id));
 
     const bool login = userLoginButton->isChecked();
-    extra.insert(QStringLiteral("UserLogin"), login ? kTrue : kFalse);
+    extra.insert(QStringLiteral("UserLogin"), login ? kw::True : kw::False);
     if (login) {
         const QString name = encipherForStore(loginNameEdit->text());
         if (!name.isEmpty())
@@ -246,10 +244,10 @@ QHash<QString, QString> JobTab::extraOptions()
 void JobTab::loadJobSettings()
 {
     // E-mail notice.
-    vOption *email = storeOption(QStringLiteral("cEmail"));
+    vOption *email = storeOption(kw::cEmail);
     if (email) {
-        const bool on = readSettingValue(QStringLiteral("cEmail")) == kTrue;
-        currentOptionSet->markOptionChoice(QStringLiteral("cEmail"), on ? kTrue : kFalse);
+        const bool on = readSettingValue(kw::cEmail) == kw::True;
+        currentOptionSet->markOptionChoice(kw::cEmail, on ? kw::True : kw::False);
         if (!email->currentChoice())
             email = nullptr;
     }
@@ -258,10 +256,10 @@ void JobTab::loadJobSettings()
     if (email) {
         const QString keyword = email->currentChoice()->keyword();
         const QString stored = readSettingValue(QStringLiteral("EMailNotification"));
-        if (!stored.isEmpty() && stored != kFalse && stored != QLatin1String("off")) {
+        if (!stored.isEmpty() && stored != kw::False && stored != kw::off) {
             emailOn = true;
             address = stored;
-        } else if (keyword != QLatin1String("off") && keyword != kFalse && stored.isEmpty()) {
+        } else if (keyword != kw::off && keyword != kw::False && stored.isEmpty()) {
             emailOn = true;
             address = keyword;
             address.remove(QStringLiteral("Custom."));
@@ -274,12 +272,12 @@ void JobTab::loadJobSettings()
     // Job name and what to do with an existing job of that name.
     const QString name = readSettingValue(QStringLiteral("CustomJobName"));
     const QString dateFlag = readSettingValue(QStringLiteral("JobDate"));
-    vOption *jobName = storeOption(QStringLiteral("JobName"));
+    vOption *jobName = storeOption(kw::JobName);
     QString shownName;
     bool custom = true;
     if (!name.isEmpty())
         shownName = name;
-    else if (jobName && jobName->defaultChoiceKeyword() != QLatin1String("off") && dateFlag.isEmpty())
+    else if (jobName && jobName->defaultChoiceKeyword() != kw::off && dateFlag.isEmpty())
         shownName = jobName->defaultChoiceKeyword().mid(7);
     else
         custom = false;
@@ -298,9 +296,9 @@ void JobTab::loadJobSettings()
 
     // Storage mode, access code and custom box.
     updateJobStorageModes();
-    if (vOption *storage = storeOption(QStringLiteral("VZCollate1"))) {
+    if (vOption *storage = storeOption(kw::VZCollate1)) {
         const int defaultItem = comboItemIndex(storageModeCombo, storage->defaultChoiceKeyword());
-        if (defaultItem >= 0 && readSettingValue(QStringLiteral("VZCollate1")).isEmpty()) {
+        if (defaultItem >= 0 && readSettingValue(kw::VZCollate1).isEmpty()) {
             storageModeCombo->setCurrentIndex(defaultItem);
             storageButton->setChecked(true);
         }
@@ -339,15 +337,14 @@ void JobTab::applyStorageMode(const QString &modeText)
     const QString jobStorage = jobStorageText();
     const bool accessCode = (!jobStorage.isEmpty() && modeText == jobStorage) || modeText == tr("Private print");
     const bool customBox = !accessCode && modeText == tr("Custom box");
-    vOption *storage = storeOption(QStringLiteral("VZCollate1"));
+    vOption *storage = storeOption(kw::VZCollate1);
     if (!storage) {
         storageButton->setEnabled(false);
         storageButton->setChecked(false);
     } else {
         storageButton->setEnabled(true);
-        const QString stored = readSettingValue(QStringLiteral("VZCollate1"));
-        if (stored == QLatin1String("None")
-            || (stored.isEmpty() && storage->defaultChoiceKeyword() == QLatin1String("None"))) {
+        const QString stored = readSettingValue(kw::VZCollate1);
+        if (stored == kw::None || (stored.isEmpty() && storage->defaultChoiceKeyword() == kw::None)) {
             storageButton->setChecked(false);
             selectProofAndHold();
         } else if (!accessCode && !customBox) {
@@ -366,7 +363,7 @@ void JobTab::applyStorageMode(const QString &modeText)
 
 void JobTab::loadUserLogin()
 {
-    if (!storeOption(QStringLiteral("cUserLogin"))) {
+    if (!storeOption(kw::cUserLogin)) {
         userLoginButton->setChecked(false);
         userLoginButton->setEnabled(false);
         for (QWidget *widget : {static_cast<QWidget *>(userLoginLabel), static_cast<QWidget *>(loginNameLabel),
@@ -427,18 +424,18 @@ void JobTab::fillAccountIdCombo()
 
 void JobTab::loadCustomAccountIds()
 {
-    const QString stored = readSettingValue(QStringLiteral("VqManagment"));
-    vOption *option = storeOption(QStringLiteral("VqManagment"));
+    const QString stored = readSettingValue(kw::VqManagment);
+    vOption *option = storeOption(kw::VqManagment);
     if (!option) {
         // Nor does the list of the queue shown before stay to be stored here.
         accountIds.clear();
         accountIdCombo->clear();
         return;
     }
-    QString fallback = QStringLiteral("Default");
+    QString fallback = kw::Default;
     if (stored.isEmpty() && option->defaultChoice())
         fallback = option->defaultChoice()->keyword();
-    if (stored != QLatin1String("Default"))
+    if (stored != kw::Default)
         accountingButton->setChecked(true);
 
     accountIds.clear();
@@ -458,7 +455,7 @@ void JobTab::loadCustomAccountIds()
         // field stays empty then and the check asks for a valid one.
         accountIdLineEdit->setText(chosen.size() <= accountIdLineEdit->maxLength() ? chosen : QString());
         accountModeCombo->setCurrentIndex(0);
-    } else if (fallback == QLatin1String("Default")) {
+    } else if (fallback == kw::Default) {
         accountingButton->setChecked(false);
         accountModeCombo->setCurrentIndex(1);
     } else {

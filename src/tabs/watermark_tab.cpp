@@ -17,12 +17,12 @@
 #include "app/program_state.h"
 #include "app/settings_files.h"
 #include "app/vel_dialog.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "ui/option_widgets.h"
 
 namespace {
 
-const QString kNoDefault = QStringLiteral("no_default");
 const QString kStoreKey = QStringLiteral("CustomWatermarkStore");
 const QString kSetKey = QStringLiteral("CustomWatermarkSet");
 
@@ -160,29 +160,29 @@ void WatermarkTab::buildSuperWatermarkSection()
 
 void WatermarkTab::bindControls()
 {
-    controls.insert(QStringLiteral("Wren"), chkButWatermark);
-    controls.insert(QStringLiteral("Wtxt"), watermarkList);
-    controls.insert(QStringLiteral("Wfnt"), cmbBxWFnt);
-    controls.insert(QStringLiteral("Wsze"), cmbBxWsze);
-    controls.insert(QStringLiteral("Wclr"), cmbBxClr);
-    controls.insert(QStringLiteral("Wang"), cmbBxWang);
-    controls.insert(QStringLiteral("Wtrans"), cmbBxWtrans);
-    controls.insert(QStringLiteral("Wtyp"), cmbBxWtyp);
+    controls.insert(kw::Wren, chkButWatermark);
+    controls.insert(kw::Wtxt, watermarkList);
+    controls.insert(kw::Wfnt, cmbBxWFnt);
+    controls.insert(kw::Wsze, cmbBxWsze);
+    controls.insert(kw::Wclr, cmbBxClr);
+    controls.insert(kw::Wang, cmbBxWang);
+    controls.insert(kw::Wtrans, cmbBxWtrans);
+    controls.insert(kw::Wtyp, cmbBxWtyp);
     controls.insert(QStringLiteral("cCustom"), lnEditCustomWatermark);
-    controls.insert(QStringLiteral("Wflg"), chkBxWFlg);
-    controls.insert(QStringLiteral("cSuper"), chkButSuperWatermark);
-    controls.insert(QStringLiteral("VZSuperWatermark"), cmbBxSuperWatermark);
+    controls.insert(kw::Wflg, chkBxWFlg);
+    controls.insert(kw::cSuper, chkButSuperWatermark);
+    controls.insert(kw::VZSuperWatermark, cmbBxSuperWatermark);
 
-    labels.insert(QStringLiteral("Wren"), chkButWatermark);
-    labels.insert(QStringLiteral("Wtxt"), lblWtxt);
-    labels.insert(QStringLiteral("Wfnt"), lblWFnt);
-    labels.insert(QStringLiteral("Wsze"), lblWSze);
-    labels.insert(QStringLiteral("Wclr"), lblWClr);
-    labels.insert(QStringLiteral("Wang"), lblWang);
-    labels.insert(QStringLiteral("Wtrans"), lblWtrans);
-    labels.insert(QStringLiteral("Wtyp"), lblWtyp);
-    labels.insert(QStringLiteral("Wflg"), chkBxWFlg);
-    labels.insert(QStringLiteral("VZSuperWatermark"), lblSuperWatermark);
+    labels.insert(kw::Wren, chkButWatermark);
+    labels.insert(kw::Wtxt, lblWtxt);
+    labels.insert(kw::Wfnt, lblWFnt);
+    labels.insert(kw::Wsze, lblWSze);
+    labels.insert(kw::Wclr, lblWClr);
+    labels.insert(kw::Wang, lblWang);
+    labels.insert(kw::Wtrans, lblWtrans);
+    labels.insert(kw::Wtyp, lblWtyp);
+    labels.insert(kw::Wflg, chkBxWFlg);
+    labels.insert(kw::VZSuperWatermark, lblSuperWatermark);
 }
 
 void WatermarkTab::addSectionDependents()
@@ -199,8 +199,8 @@ void WatermarkTab::addSectionDependents()
                                static_cast<QWidget *>(lblWtyp), static_cast<QWidget *>(cmbBxWtyp),
                                static_cast<QWidget *>(lblCustomWatermark),
                                static_cast<QWidget *>(lnEditCustomWatermark), static_cast<QWidget *>(chkBxWFlg)})
-        chkButWatermark->addDependent(dependent, kNoDefault);
-    chkButSuperWatermark->addDependent(lblSuperWatermark, kNoDefault);
+        chkButWatermark->addDependent(dependent, kw::no_default);
+    chkButSuperWatermark->addDependent(lblSuperWatermark, kw::no_default);
     chkButSuperWatermark->addDependent(cmbBxSuperWatermark, tr("None"));
     // The watermark section is run by toggleWatermarkSection(); only the
     // super watermark is a section of the base class.
@@ -266,13 +266,12 @@ void WatermarkTab::addCustomConstraints()
 {
     if (!currentOptionSet)
         return;
-    vOption *colorModel = currentOptionSet->findOption(QStringLiteral("ColorModel"));
-    vOption *color = currentOptionSet->findOption(QStringLiteral("Wclr"));
+    vOption *colorModel = currentOptionSet->findOption(kw::ColorModel);
+    vOption *color = currentOptionSet->findOption(kw::Wclr);
     if (!colorModel || !color || !colorModel->isValid() || !color->isValid())
         return;
-    for (const char *colour : {"Red", "Green", "Blue"})
-        currentOptionSet->addConstraint(QStringLiteral("ColorModel"), QStringLiteral("Gray"),
-                                        QStringLiteral("Wclr"), QLatin1String(colour));
+    for (const QString &colour : {kw::Red, kw::Green, kw::Blue})
+        currentOptionSet->addConstraint(kw::ColorModel, kw::Gray, kw::Wclr, colour);
 }
 
 QIcon WatermarkTab::tabIcon()
@@ -311,7 +310,7 @@ void WatermarkTab::reload()
     loadValues();
     // A file without the switch's own line keeps the super watermark it
     // stores, instead of losing it at the next Apply.
-    if (readSettingValue(QStringLiteral("cSuper")).isEmpty())
+    if (readSettingValue(kw::cSuper).isEmpty())
         chkButSuperWatermark->setChecked(superWatermark);
     lnEditCustomWatermark->clear();
     customWatermarks.clear();
@@ -333,13 +332,13 @@ void WatermarkTab::resetWatermarkControls()
     chkBxWFlg->setChecked(false);
     // The list first: selecting its first item may show a saved record,
     // which the reset indexes then replace.
-    selectResetIndex(watermarkList, QStringLiteral("Wtxt"), 0);
-    selectResetIndex(cmbBxWFnt, QStringLiteral("Wfnt"), 0);
-    selectResetIndex(cmbBxWsze, QStringLiteral("Wsze"), 8);
-    selectResetIndex(cmbBxClr, QStringLiteral("Wclr"), 3);
-    selectResetIndex(cmbBxWang, QStringLiteral("Wang"), 23);
-    selectResetIndex(cmbBxWtrans, QStringLiteral("Wtrans"), 0);
-    selectResetIndex(cmbBxWtyp, QStringLiteral("Wtyp"), 0);
+    selectResetIndex(watermarkList, kw::Wtxt, 0);
+    selectResetIndex(cmbBxWFnt, kw::Wfnt, 0);
+    selectResetIndex(cmbBxWsze, kw::Wsze, 8);
+    selectResetIndex(cmbBxClr, kw::Wclr, 3);
+    selectResetIndex(cmbBxWang, kw::Wang, 23);
+    selectResetIndex(cmbBxWtrans, kw::Wtrans, 0);
+    selectResetIndex(cmbBxWtyp, kw::Wtyp, 0);
 }
 
 void WatermarkTab::selectResetIndex(ComboBoxEx *combo, const QString &keyword, int index)
@@ -358,20 +357,19 @@ void WatermarkTab::toggleWatermarkSection(bool checked)
     if (!checked)
         resetWatermarkControls();
     if (currentOptionSet)
-        currentOptionSet->markOptionChoice(QStringLiteral("Wren"), checked ? QStringLiteral("True")
-                                                                           : QStringLiteral("False"));
+        currentOptionSet->markOptionChoice(kw::Wren, checked ? kw::True : kw::False);
 
     // A control whose option the printer lacks stays disabled in both states.
-    auto enable = [this, checked](const char *keyword, std::initializer_list<QWidget *> widgets) {
-        const bool on = checked && storeOption(QLatin1String(keyword));
+    auto enable = [checked](const QString &keyword, std::initializer_list<QWidget *> widgets) {
+        const bool on = checked && storeOption(keyword);
         for (QWidget *widget : widgets)
             widget->setEnabled(on);
     };
-    enable("Wtxt", {lblWtxt, watermarkList});
-    enable("Wfnt", {lblWFnt, cmbBxWFnt});
-    enable("Wsze", {lblWSze, cmbBxWsze});
-    if (storeOption(QStringLiteral("ColorModel"))) {
-        enable("Wclr", {lblWClr, cmbBxClr});
+    enable(kw::Wtxt, {lblWtxt, watermarkList});
+    enable(kw::Wfnt, {lblWFnt, cmbBxWFnt});
+    enable(kw::Wsze, {lblWSze, cmbBxWsze});
+    if (storeOption(kw::ColorModel)) {
+        enable(kw::Wclr, {lblWClr, cmbBxClr});
     } else {
         lblWClr->setEnabled(false);
         cmbBxClr->setEnabled(false);
@@ -385,27 +383,27 @@ void WatermarkTab::toggleWatermarkSection(bool checked)
         watermarkList->setCurrentIndex(0);
     }
 
-    enable("Wang", {lblWang, cmbBxWang});
-    enable("Wtrans", {lblWtrans, cmbBxWtrans});
-    enable("Wtyp", {lblWtyp, cmbBxWtyp});
-    enable("Wtxt", {lblCustomWatermark, lnEditCustomWatermark});
-    enable("Wflg", {chkBxWFlg});
+    enable(kw::Wang, {lblWang, cmbBxWang});
+    enable(kw::Wtrans, {lblWtrans, cmbBxWtrans});
+    enable(kw::Wtyp, {lblWtyp, cmbBxWtyp});
+    enable(kw::Wtxt, {lblCustomWatermark, lnEditCustomWatermark});
+    enable(kw::Wflg, {chkBxWFlg});
 }
 
 void WatermarkTab::toggleSuperWatermark(bool checked)
 {
-    if (storeOption(QStringLiteral("VZSuperWatermark")) && !checked)
+    if (storeOption(kw::VZSuperWatermark) && !checked)
         cmbBxSuperWatermark->setCurrentIndex(0);
 }
 
 void WatermarkTab::loadSuperWatermarkState()
 {
-    if (!storeOption(QStringLiteral("VZSuperWatermark"))) {
+    if (!storeOption(kw::VZSuperWatermark)) {
         chkButSuperWatermark->setChecked(false);
         chkButSuperWatermark->setEnabled(false);
         return;
     }
-    const QString stored = readSettingValue(QStringLiteral("VZSuperWatermark"));
+    const QString stored = readSettingValue(kw::VZSuperWatermark);
     chkButSuperWatermark->setEnabled(true);
     chkButSuperWatermark->setChecked(stored.contains(QLatin1String("UF")) || stored.contains(QLatin1String("SF")));
 }
@@ -417,9 +415,9 @@ void WatermarkTab::removeCustomChoiceItem()
 
 void WatermarkTab::appendBlackColorItem()
 {
-    if (!storeOption(QStringLiteral("Wren")))
+    if (!storeOption(kw::Wren))
         return;
-    vOption *color = storeOption(QStringLiteral("Wclr"));
+    vOption *color = storeOption(kw::Wclr);
     if (!color || color->choiceCount() == 1)
         cmbBxClr->addItem(tr("Black"));
 }
@@ -543,7 +541,7 @@ bool WatermarkTab::isPredefinedWatermark(const QString &name) const
             return true;
     // The printer may show a predefined watermark in its own words (another
     // language or letter case).
-    vOption *text = storeOption(QStringLiteral("Wtxt"));
+    vOption *text = storeOption(kw::Wtxt);
     if (!text)
         return false;
     for (const Predefined &p : kPredefined) {
@@ -578,7 +576,7 @@ void WatermarkTab::fillWatermarkList()
         }
     }
 
-    vOption *text = storeOption(QStringLiteral("Wtxt"));
+    vOption *text = storeOption(kw::Wtxt);
     if (!text)
         return;
     const QString stored = readSettingValue(kSetKey);
@@ -587,8 +585,7 @@ void WatermarkTab::fillWatermarkList()
         return;
     }
     const QString defaultKeyword = text->defaultChoiceKeyword();
-    if (!text->defaultChoice() || isPredefinedKeyword(defaultKeyword)
-        || !readSettingValue(QStringLiteral("Wtxt")).isEmpty())
+    if (!text->defaultChoice() || isPredefinedKeyword(defaultKeyword) || !readSettingValue(kw::Wtxt).isEmpty())
         return;
     const QString name = defaultKeyword.mid(7);
     const int index = name.isEmpty() ? -1 : comboItemIndex(watermarkList, name);
@@ -616,7 +613,7 @@ bool WatermarkTab::parseStoredWatermark(const QString &value, QString *name, Wat
 void WatermarkTab::loadCustomWatermarks()
 {
     // A printer without a watermark text keeps no custom watermarks.
-    vOption *text = storeOption(QStringLiteral("Wtxt"));
+    vOption *text = storeOption(kw::Wtxt);
     if (!text)
         return;
     const QStringList stored = readSettingValues(kStoreKey);
@@ -629,20 +626,19 @@ void WatermarkTab::loadCustomWatermarks()
             WatermarkRecord record;
             const struct
             {
-                const char *keyword;
+                const QString &keyword;
                 const char *attribute;
                 ComboBoxEx *combo;
-            } attributes[] = {{"Wfnt", "font", cmbBxWFnt},     {"Wsze", "size", cmbBxWsze},
-                              {"Wclr", "color", cmbBxClr},     {"Wang", "angle", cmbBxWang},
-                              {"Wtrans", "style", cmbBxWtrans}, {"Wtyp", "fill", cmbBxWtyp}};
+            } attributes[] = {{kw::Wfnt, "font", cmbBxWFnt},      {kw::Wsze, "size", cmbBxWsze},
+                              {kw::Wclr, "color", cmbBxClr},      {kw::Wang, "angle", cmbBxWang},
+                              {kw::Wtrans, "style", cmbBxWtrans}, {kw::Wtyp, "fill", cmbBxWtyp}};
             for (const auto &a : attributes) {
-                vOption *option = storeOption(QLatin1String(a.keyword));
+                vOption *option = storeOption(a.keyword);
                 if (option)
                     record.insert(QLatin1String(a.attribute), comboItemIndex(a.combo, option->defaultChoiceKeyword()));
             }
-            vOption *repeat = storeOption(QStringLiteral("Wflg"));
-            record.insert(QStringLiteral("repeat"),
-                          repeat && repeat->defaultChoiceKeyword() == QLatin1String("False") ? 0 : 1);
+            vOption *repeat = storeOption(kw::Wflg);
+            record.insert(QStringLiteral("repeat"), repeat && repeat->defaultChoiceKeyword() == kw::False ? 0 : 1);
             customWatermarks.insert(name, record);
         }
     }
@@ -690,20 +686,20 @@ QHash<QString, QString> WatermarkTab::collectOptions()
     if (!collectControlValues())
         return optionValues;
     // The super watermark switched off where it could be on goes out as "None".
-    const QString super = QStringLiteral("VZSuperWatermark");
+    const QString super = kw::VZSuperWatermark;
     if (controls.value(super) && storeOption(super) && chkButSuperWatermark->isEnabledTo(this)
         && !chkButSuperWatermark->isChecked())
-        optionValues.insert(super, QStringLiteral("None"));
+        optionValues.insert(super, kw::None);
     const QString current = watermarkList->currentText();
     if (customWatermarks.contains(current) && !isPredefinedWatermark(current))
-        optionValues.insert(QStringLiteral("Wtxt"), quotedWatermarkText(current));
+        optionValues.insert(kw::Wtxt, quotedWatermarkText(current));
     return optionValues;
 }
 
 QHash<QString, QString> WatermarkTab::extraOptions()
 {
     QHash<QString, QString> extra;
-    if (!storeOption(QStringLiteral("Wtxt")))
+    if (!storeOption(kw::Wtxt))
         return extra;
     // The shown attributes are kept under the selected watermark's own
     // name: a name typed in the field is stored only by New or Save, so that

@@ -20,6 +20,7 @@
 #include "app/program_state.h"
 #include "app/settings_files.h"
 #include "app/vel_dialog.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "model/ppd_import.h"
 #include "ui/option_widgets.h"
@@ -453,7 +454,7 @@ void PrinterTab::buildInstalledOptions()
     const QList<vOption *> installable = currentOptionSet->installableOptions();
     for (vOption *option : installable) {
         const QString keyword = option->keyword();
-        if (option->findChoice(QStringLiteral("True")) && option->findChoice(QStringLiteral("False"))) {
+        if (option->findChoice(kw::True) && option->findChoice(kw::False)) {
             auto *box = named(new QCheckBox(option->text(), inner), QStringLiteral("chkBx") + keyword);
             box->setStyleSheet(QStringLiteral("margin-bottom: 8px"));
             controls.insert(keyword, box);
@@ -523,7 +524,7 @@ void PrinterTab::retranslate()
 QString PrinterTab::installedControlValue(QWidget *control)
 {
     if (auto *box = qobject_cast<QCheckBox *>(control))
-        return box->isChecked() ? QStringLiteral("True") : QStringLiteral("False");
+        return box->isChecked() ? kw::True : kw::False;
     if (auto *combo = qobject_cast<QComboBox *>(control))
         return combo->currentText();
     return QString();

@@ -14,6 +14,7 @@
 
 #include "app/program_state.h"
 #include "app/settings_files.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "ui/option_widgets.h"
 
@@ -23,9 +24,6 @@ const QString Tab::errorTooltipStyle = errorTooltipStyleText();
 
 namespace {
 
-const QString kTrue = QStringLiteral("True");
-const QString kFalse = QStringLiteral("False");
-const QString kNoDefault = QStringLiteral("no_default");
 const QString kNotInHash = QStringLiteral("NOT_IN_HASH");
 
 // The choice a two-state control stands for in one of its states: "True"
@@ -37,8 +35,8 @@ vChoice *twoStateChoice(vOption *option, bool checked)
 {
     if (!option)
         return nullptr;
-    vChoice *on = option->findChoice(kTrue);
-    vChoice *off = option->findChoice(kFalse);
+    vChoice *on = option->findChoice(kw::True);
+    vChoice *off = option->findChoice(kw::False);
     if (on && off)
         return checked ? on : off;
     const QList<vChoice *> choices = option->choices();
@@ -151,7 +149,7 @@ void Tab::removeComboItem(QComboBox *combo, const QString &text)
 
 QString Tab::sliderText(const QString &keyword, int value)
 {
-    if (keyword == QLatin1String("CaHueMaster"))
+    if (keyword == kw::CaHueMaster)
         return QString::number(value * 10);
     QString text = QString::number(value);
     if (text != QLatin1String("0"))
@@ -205,14 +203,14 @@ QString Tab::widgetValue(QWidget *control, vOption *option)
         value = choiceValueForCombo(option, combo->currentText());
     } else if (auto *box = qobject_cast<QCheckBox *>(control)) {
         vChoice *choice = twoStateChoice(option, box->isChecked());
-        value = choice ? choice->keyword() : (box->isChecked() ? kTrue : kFalse);
+        value = choice ? choice->keyword() : (box->isChecked() ? kw::True : kw::False);
     } else if (auto *slider = qobject_cast<QSlider *>(control)) {
         value = sliderText(option->keyword(), slider->value());
     } else if (auto *group = qobject_cast<VelButtonGroup *>(control)) {
         vChoice *choice = buttonChoice(group, group->checkedIndex(), option);
         value = choice ? choice->keyword() : QString();
     } else if (auto *button = qobject_cast<VelCheckBoxButton *>(control)) {
-        value = button->isChecked() ? kTrue : kFalse;
+        value = button->isChecked() ? kw::True : kw::False;
     }
     return value;
 }
@@ -381,11 +379,11 @@ void Tab::matchOffValuesToChoices()
                 panelText = panelOffValues.insert(dependent, section->dependentValue(dependent));
             const QString keyword = controls.key(dependent);
             vOption *option = keyword.isEmpty() ? nullptr : storeOption(keyword);
-            if (!option || panelText.value() == kNoDefault)
+            if (!option || panelText.value() == kw::no_default)
                 continue;
             vChoice *off = option->findChoiceByText(panelText.value());
             if (!off)
-                off = option->findChoice(QStringLiteral("None"));
+                off = option->findChoice(kw::None);
             section->setDependentValue(dependent, off ? off->text() : panelText.value());
         }
     }
@@ -475,7 +473,7 @@ void Tab::loadCheckBoxButton(VelCheckBoxButton *checkbox_button, vOption *option
         return;
     checkbox_button->setEnabled(true);
     vChoice *choice = storedOrDefaultChoice(option, storedValue(option->keyword()));
-    checkbox_button->setChecked(choice && choice->keyword() == kTrue);
+    checkbox_button->setChecked(choice && choice->keyword() == kw::True);
 }
 
 void Tab::updateLabels()
@@ -565,7 +563,7 @@ void Tab::markOptionForWidget(int value, QWidget *sender)
     const QByteArray className = sender->metaObject()->className();
     if (className == "VelCheckBoxButton") {
         auto *button = static_cast<VelCheckBoxButton *>(sender);
-        choice = option->findChoice(button->isChecked() ? kTrue : kFalse);
+        choice = option->findChoice(button->isChecked() ? kw::True : kw::False);
     } else if (className == "QCheckBox" || className == "QRadioButton") {
         choice = twoStateChoice(option, value != 0);
     } else if (className == "ComboBoxEx") {
@@ -680,7 +678,7 @@ QHash<QString, QString> Tab::collectOptions()
             if (keyword == kNotInHash)
                 continue;
             const QString offValue = offValues.value(i);
-            if (offValue == kNoDefault)
+            if (offValue == kw::no_default)
                 continue;
             vOption *option = currentOptionSet->findOption(keyword);
             if (!option)
@@ -825,8 +823,8 @@ bool Tab::enableOptionsForCheckBoxButton(VelCheckBoxButton *checkbox_button, vOp
 {
     if (!checkbox_button || !option)
         return false;
-    vChoice *on = option->findChoice(kTrue);
-    vChoice *off = option->findChoice(kFalse);
+    vChoice *on = option->findChoice(kw::True);
+    vChoice *off = option->findChoice(kw::False);
     if (!on || !off)
         return false;
     if (on->hasConstraints()) {
@@ -956,7 +954,7 @@ void Tab::markConstraintLabel(const QString &keyword)
     }
     if (auto *box = qobject_cast<QCheckBox *>(controls.value(keyword))) {
         box->setIcon(QIcon(QPixmap(QStringLiteral(":/icons/error"))));
-        if (keyword != QLatin1String("Cadj"))
+        if (keyword != kw::Cadj)
             constrained = true;
         return;
     }

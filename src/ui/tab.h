@@ -11,12 +11,13 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 
 // The colour-model choices that the "Full color" and "Black & white"
 // buttons of the Basic and Imaging tabs stand for.
-inline QStringList fullColorKeywords() { return {QStringLiteral("CMYK"), QStringLiteral("RGB")}; }
-inline QStringList monochromeKeywords() { return {QStringLiteral("Gray")}; }
+inline QStringList fullColorKeywords() { return {kw::CMYK, kw::RGB}; }
+inline QStringList monochromeKeywords() { return {kw::Gray}; }
 
 class ComboBoxEx;
 class VelButtonGroup;
