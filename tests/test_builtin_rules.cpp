@@ -2,9 +2,12 @@
 // from small PPDs, checked through the links they leave and the blocks that
 // marking choices places.
 #include "model/builtin_steps.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "model/ppd_import.h"
 
+#include <QDir>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -96,6 +99,35 @@ void checkSwitch(vOptionSet *store, const QString &keyword, const QStringList &c
     QVERIFY(!o->isFromPpd());
 }
 
+// Every option and choice constant the code names keywords by.
+const QString *const kOptionConstants[] = {
+    &kw::BackCvrM, &kw::BFpS, &kw::BiFldB, &kw::CaCR, &kw::CaColorSpace, &kw::CaHb, &kw::CaHc, &kw::CaHg, &kw::CaHm,
+    &kw::CaHr, &kw::CaHueMaster, &kw::CaHy, &kw::CaMG, &kw::CaYB, &kw::Cabt, &kw::Cact, &kw::Cadj, &kw::Cast,
+    &kw::CIE, &kw::Coll, &kw::ColorModel, &kw::Crep, &kw::CvrM, &kw::Duplex, &kw::FldA, &kw::FldB, &kw::FldC,
+    &kw::FldD, &kw::Fold, &kw::GBTn, &kw::InputSlot, &kw::JobName, &kw::Madj, &kw::MediaType, &kw::Option01,
+    &kw::Option8, &kw::Option17, &kw::Option18, &kw::Option19, &kw::Option20, &kw::Option21, &kw::Option22,
+    &kw::Option23, &kw::Option24, &kw::Option25, &kw::Option26, &kw::Option27, &kw::Option28, &kw::OutputBin,
+    &kw::PageRegion, &kw::PageSize, &kw::Pmed, &kw::Pnch, &kw::RCM, &kw::Resolution, &kw::Rotate, &kw::Scnt,
+    &kw::Sep, &kw::Smoothing, &kw::Stpl, &kw::Tmed, &kw::Tnsv, &kw::Trap, &kw::VMoirePrevention, &kw::VSCREENMODE,
+    &kw::VZBooklet, &kw::VZCollate1, &kw::VZGlossmode, &kw::VZSuperWatermark, &kw::VqManagment, &kw::Wang,
+    &kw::Wclr, &kw::Wflg, &kw::Wfnt, &kw::Wren, &kw::Wsze, &kw::Wtrans, &kw::Wtxt, &kw::Wtyp, &kw::ZFldC,
+    &kw::ZFldD, &kw::cBiFld, &kw::cCovBRad, &kw::cCovBut, &kw::cCovPOBI, &kw::cCovPOBO, &kw::cCovPOFI,
+    &kw::cCovPOFO, &kw::cCovTRad, &kw::cCustomBox, &kw::cEmail, &kw::cEngrFld, &kw::cHole, &kw::cInsBut,
+    &kw::cInsPrnB, &kw::cInsPrnF, &kw::cIntBut, &kw::cIntPrn, &kw::cJobAccount, &kw::cJobName, &kw::cJobStore,
+    &kw::cMaxPassword, &kw::cPrivatePrint, &kw::cStpl, &kw::cSuper, &kw::cTriFld, &kw::cTriFldZ, &kw::cUserLogin,
+    &kw::ePrivatePrint, &kw::PQXColorMode, &kw::PQXDuplex, &kw::PQXToggle, &kw::PQXTonsave,
+};
+
+const QPair<const QString *, const QString *> kChoiceConstants[] = {
+    {&kw::FldA, &kw::Bifold}, {&kw::FldA, &kw::Trifold}, {&kw::FldA, &kw::Zfold}, {&kw::FldA, &kw::EngrFold},
+    {&kw::Duplex, &kw::DuplexNoTumble}, {&kw::Duplex, &kw::DuplexTumble}, {&kw::Duplex, &kw::None},
+    {&kw::ColorModel, &kw::CMYK}, {&kw::ColorModel, &kw::RGB}, {&kw::ColorModel, &kw::Gray}, {&kw::Wclr, &kw::Red},
+    {&kw::Wclr, &kw::Green}, {&kw::Wclr, &kw::Blue}, {&kw::VZBooklet, &kw::Left}, {&kw::VZBooklet, &kw::Right},
+    {&kw::CvrM, &kw::Inserter1}, {&kw::CvrM, &kw::Inserter2}, {&kw::VZCollate1, &kw::JobStorage},
+    {&kw::VqManagment, &kw::Default}, {&kw::PageSize, &kw::Custom}, {&kw::JobName, &kw::off},
+    {&kw::cCovBut, &kw::True}, {&kw::cCovBut, &kw::False}, {&kw::PQXToggle, &kw::On}, {&kw::PQXToggle, &kw::Off},
+};
+
 } // namespace
 
 class TestBuiltinRules : public QObject
@@ -123,6 +155,7 @@ private slots:
     void commonLinksIsATrueIntersection();
     void collationSorterInheritsRules();
     void tokenMap();
+    void keywordConstantsAreStoreKeywords();
 };
 
 void TestBuiltinRules::priorityTable()
@@ -713,6 +746,27 @@ void TestBuiltinRules::tokenMap()
         QCOMPARE(mapUiConstraintToken(token), c.second);
         QCOMPARE(token, c.second);
     }
+}
+
+// A misspelt keyword constant would silently disable every rule and look-up
+// that names it: each option constant is an option, and each choice
+// constant a choice of its option, in a store built from a test description.
+void TestBuiltinRules::keywordConstantsAreStoreKeywords()
+{
+    QHash<QString, QSet<QString>> choicesOf;
+    const QStringList files = QDir(QStringLiteral(ORDOVAN_TEST_DATA)).entryList({QStringLiteral("*.ppd")});
+    for (const QString &file : files) {
+        const auto store = loadPath(QStringLiteral(ORDOVAN_TEST_DATA "/") + file);
+        for (const vOption *option : store ? store->allOptions() : QList<vOption *>()) {
+            for (const vChoice *choice : option->choices())
+                choicesOf[option->keyword()].insert(choice->keyword());
+        }
+    }
+    for (const QString *option : kOptionConstants)
+        QVERIFY2(choicesOf.contains(*option), qPrintable(*option));
+    for (const auto &choice : kChoiceConstants)
+        QVERIFY2(choicesOf.value(*choice.first).contains(*choice.second),
+                 qPrintable(*choice.first + QLatin1Char('=') + *choice.second));
 }
 
 QTEST_GUILESS_MAIN(TestBuiltinRules)

@@ -11,6 +11,7 @@
 #include "app/password_prompt.h"
 #include "app/program_state.h"
 #include "app/settings_files.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "profiles/tab_list_ref.h"
 #include "ui/message_box.h"
@@ -70,7 +71,7 @@ bool VelDialog::writeTolpoptions()
         if (ppdPath)
             unlink(ppdPath);
         if (applied)
-            synced = syncOtherApplications(options.value(QStringLiteral("PageSize")));
+            synced = syncOtherApplications(options.value(kw::PageSize));
     }
     if (!applied)
         return printerFailed();

@@ -3,40 +3,41 @@
 // print-management switches against the printing options they override, and
 // the watermark colour and flag rules.
 #include "model/builtin_steps.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "model/rule_tables.h"
 
 namespace {
 
 const RuleRow kOneSidedRows[] = {
-    {"cCovPOFI", "True", "Duplex", "None"},
-    {"cCovPOBO", "True", "Duplex", "None"},
-    {"cInsPrnB", "True", "Duplex", "None"},
+    {kw::cCovPOFI, kw::True, kw::Duplex, kw::None},
+    {kw::cCovPOBO, kw::True, kw::Duplex, kw::None},
+    {kw::cInsPrnB, kw::True, kw::Duplex, kw::None},
 };
 
 const RuleRow kOtherRows[] = {
-    {"cCovBut", "True", "Coll", "False"},
-    {"cInsBut", "True", "Coll", "False"},
-    {"cIntBut", "True", "Coll", "False"},
-    {"cJobStore", "True", "Coll", "False"},
-    {"cSuper", "True", "Coll", "False"},
-    {"PQXToggle", "Off", "PQXDuplex", "On"},
-    {"PQXToggle", "Off", "PQXTonsave", "On"},
-    {"PQXToggle", "Off", "PQXColorMode", "On"},
-    {"PQXDuplex", "On", "Duplex", "None"},
-    {"PQXTonsave", "On", "Tnsv", "Off"},
-    {"PQXColorMode", "On", "ColorModel", "CMYK"},
-    {"PQXColorMode", "On", "ColorModel", "RGB"},
-    {"PQXToggle", "On", "cJobAccount", "True"},
-    {"PQXToggle", "On", "cUserLogin", "True"},
-    {"PQXToggle", "On", "cJobStore", "True"},
-    {"PQXToggle", "On", "cCovBut", "True"},
-    {"PQXToggle", "On", "cInsBut", "True"},
-    {"PQXToggle", "On", "cIntBut", "True"},
-    {"Wren", "False", "Wflg", "True"},
-    {"ColorModel", "Gray", "Wclr", "Red"},
-    {"ColorModel", "Gray", "Wclr", "Green"},
-    {"ColorModel", "Gray", "Wclr", "Blue"},
+    {kw::cCovBut, kw::True, kw::Coll, kw::False},
+    {kw::cInsBut, kw::True, kw::Coll, kw::False},
+    {kw::cIntBut, kw::True, kw::Coll, kw::False},
+    {kw::cJobStore, kw::True, kw::Coll, kw::False},
+    {kw::cSuper, kw::True, kw::Coll, kw::False},
+    {kw::PQXToggle, kw::Off, kw::PQXDuplex, kw::On},
+    {kw::PQXToggle, kw::Off, kw::PQXTonsave, kw::On},
+    {kw::PQXToggle, kw::Off, kw::PQXColorMode, kw::On},
+    {kw::PQXDuplex, kw::On, kw::Duplex, kw::None},
+    {kw::PQXTonsave, kw::On, kw::Tnsv, kw::Off},
+    {kw::PQXColorMode, kw::On, kw::ColorModel, kw::CMYK},
+    {kw::PQXColorMode, kw::On, kw::ColorModel, kw::RGB},
+    {kw::PQXToggle, kw::On, kw::cJobAccount, kw::True},
+    {kw::PQXToggle, kw::On, kw::cUserLogin, kw::True},
+    {kw::PQXToggle, kw::On, kw::cJobStore, kw::True},
+    {kw::PQXToggle, kw::On, kw::cCovBut, kw::True},
+    {kw::PQXToggle, kw::On, kw::cInsBut, kw::True},
+    {kw::PQXToggle, kw::On, kw::cIntBut, kw::True},
+    {kw::Wren, kw::False, kw::Wflg, kw::True},
+    {kw::ColorModel, kw::Gray, kw::Wclr, kw::Red},
+    {kw::ColorModel, kw::Gray, kw::Wclr, kw::Green},
+    {kw::ColorModel, kw::Gray, kw::Wclr, kw::Blue},
 };
 
 } // namespace
@@ -51,10 +52,10 @@ void addBuiltInConstraints(vOptionSet *store)
     addRules(store, oneSided);
 
     // Interleaving is only possible on transparencies.
-    const QString mediaType = QStringLiteral("MediaType");
+    const QString mediaType = kw::MediaType;
     if (vOption *media = store->findOption(mediaType)) {
-        const QString interleave = QStringLiteral("cIntBut");
-        const QString on = QStringLiteral("True");
+        const QString interleave = kw::cIntBut;
+        const QString on = kw::True;
         const QList<vChoice *> choices = media->choices();
         for (vChoice *choice : choices) {
             if (choice->keyword() != QLatin1String("Transparency"))

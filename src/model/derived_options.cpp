@@ -2,28 +2,30 @@
 // choices, and the rules that some choices inherit from the choices they
 // stand for.
 #include "model/builtin_steps.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
+#include "model/ppd_import.h"
 #include "model/rule_tables.h"
 
 namespace {
 
 // Only one kind of fold at a time: each pair of fold switches, named both ways.
 const RuleRow kFoldExclusions[] = {
-    {"cTriFld", "True", "cBiFld", "True"},   {"cTriFld", "True", "cTriFldZ", "True"},
-    {"cTriFld", "True", "cEngrFld", "True"}, {"cBiFld", "True", "cTriFld", "True"},
-    {"cBiFld", "True", "cTriFldZ", "True"},  {"cBiFld", "True", "cEngrFld", "True"},
-    {"cTriFldZ", "True", "cTriFld", "True"}, {"cTriFldZ", "True", "cBiFld", "True"},
-    {"cTriFldZ", "True", "cEngrFld", "True"}, {"cEngrFld", "True", "cTriFld", "True"},
-    {"cEngrFld", "True", "cBiFld", "True"},  {"cEngrFld", "True", "cTriFldZ", "True"},
+    {kw::cTriFld, kw::True, kw::cBiFld, kw::True},    {kw::cTriFld, kw::True, kw::cTriFldZ, kw::True},
+    {kw::cTriFld, kw::True, kw::cEngrFld, kw::True},  {kw::cBiFld, kw::True, kw::cTriFld, kw::True},
+    {kw::cBiFld, kw::True, kw::cTriFldZ, kw::True},   {kw::cBiFld, kw::True, kw::cEngrFld, kw::True},
+    {kw::cTriFldZ, kw::True, kw::cTriFld, kw::True},  {kw::cTriFldZ, kw::True, kw::cBiFld, kw::True},
+    {kw::cTriFldZ, kw::True, kw::cEngrFld, kw::True}, {kw::cEngrFld, kw::True, kw::cTriFld, kw::True},
+    {kw::cEngrFld, kw::True, kw::cBiFld, kw::True},   {kw::cEngrFld, kw::True, kw::cTriFldZ, kw::True},
 };
 
 const RuleRow kTwoFoldExclusion[] = {
-    {"cTriFld", "True", "cBiFld", "True"},
+    {kw::cTriFld, kw::True, kw::cBiFld, kw::True},
 };
 
 const RuleRow kSorterRows[] = {
-    {"Option18", "None", "cPrivatePrint", "True"},
-    {"Option18", "None", "cCustomBox", "True"},
+    {kw::Option18, kw::None, kw::cPrivatePrint, kw::True},
+    {kw::Option18, kw::None, kw::cCustomBox, kw::True},
 };
 
 // Adds target=choice ~ partner for every link in the list.
@@ -37,15 +39,14 @@ void addLinks(vOptionSet *store, const QString &target, const QString &choice,
 }
 
 // Copies every link of option=choiceKeyword (a snapshot taken first) to switchKeyword=True.
-void copyChoiceLinks(vOptionSet *store, vOption *option, const char *choiceKeyword,
-                     const char *switchKeyword)
+void copyChoiceLinks(vOptionSet *store, vOption *option, const QString &choiceKeyword, const QString &switchKeyword)
 {
     if (!option)
         return;
-    vChoice *choice = option->findChoice(QLatin1String(choiceKeyword));
+    vChoice *choice = option->findChoice(choiceKeyword);
     if (!choice)
         return;
-    addLinks(store, QLatin1String(switchKeyword), QStringLiteral("True"), choice->conflicts());
+    addLinks(store, switchKeyword, kw::True, choice->conflicts());
 }
 
 // Adds target=choice ~ partner for every link of `from` whose option is
@@ -72,7 +73,7 @@ QList<vChoiceRef> commonLinks(const vOption *option)
     bool first = true;
     const QList<vChoice *> choices = option->choices();
     for (const vChoice *choice : choices) {
-        if (choice->keyword() == QLatin1String("None"))
+        if (choice->keyword() == kw::None)
             continue;
         const QList<vChoiceRef> links = choice->conflicts(); // each partner once
         if (first) {
@@ -93,25 +94,25 @@ void addFinishingOptions(ppd_file_t *ppd, vOptionSet *store)
 {
     if (!ppd || !store)
         return;
-    const bool hasFold = ppdFindOption(ppd, "FldA") != nullptr;
-    const bool hasPunch = ppdFindOption(ppd, "Pnch") != nullptr;
-    const bool hasStaple = ppdFindOption(ppd, "Stpl") != nullptr;
-    const bool hasFolder = ppdFindOption(ppd, "Option24") != nullptr;
+    const bool hasFold = ppdHasOption(ppd, kw::FldA);
+    const bool hasPunch = ppdHasOption(ppd, kw::Pnch);
+    const bool hasStaple = ppdHasOption(ppd, kw::Stpl);
+    const bool hasFolder = ppdHasOption(ppd, kw::Option24);
 
     if (hasFold) {
-        store->insertOption(makeSwitch("cBiFld", "Bi-fold Mode"));
-        store->insertOption(makeSwitch("cTriFld", "Tri-fold Mode"));
+        store->insertOption(makeSwitch(kw::cBiFld, QStringLiteral("Bi-fold Mode")));
+        store->insertOption(makeSwitch(kw::cTriFld, QStringLiteral("Tri-fold Mode")));
         if (hasFolder) {
-            store->insertOption(makeSwitch("cTriFldZ", "Z-fold Mode"));
-            store->insertOption(makeSwitch("cEngrFld", "Engineering-fold Mode"));
+            store->insertOption(makeSwitch(kw::cTriFldZ, QStringLiteral("Z-fold Mode")));
+            store->insertOption(makeSwitch(kw::cEngrFld, QStringLiteral("Engineering-fold Mode")));
         }
 
-        vOption *fold = store->findOption(QStringLiteral("FldA"));
-        copyChoiceLinks(store, fold, "Bifold", "cBiFld");
-        copyChoiceLinks(store, fold, "Trifold", "cTriFld");
+        vOption *fold = store->findOption(kw::FldA);
+        copyChoiceLinks(store, fold, kw::Bifold, kw::cBiFld);
+        copyChoiceLinks(store, fold, kw::Trifold, kw::cTriFld);
         if (hasFolder) {
-            copyChoiceLinks(store, fold, "Zfold", "cTriFldZ");
-            copyChoiceLinks(store, fold, "EngrFold", "cEngrFld");
+            copyChoiceLinks(store, fold, kw::Zfold, kw::cTriFldZ);
+            copyChoiceLinks(store, fold, kw::EngrFold, kw::cEngrFld);
             static const QVector<RuleStrings> exclusions = ruleStrings(kFoldExclusions);
             addRules(store, exclusions);
         } else {
@@ -121,14 +122,12 @@ void addFinishingOptions(ppd_file_t *ppd, vOptionSet *store)
     }
 
     if (hasPunch) {
-        store->insertOption(makeSwitch("cHole", "Punch Mode"));
-        addLinks(store, QStringLiteral("cHole"), QStringLiteral("True"),
-                 commonLinks(store->findOption(QStringLiteral("Pnch"))));
+        store->insertOption(makeSwitch(kw::cHole, QStringLiteral("Punch Mode")));
+        addLinks(store, kw::cHole, kw::True, commonLinks(store->findOption(kw::Pnch)));
     }
     if (hasStaple) {
-        store->insertOption(makeSwitch("cStpl", "Staple Mode"));
-        addLinks(store, QStringLiteral("cStpl"), QStringLiteral("True"),
-                 commonLinks(store->findOption(QStringLiteral("Stpl"))));
+        store->insertOption(makeSwitch(kw::cStpl, QStringLiteral("Staple Mode")));
+        addLinks(store, kw::cStpl, kw::True, commonLinks(store->findOption(kw::Stpl)));
     }
 }
 
@@ -136,26 +135,22 @@ void addDerivedConstraints(vOptionSet *store)
 {
     if (!store)
         return;
-    const QString none = QStringLiteral("None");
-    const QString option18 = QStringLiteral("Option18");
-
     // Option18=None takes over Coll=False's rules against weaker options.
-    vOption *coll = store->findOption(QStringLiteral("Coll"));
+    vOption *coll = store->findOption(kw::Coll);
     if (coll)
-        inheritWeakerLinks(store, coll->findChoice(QStringLiteral("False")), option18, none);
+        inheritWeakerLinks(store, coll->findChoice(kw::False), kw::Option18, kw::None);
 
     // The duplex policy takes over the two-sided choices' rules against weaker options.
-    if (vOption *duplex = store->findOption(QStringLiteral("Duplex"))) {
-        for (const char *sided : {"DuplexTumble", "DuplexNoTumble"})
-            inheritWeakerLinks(store, duplex->findChoice(QLatin1String(sided)), QStringLiteral("PQXDuplex"),
-                               QStringLiteral("On"));
+    if (vOption *duplex = store->findOption(kw::Duplex)) {
+        for (const QString *sided : {&kw::DuplexTumble, &kw::DuplexNoTumble})
+            inheritWeakerLinks(store, duplex->findChoice(*sided), kw::PQXDuplex, kw::On);
     }
 
-    if (vOption *collate = store->findOption(QStringLiteral("VZCollate1"))) {
+    if (vOption *collate = store->findOption(kw::VZCollate1)) {
         const QList<vChoice *> choices = collate->choices();
         for (vChoice *choice : choices) {
-            if (choice->keyword() != none)
-                store->addConstraint(option18, none, collate->keyword(), choice->keyword());
+            if (choice->keyword() != kw::None)
+                store->addConstraint(kw::Option18, kw::None, collate->keyword(), choice->keyword());
         }
     }
 

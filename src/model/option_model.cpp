@@ -1,12 +1,10 @@
 #include "model/option_model.h"
 
-namespace {
-const QString kNull = QStringLiteral("VNULL");
-}
+#include "model/option_keywords.h"
 
 // ---------------------------------------------------------------- vChoice
 
-vChoice::vChoice() : m_keyword(kNull), m_text(kNull) {}
+vChoice::vChoice() : m_keyword(kw::VNULL), m_text(kw::VNULL) {}
 
 vChoice::vChoice(vOption *option, const QString &keyword, const QString &text)
     : m_keyword(keyword), m_text(text), m_option(option)
@@ -15,7 +13,7 @@ vChoice::vChoice(vOption *option, const QString &keyword, const QString &text)
 
 bool vChoice::isValid() const
 {
-    return !(m_keyword == kNull && m_text == kNull);
+    return !(m_keyword == kw::VNULL && m_text == kw::VNULL);
 }
 
 void vChoice::addConflict(vOption *option, vChoice *choice)
@@ -102,7 +100,7 @@ void vChoice::unmark()
 
 // ---------------------------------------------------------------- vOption
 
-vOption::vOption() : m_keyword(kNull), m_text(kNull) {}
+vOption::vOption() : m_keyword(kw::VNULL), m_text(kw::VNULL) {}
 
 vOption::vOption(const QString &keyword, const QString &text) : m_keyword(keyword), m_text(text) {}
 
@@ -113,7 +111,7 @@ vOption::~vOption()
 
 bool vOption::isValid() const
 {
-    return !(m_keyword == kNull && m_text == kNull);
+    return !(m_keyword == kw::VNULL && m_text == kw::VNULL);
 }
 
 void vOption::addChoice(const QString &keyword, const QString &text)
@@ -200,13 +198,13 @@ void vOptionSet::insertOption(vOption *option)
 
 QList<vOption *> vOptionSet::installableOptions() const
 {
-    static const char *const keywords[] = {
-        "Option17", "Option8",  "Option18", "Option19", "Option20", "Option01", "Option21",
-        "Option22", "Option23", "Option24", "Option25", "Option26", "Option27", "Option28",
+    static const QString *const keywords[] = {
+        &kw::Option17, &kw::Option8,  &kw::Option18, &kw::Option19, &kw::Option20, &kw::Option01, &kw::Option21,
+        &kw::Option22, &kw::Option23, &kw::Option24, &kw::Option25, &kw::Option26, &kw::Option27, &kw::Option28,
     };
     QList<vOption *> result;
-    for (const char *keyword : keywords) {
-        if (vOption *o = findOption(QLatin1String(keyword)))
+    for (const QString *keyword : keywords) {
+        if (vOption *o = findOption(*keyword))
             result.append(o);
     }
     return result;

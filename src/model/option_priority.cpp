@@ -1,65 +1,59 @@
 // The fixed priority table: a lower number makes an option stronger in every
 // pairwise and group rule it takes part in.
 #include "model/builtin_steps.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 
 #include <QHash>
+#include <QPair>
+#include <QStringList>
+#include <QVector>
 
 namespace {
 
-struct PriorityRow
-{
-    int priority;
-    const char *const *keywords;
-};
-
-const char *const kPriority0[] = {"Option17", "PQXToggle", nullptr};
-const char *const kPriority1[] = {"PQXTonsave", "PQXColorMode", "Option8",  "Option18", "Option19",
-                                  "Option20",   "Option21",     "Option22", "Option23", "Option24",
-                                  "Option25",   "Option26",     "Option27", "Option28", "Option01",
-                                  nullptr};
-const char *const kPriority2[] = {"InputSlot", "ColorModel", "Wren", nullptr};
-const char *const kPriority3[] = {"PageSize", "MediaType", "Crep", "Wclr", "Wang", nullptr};
-const char *const kPriority4[] = {"PQXDuplex", "VZBooklet", nullptr};
-const char *const kPriority5[] = {"Wflg", "Wtrans", "Cadj", "AdjustmentMethod", "Duplex", "Tnsv",
-                                  "Resolution", "RCM", "VSCREENMODE", "VSCREENMODEText",
-                                  "VSCREENMODEImage", "VSCREENMODEGraphics", nullptr};
-// The watermark-type option is spelt both ways in the field; both get the row.
-const char *const kPriority6[] = {
-    "VIR",          "ColBalCyanFull",    "ColBalCyanHigh",    "ColBalCyanMed",    "ColBalCyanLow",
-    "ColBalMagentaFull", "ColBalMagentaHigh", "ColBalMagentaMed", "ColBalMagentaLow",
-    "ColBalYellowFull",  "ColBalYellowHigh",  "ColBalYellowMed",  "ColBalYellowLow",
-    "ColBalBlackFull",   "ColBalBlackHigh",   "ColBalBlackMed",   "ColBalBlackLow",
-    "GrayComp",     "GrayCompText",      "GrayCompImage",     "GrayCompGraphics", "VMoirePrevention",
-    "VZGlossmode",  "CaHueMaster",       "CaHr",              "CaHy",             "CaHg",
-    "CaHc",         "CaHb",              "CaHm",              "Cast",             "Cabt",
-    "Cact",         "CaCR",              "CaMG",              "CaYB",             "Fold",
-    "FldA",         "Sep",               "Stpl",              "Pnch",             "Rotate",
-    "Wtyp",         "WTyp",              nullptr};
-const char *const kPriority7[] = {"cStpl", "cPnch", "cBiFld", "cTriFld", "cTriFldZ", "cEngrFld",
-                                  "cHole", nullptr};
-const char *const kPriority8[] = {"cCovBut", "cIntBut", "cInsBut", "VZCollate1", "cJobAccount",
-                                  "cUserLogin", "cJobStore", nullptr};
-const char *const kPriority9[] = {"cCovTRad", "cCovBRad", "cCovPOFO", "cCovPOFI", "cCovPOBO",
-                                  "cCovPOBI", "cInsPrnF", "cInsPrnB", "cIntPrn", "CvrM",
-                                  "BackCvrM", "Pmed",     "Tmed",     "cSuper",  nullptr};
-const char *const kPriority10[] = {"OutputBin", "VZSuperWatermark", nullptr};
-const char *const kPriority11[] = {"Coll", nullptr};
-
-const PriorityRow kRows[] = {
-    {0, kPriority0}, {1, kPriority1}, {2, kPriority2},  {3, kPriority3},
-    {4, kPriority4}, {5, kPriority5}, {6, kPriority6},  {7, kPriority7},
-    {8, kPriority8}, {9, kPriority9}, {10, kPriority10}, {11, kPriority11},
-};
-
-// Keyword to priority, built once from the rows above.
+// Keyword to priority, built once from the rows below.
 const QHash<QString, int> &priorityTable()
 {
     static const QHash<QString, int> table = [] {
+        const QVector<QPair<int, QStringList>> rows = {
+            {0, {kw::Option17, kw::PQXToggle}},
+            {1,
+             {kw::PQXTonsave, kw::PQXColorMode, kw::Option8, kw::Option18, kw::Option19, kw::Option20, kw::Option21,
+              kw::Option22, kw::Option23, kw::Option24, kw::Option25, kw::Option26, kw::Option27, kw::Option28,
+              kw::Option01}},
+            {2, {kw::InputSlot, kw::ColorModel, kw::Wren}},
+            {3, {kw::PageSize, kw::MediaType, kw::Crep, kw::Wclr, kw::Wang}},
+            {4, {kw::PQXDuplex, kw::VZBooklet}},
+            {5,
+             {kw::Wflg, kw::Wtrans, kw::Cadj, QStringLiteral("AdjustmentMethod"), kw::Duplex, kw::Tnsv, kw::Resolution,
+              kw::RCM, kw::VSCREENMODE, QStringLiteral("VSCREENMODEText"), QStringLiteral("VSCREENMODEImage"),
+              QStringLiteral("VSCREENMODEGraphics")}},
+            // The watermark-type option is spelt both ways in the field; both get the row.
+            {6,
+             {QStringLiteral("VIR"), QStringLiteral("ColBalCyanFull"), QStringLiteral("ColBalCyanHigh"),
+              QStringLiteral("ColBalCyanMed"), QStringLiteral("ColBalCyanLow"), QStringLiteral("ColBalMagentaFull"),
+              QStringLiteral("ColBalMagentaHigh"), QStringLiteral("ColBalMagentaMed"),
+              QStringLiteral("ColBalMagentaLow"), QStringLiteral("ColBalYellowFull"),
+              QStringLiteral("ColBalYellowHigh"), QStringLiteral("ColBalYellowMed"),
+              QStringLiteral("ColBalYellowLow"), QStringLiteral("ColBalBlackFull"), QStringLiteral("ColBalBlackHigh"),
+              QStringLiteral("ColBalBlackMed"), QStringLiteral("ColBalBlackLow"), QStringLiteral("GrayComp"),
+              QStringLiteral("GrayCompText"), QStringLiteral("GrayCompImage"), QStringLiteral("GrayCompGraphics"),
+              kw::VMoirePrevention, kw::VZGlossmode, kw::CaHueMaster, kw::CaHr, kw::CaHy, kw::CaHg, kw::CaHc, kw::CaHb,
+              kw::CaHm, kw::Cast, kw::Cabt, kw::Cact, kw::CaCR, kw::CaMG, kw::CaYB, kw::Fold, kw::FldA, kw::Sep,
+              kw::Stpl, kw::Pnch, kw::Rotate, kw::Wtyp, QStringLiteral("WTyp")}},
+            {7, {kw::cStpl, QStringLiteral("cPnch"), kw::cBiFld, kw::cTriFld, kw::cTriFldZ, kw::cEngrFld, kw::cHole}},
+            {8,
+             {kw::cCovBut, kw::cIntBut, kw::cInsBut, kw::VZCollate1, kw::cJobAccount, kw::cUserLogin, kw::cJobStore}},
+            {9,
+             {kw::cCovTRad, kw::cCovBRad, kw::cCovPOFO, kw::cCovPOFI, kw::cCovPOBO, kw::cCovPOBI, kw::cInsPrnF,
+              kw::cInsPrnB, kw::cIntPrn, kw::CvrM, kw::BackCvrM, kw::Pmed, kw::Tmed, kw::cSuper}},
+            {10, {kw::OutputBin, kw::VZSuperWatermark}},
+            {11, {kw::Coll}},
+        };
         QHash<QString, int> t;
-        for (const PriorityRow &row : kRows) {
-            for (const char *const *keyword = row.keywords; *keyword; ++keyword)
-                t.insert(QLatin1String(*keyword), row.priority);
+        for (const auto &row : rows) {
+            for (const QString &keyword : row.second)
+                t.insert(keyword, row.first);
         }
         return t;
     }();

@@ -1,6 +1,7 @@
 #include "model/ppd_import.h"
 
 #include "model/builtin_steps.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 
 void loadFromPpd(ppd_file_t *ppd, vOptionSet *store)
@@ -59,40 +60,38 @@ void loadPpdOptions(ppd_file_t *ppd, vOptionSet *store)
     }
 
     if (ppdFindAttr(ppd, "SupportsMaxPassword", nullptr)) {
-        auto *option = new vOption(QStringLiteral("cMaxPassword"), QStringLiteral("Max Password"));
-        option->addChoice(QStringLiteral("True"), QStringLiteral("True"));
+        auto *option = new vOption(kw::cMaxPassword, QStringLiteral("Max Password"));
+        option->addChoice(kw::True, kw::True);
         store->insertOption(option);
     }
 }
 
 bool isCustomPageDefault(const QString &keyword, const QString &defaultChoice)
 {
-    return (keyword.contains(QLatin1String("PageSize")) || keyword.contains(QLatin1String("PageRegion")))
-        && defaultChoice.contains(QLatin1String("Custom"), Qt::CaseInsensitive);
+    return (keyword.contains(kw::PageSize) || keyword.contains(kw::PageRegion))
+           && defaultChoice.contains(kw::Custom, Qt::CaseInsensitive);
 }
 
 bool isCustomWatermarkTextDefault(const QString &keyword, const QString &defaultChoice)
 {
-    return keyword.contains(QLatin1String("Wtxt"))
-        && defaultChoice.contains(QLatin1String("Custom"), Qt::CaseInsensitive);
+    return keyword.contains(kw::Wtxt) && defaultChoice.contains(kw::Custom, Qt::CaseInsensitive);
 }
 
 bool isCustomJobNameDefault(const QString &keyword, const QString &defaultChoice)
 {
-    return keyword.contains(QLatin1String("JobName"))
-        && defaultChoice.contains(QLatin1String("Custom"), Qt::CaseInsensitive);
+    return keyword.contains(kw::JobName) && defaultChoice.contains(kw::Custom, Qt::CaseInsensitive);
 }
 
 QString normalizePpdDefault(const QString &keyword, const char *defchoice)
 {
     const QString def = ppdText(defchoice);
     // The keyword tests run in order; the first keyword that matches decides.
-    if (keyword.contains(QLatin1String("PageSize")) || keyword.contains(QLatin1String("PageRegion")))
+    if (keyword.contains(kw::PageSize) || keyword.contains(kw::PageRegion))
         return isCustomPageDefault(keyword, def) ? QStringLiteral("Letter") : def;
-    if (keyword.contains(QLatin1String("Wtxt")))
+    if (keyword.contains(kw::Wtxt))
         return isCustomWatermarkTextDefault(keyword, def) ? QStringLiteral("Confidential") : def;
-    if (keyword.contains(QLatin1String("JobName")))
-        return isCustomJobNameDefault(keyword, def) ? QStringLiteral("off") : def;
+    if (keyword.contains(kw::JobName))
+        return isCustomJobNameDefault(keyword, def) ? kw::off : def;
     return def;
 }
 
@@ -100,21 +99,21 @@ void tieChoiceToDuplex(vOptionSet *store, const QString &option, const QString &
 {
     if (!store->findOption(option))
         return;
-    store->addConstraint(option, choice, QStringLiteral("Duplex"), QStringLiteral("DuplexNoTumble"));
-    store->addConstraint(option, choice, QStringLiteral("Duplex"), QStringLiteral("DuplexTumble"));
+    store->addConstraint(option, choice, kw::Duplex, kw::DuplexNoTumble);
+    store->addConstraint(option, choice, kw::Duplex, kw::DuplexTumble);
 }
 
 void tieDuplexToChoice(vOptionSet *store, const QString &option, const QString &choice)
 {
     if (!store->findOption(option))
         return;
-    store->addConstraint(QStringLiteral("Duplex"), QStringLiteral("DuplexNoTumble"), option, choice);
-    store->addConstraint(QStringLiteral("Duplex"), QStringLiteral("DuplexTumble"), option, choice);
+    store->addConstraint(kw::Duplex, kw::DuplexNoTumble, option, choice);
+    store->addConstraint(kw::Duplex, kw::DuplexTumble, option, choice);
 }
 
 void importPpdConstraints(ppd_file_t *ppd, vOptionSet *store)
 {
-    static const char *const mediaOptions[] = {"CvrM", "Tmed", "Pmed", "BackCvrM"};
+    static const QString *const mediaOptions[] = {&kw::CvrM, &kw::Tmed, &kw::Pmed, &kw::BackCvrM};
     for (int i = 0; i < ppd->num_consts; ++i) {
         const ppd_const_t &entry = ppd->consts[i];
         const QString o1 = ppdText(entry.option1);
@@ -122,17 +121,15 @@ void importPpdConstraints(ppd_file_t *ppd, vOptionSet *store)
         const QString o2 = ppdText(entry.option2);
         const QString c2 = ppdText(entry.choice2);
 
-        const QString coll = QStringLiteral("Coll");
-        const QString collate = QStringLiteral("VZCollate1");
-        if ((o1 == coll && o2 == collate) || (o1 == collate && o2 == coll))
+        if ((o1 == kw::Coll && o2 == kw::VZCollate1) || (o1 == kw::VZCollate1 && o2 == kw::Coll))
             continue;
 
-        if (o1 == QLatin1String("MediaType") && o2 == QLatin1String("Duplex")) {
-            for (const char *x : mediaOptions)
-                tieChoiceToDuplex(store, QLatin1String(x), c1);
-        } else if (o1 == QLatin1String("Duplex") && o2 == QLatin1String("MediaType")) {
-            for (const char *x : mediaOptions)
-                tieDuplexToChoice(store, QLatin1String(x), c2);
+        if (o1 == kw::MediaType && o2 == kw::Duplex) {
+            for (const QString *x : mediaOptions)
+                tieChoiceToDuplex(store, *x, c1);
+        } else if (o1 == kw::Duplex && o2 == kw::MediaType) {
+            for (const QString *x : mediaOptions)
+                tieDuplexToChoice(store, *x, c2);
         }
         store->addConstraint(o1, c1, o2, c2);
     }

@@ -22,6 +22,12 @@ bool isCustomJobNameDefault(const QString &keyword, const QString &defaultChoice
 void tieChoiceToDuplex(vOptionSet *store, const QString &option, const QString &choice);
 void tieDuplexToChoice(vOptionSet *store, const QString &option, const QString &choice);
 
+// Whether the PPD has the option of that keyword.
+inline bool ppdHasOption(ppd_file_t *ppd, const QString &keyword)
+{
+    return ppdFindOption(ppd, keyword.toLatin1().constData()) != nullptr;
+}
+
 // Text from libcups; a null pointer reads as empty.
 inline QString ppdText(const char *s)
 {

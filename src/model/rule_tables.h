@@ -1,7 +1,8 @@
-// Fixed rule tables of the built-in steps: written as keyword literals and
-// turned into strings once per process, so that an import only looks them up.
+// Fixed rule tables of the built-in steps: written with the keyword constants
+// and copied into lists once per process, so that an import only looks them up.
 #pragma once
 
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 
 #include <QList>
@@ -14,26 +15,20 @@
 // "True" (in that order); not yet in any store.
 inline vOption *makeSwitch(const QString &keyword, const QString &text)
 {
-    static const QString no = QStringLiteral("False");
-    static const QString yes = QStringLiteral("True");
     auto *option = new vOption(keyword, text);
-    option->addChoice(no, no);
-    option->addChoice(yes, yes);
+    option->addChoice(kw::False, kw::False);
+    option->addChoice(kw::True, kw::True);
     return option;
 }
 
-inline vOption *makeSwitch(const char *keyword, const char *text)
-{
-    return makeSwitch(QString(QLatin1String(keyword)), QString(QLatin1String(text)));
-}
-
-// One pairwise rule option1=choice1 ~ option2=choice2.
+// One pairwise rule option1=choice1 ~ option2=choice2, written with the
+// keyword constants.
 struct RuleRow
 {
-    const char *option1;
-    const char *choice1;
-    const char *option2;
-    const char *choice2;
+    const QString &option1;
+    const QString &choice1;
+    const QString &option2;
+    const QString &choice2;
 };
 
 struct RuleStrings
@@ -50,8 +45,7 @@ QVector<RuleStrings> ruleStrings(const RuleRow (&rows)[N])
     QVector<RuleStrings> result;
     result.reserve(int(N));
     for (const RuleRow &row : rows) {
-        result.append({QLatin1String(row.option1), QLatin1String(row.choice1), QLatin1String(row.option2),
-                       QLatin1String(row.choice2)});
+        result.append({row.option1, row.choice1, row.option2, row.choice2});
     }
     return result;
 }
@@ -63,10 +57,16 @@ inline void addRules(vOptionSet *store, const QVector<RuleStrings> &rules)
         store->addConstraint(rule.option1, rule.choice1, rule.option2, rule.choice2);
 }
 
-// One three-member group rule.
+// One three-member group rule: each member an option and its choice.
+struct GroupMember
+{
+    const QString &option;
+    const QString &choice;
+};
+
 struct GroupRow
 {
-    const char *members[3][2];
+    GroupMember members[3];
 };
 
 using GroupMembers = QList<QPair<QString, QString>>;
@@ -79,7 +79,7 @@ QVector<GroupMembers> groupStrings(const GroupRow (&rows)[N])
     for (const GroupRow &row : rows) {
         GroupMembers members;
         for (const auto &member : row.members)
-            members.append({QLatin1String(member[0]), QLatin1String(member[1])});
+            members.append({member.option, member.choice});
         result.append(members);
     }
     return result;

@@ -2,11 +2,12 @@
 // switches, job switches, the super-watermark switch and the four
 // print-management switches.
 #include "model/builtin_steps.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
+#include "model/ppd_import.h"
 #include "model/rule_tables.h"
 
 #include <QCoreApplication>
-#include <cstring>
 
 namespace {
 
@@ -15,47 +16,47 @@ using SwitchList = QVector<QPair<QString, QString>>;
 const SwitchList &coverSwitches()
 {
     static const SwitchList list = {
-        {QStringLiteral("cCovBut"), QStringLiteral("Cover mode")},
-        {QStringLiteral("cCovTRad"), QStringLiteral("Cover mode front")},
-        {QStringLiteral("cCovBRad"), QStringLiteral("Cover mode front and back")},
-        {QStringLiteral("cCovPOFO"), QStringLiteral("Cover mode front outside")},
-        {QStringLiteral("cCovPOFI"), QStringLiteral("Cover mode front inside")},
-        {QStringLiteral("cCovPOBO"), QStringLiteral("Cover mode back outside")},
-        {QStringLiteral("cCovPOBI"), QStringLiteral("Cover mode back inside")},
-        {QStringLiteral("cInsBut"), QStringLiteral("Page insert mode")},
-        {QStringLiteral("cInsPrnF"), QStringLiteral("Page insert print onto front")},
-        {QStringLiteral("cInsPrnB"), QStringLiteral("Page insert print onto back")},
-        {QStringLiteral("cIntBut"), QStringLiteral("Transparency interleaving mode")},
-        {QStringLiteral("cIntPrn"), QStringLiteral("Transparency print onto backing")},
+        {kw::cCovBut, QStringLiteral("Cover mode")},
+        {kw::cCovTRad, QStringLiteral("Cover mode front")},
+        {kw::cCovBRad, QStringLiteral("Cover mode front and back")},
+        {kw::cCovPOFO, QStringLiteral("Cover mode front outside")},
+        {kw::cCovPOFI, QStringLiteral("Cover mode front inside")},
+        {kw::cCovPOBO, QStringLiteral("Cover mode back outside")},
+        {kw::cCovPOBI, QStringLiteral("Cover mode back inside")},
+        {kw::cInsBut, QStringLiteral("Page insert mode")},
+        {kw::cInsPrnF, QStringLiteral("Page insert print onto front")},
+        {kw::cInsPrnB, QStringLiteral("Page insert print onto back")},
+        {kw::cIntBut, QStringLiteral("Transparency interleaving mode")},
+        {kw::cIntPrn, QStringLiteral("Transparency print onto backing")},
     };
     return list;
 }
 
 const RuleRow kCoverRows[] = {
     // A print-onto switch needs its mode switched on.
-    {"cCovBut", "False", "cCovPOFI", "True"},
-    {"cCovBut", "False", "cCovPOFO", "True"},
-    {"cCovBut", "False", "cCovPOBI", "True"},
-    {"cCovBut", "False", "cCovPOBO", "True"},
-    {"cCovBRad", "False", "cCovPOBI", "True"},
-    {"cCovBRad", "False", "cCovPOBO", "True"},
-    {"cInsBut", "False", "cInsPrnF", "True"},
-    {"cInsBut", "False", "cInsPrnB", "True"},
-    {"cIntBut", "False", "cIntPrn", "True"},
+    {kw::cCovBut, kw::False, kw::cCovPOFI, kw::True},
+    {kw::cCovBut, kw::False, kw::cCovPOFO, kw::True},
+    {kw::cCovBut, kw::False, kw::cCovPOBI, kw::True},
+    {kw::cCovBut, kw::False, kw::cCovPOBO, kw::True},
+    {kw::cCovBRad, kw::False, kw::cCovPOBI, kw::True},
+    {kw::cCovBRad, kw::False, kw::cCovPOBO, kw::True},
+    {kw::cInsBut, kw::False, kw::cInsPrnF, kw::True},
+    {kw::cInsBut, kw::False, kw::cInsPrnB, kw::True},
+    {kw::cIntBut, kw::False, kw::cIntPrn, kw::True},
     // Interleaving excludes covers and inserts.
-    {"cCovBut", "True", "cIntBut", "True"},
-    {"cInsBut", "True", "cIntBut", "True"},
+    {kw::cCovBut, kw::True, kw::cIntBut, kw::True},
+    {kw::cInsBut, kw::True, kw::cIntBut, kw::True},
 };
 
 // Sheets taken from the inserter trays cannot be printed on.
 const RuleRow kTrayRows[] = {
-    {"CvrM", "Inserter1", "cCovPOFI", "True"},     {"CvrM", "Inserter2", "cCovPOFI", "True"},
-    {"CvrM", "Inserter1", "cCovPOFO", "True"},     {"CvrM", "Inserter2", "cCovPOFO", "True"},
-    {"BackCvrM", "Inserter1", "cCovPOBI", "True"}, {"BackCvrM", "Inserter2", "cCovPOBI", "True"},
-    {"BackCvrM", "Inserter1", "cCovPOBO", "True"}, {"BackCvrM", "Inserter2", "cCovPOBO", "True"},
-    {"Pmed", "Inserter1", "cInsPrnF", "True"},     {"Pmed", "Inserter2", "cInsPrnF", "True"},
-    {"Pmed", "Inserter1", "cInsPrnB", "True"},     {"Pmed", "Inserter2", "cInsPrnB", "True"},
-    {"Tmed", "Inserter1", "cIntPrn", "True"},      {"Tmed", "Inserter2", "cIntPrn", "True"},
+    {kw::CvrM, kw::Inserter1, kw::cCovPOFI, kw::True},     {kw::CvrM, kw::Inserter2, kw::cCovPOFI, kw::True},
+    {kw::CvrM, kw::Inserter1, kw::cCovPOFO, kw::True},     {kw::CvrM, kw::Inserter2, kw::cCovPOFO, kw::True},
+    {kw::BackCvrM, kw::Inserter1, kw::cCovPOBI, kw::True}, {kw::BackCvrM, kw::Inserter2, kw::cCovPOBI, kw::True},
+    {kw::BackCvrM, kw::Inserter1, kw::cCovPOBO, kw::True}, {kw::BackCvrM, kw::Inserter2, kw::cCovPOBO, kw::True},
+    {kw::Pmed, kw::Inserter1, kw::cInsPrnF, kw::True},     {kw::Pmed, kw::Inserter2, kw::cInsPrnF, kw::True},
+    {kw::Pmed, kw::Inserter1, kw::cInsPrnB, kw::True},     {kw::Pmed, kw::Inserter2, kw::cInsPrnB, kw::True},
+    {kw::Tmed, kw::Inserter1, kw::cIntPrn, kw::True},      {kw::Tmed, kw::Inserter2, kw::cIntPrn, kw::True},
 };
 
 } // namespace
@@ -64,8 +65,8 @@ void addCoverOptions(ppd_file_t *ppd, vOptionSet *store)
 {
     if (!ppd || !store)
         return;
-    const bool hasCoverMedia = ppdFindOption(ppd, "CvrM") != nullptr;
-    const bool hasInserter = ppdFindOption(ppd, "Option28") != nullptr;
+    const bool hasCoverMedia = ppdHasOption(ppd, kw::CvrM);
+    const bool hasInserter = ppdHasOption(ppd, kw::Option28);
     if (!hasCoverMedia)
         return;
 
@@ -88,40 +89,40 @@ void addJobOptions(ppd_file_t *ppd, vOptionSet *store)
 {
     if (!ppd || !store)
         return;
-    if (ppdFindOption(ppd, "VZCollate1"))
-        store->insertOption(makeSwitch("cJobStore", "Job storage"));
-    if (ppdFindOption(ppd, "VqManagment"))
-        store->insertOption(makeSwitch("cJobAccount", "Job accounting"));
+    if (ppdHasOption(ppd, kw::VZCollate1))
+        store->insertOption(makeSwitch(kw::cJobStore, QStringLiteral("Job storage")));
+    if (ppdHasOption(ppd, kw::VqManagment))
+        store->insertOption(makeSwitch(kw::cJobAccount, QStringLiteral("Job accounting")));
     if (ppdFindAttr(ppd, "SupportsUserLogin", nullptr))
-        store->insertOption(makeSwitch("cUserLogin", "User login"));
+        store->insertOption(makeSwitch(kw::cUserLogin, QStringLiteral("User login")));
     if (ppdFindAttr(ppd, "SupportsColorBalanceCMYK", nullptr))
-        store->insertOption(makeSwitch("cColBalCMYK", "Color Balance (CMYK)"));
+        store->insertOption(makeSwitch(QStringLiteral("cColBalCMYK"), QStringLiteral("Color Balance (CMYK)")));
     if (ppdFindAttr(ppd, "JobFinishNotice", nullptr))
-        store->insertOption(makeSwitch("cEmail", "Email notification"));
+        store->insertOption(makeSwitch(kw::cEmail, QStringLiteral("Email notification")));
     if (ppdFindAttr(ppd, "SupportsCustomJobName", nullptr))
-        store->insertOption(makeSwitch("cJobName", "Custom job name"));
+        store->insertOption(makeSwitch(kw::cJobName, QStringLiteral("Custom job name")));
     if (ppd_attr_t *attr = ppdFindAttr(ppd, "SupportsPrivatePrint", nullptr)) {
         // Only the exact value "True" selects the standard private print;
         // any other value but "False" selects the variant.
-        const char *value = attr->value ? attr->value : "";
-        if (std::strcmp(value, "False") != 0) {
-            const bool standard = std::strcmp(value, "True") == 0;
-            store->insertOption(makeSwitch(standard ? "cPrivatePrint" : "ePrivatePrint", "Private print"));
+        const QString value = ppdText(attr->value);
+        if (value != kw::False) {
+            const bool standard = value == kw::True;
+            store->insertOption(
+                makeSwitch(standard ? kw::cPrivatePrint : kw::ePrivatePrint, QStringLiteral("Private print")));
         }
     }
     if (ppdFindAttr(ppd, "SupportsCustomBox", nullptr))
-        store->insertOption(makeSwitch("cCustomBox", "Custom box"));
+        store->insertOption(makeSwitch(kw::cCustomBox, QStringLiteral("Custom box")));
 
-    store->addConstraint(QStringLiteral("cJobAccount"), QStringLiteral("True"), QStringLiteral("cUserLogin"),
-                         QStringLiteral("True"));
+    store->addConstraint(kw::cJobAccount, kw::True, kw::cUserLogin, kw::True);
 }
 
 void addSuperWatermarkOption(ppd_file_t *ppd, vOptionSet *store)
 {
     if (!ppd || !store)
         return;
-    if (ppdFindOption(ppd, "VZSuperWatermark"))
-        store->insertOption(makeSwitch("cSuper", "Super Watermark"));
+    if (ppdHasOption(ppd, kw::VZSuperWatermark))
+        store->insertOption(makeSwitch(kw::cSuper, QStringLiteral("Super Watermark")));
 }
 
 void addPQXOptions(vOptionSet *store)
@@ -129,20 +130,18 @@ void addPQXOptions(vOptionSet *store)
     if (!store)
         return;
     static const QString keywords[][2] = {
-        {QStringLiteral("PQXToggle"), QStringLiteral("Quorix")},
-        {QStringLiteral("PQXDuplex"), QStringLiteral("Quorix Duplex")},
-        {QStringLiteral("PQXTonsave"), QStringLiteral("Quorix Tonsave")},
-        {QStringLiteral("PQXColorMode"), QStringLiteral("Quorix Color Mode")},
+        {kw::PQXToggle, QStringLiteral("Quorix")},
+        {kw::PQXDuplex, QStringLiteral("Quorix Duplex")},
+        {kw::PQXTonsave, QStringLiteral("Quorix Tonsave")},
+        {kw::PQXColorMode, QStringLiteral("Quorix Color Mode")},
     };
-    static const QString off = QStringLiteral("Off");
-    static const QString on = QStringLiteral("On");
     // The choice texts follow the current translation.
     const QString offText = QCoreApplication::translate("QObject", "Off");
     const QString onText = QCoreApplication::translate("QObject", "On");
     for (const auto &entry : keywords) {
         auto *option = new vOption(entry[0], entry[1]);
-        option->addChoice(off, offText);
-        option->addChoice(on, onText);
+        option->addChoice(kw::Off, offText);
+        option->addChoice(kw::On, onText);
         store->insertOption(option);
     }
 }

@@ -18,6 +18,7 @@
 #include "app/program_state.h"
 #include "app/translation.h"
 #include "app/vel_dialog.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "model/ppd_import.h"
 #include "profiles/profile_edit_dialog.h"
@@ -36,7 +37,7 @@ enum class Shown { Always, WithoutVpsl, WithoutVpslOrGeneric };
 
 struct DetailRow
 {
-    const char *key;
+    QString key;
     const char *label; // null: the rotation label of the system's language
 };
 
@@ -51,59 +52,59 @@ const QList<DetailGroup> &detailGroups()
 {
     static const QList<DetailGroup> groups = {
         {QT_TRANSLATE_NOOP("ProfileDialog", "Profiles"), Shown::Always,
-         {{"ProfileDescription", QT_TRANSLATE_NOOP("ProfileDialog", "Description")}}},
+         {{QStringLiteral("ProfileDescription"), QT_TRANSLATE_NOOP("ProfileDialog", "Description")}}},
         {QT_TRANSLATE_NOOP("ProfileDialog", "Basic"), Shown::Always,
-         {{"PageSize", QT_TRANSLATE_NOOP("ProfileDialog", "Print size")},
-          {"MediaType", QT_TRANSLATE_NOOP("ProfileDialog", "Media type")},
-          {"InputSlot", QT_TRANSLATE_NOOP("ProfileDialog", "Source")},
-          {"OutputBin", QT_TRANSLATE_NOOP("ProfileDialog", "Destination")},
-          {"Coll", QT_TRANSLATE_NOOP("ProfileDialog", "Collate")},
-          {"Duplex", QT_TRANSLATE_NOOP("ProfileDialog", "Duplex")}}},
+         {{kw::PageSize, QT_TRANSLATE_NOOP("ProfileDialog", "Print size")},
+          {kw::MediaType, QT_TRANSLATE_NOOP("ProfileDialog", "Media type")},
+          {kw::InputSlot, QT_TRANSLATE_NOOP("ProfileDialog", "Source")},
+          {kw::OutputBin, QT_TRANSLATE_NOOP("ProfileDialog", "Destination")},
+          {kw::Coll, QT_TRANSLATE_NOOP("ProfileDialog", "Collate")},
+          {kw::Duplex, QT_TRANSLATE_NOOP("ProfileDialog", "Duplex")}}},
         {QT_TRANSLATE_NOOP("ProfileDialog", "Layout"), Shown::WithoutVpsl,
-         {{"VZBooklet", QT_TRANSLATE_NOOP("ProfileDialog", "Booklet")}}},
+         {{kw::VZBooklet, QT_TRANSLATE_NOOP("ProfileDialog", "Booklet")}}},
         {QT_TRANSLATE_NOOP("ProfileDialog", "Finishing"), Shown::WithoutVpsl,
-         {{"Sep", QT_TRANSLATE_NOOP("ProfileDialog", "Separation")},
-          {"FldA", QT_TRANSLATE_NOOP("ProfileDialog", "Folding mode")},
-          {"FldB", QT_TRANSLATE_NOOP("ProfileDialog", "Folding side")},
-          {"FldC", QT_TRANSLATE_NOOP("ProfileDialog", "Folding direction")},
-          {"FldD", QT_TRANSLATE_NOOP("ProfileDialog", "Folding method")},
-          {"ZFldC", QT_TRANSLATE_NOOP("ProfileDialog", "Z-Folding direction")},
-          {"ZFldD", QT_TRANSLATE_NOOP("ProfileDialog", "Z-Folding method")},
-          {"BiFldB", QT_TRANSLATE_NOOP("ProfileDialog", "Bi-Folding side")},
-          {"BFpS", QT_TRANSLATE_NOOP("ProfileDialog", "Bi-Fold folding method")},
-          {"Stpl", QT_TRANSLATE_NOOP("ProfileDialog", "Staple")},
-          {"Scnt", QT_TRANSLATE_NOOP("ProfileDialog", "Staple method")},
-          {"Pnch", QT_TRANSLATE_NOOP("ProfileDialog", "Punch")},
-          {"Rotate", nullptr}}},
+         {{kw::Sep, QT_TRANSLATE_NOOP("ProfileDialog", "Separation")},
+          {kw::FldA, QT_TRANSLATE_NOOP("ProfileDialog", "Folding mode")},
+          {kw::FldB, QT_TRANSLATE_NOOP("ProfileDialog", "Folding side")},
+          {kw::FldC, QT_TRANSLATE_NOOP("ProfileDialog", "Folding direction")},
+          {kw::FldD, QT_TRANSLATE_NOOP("ProfileDialog", "Folding method")},
+          {kw::ZFldC, QT_TRANSLATE_NOOP("ProfileDialog", "Z-Folding direction")},
+          {kw::ZFldD, QT_TRANSLATE_NOOP("ProfileDialog", "Z-Folding method")},
+          {kw::BiFldB, QT_TRANSLATE_NOOP("ProfileDialog", "Bi-Folding side")},
+          {kw::BFpS, QT_TRANSLATE_NOOP("ProfileDialog", "Bi-Fold folding method")},
+          {kw::Stpl, QT_TRANSLATE_NOOP("ProfileDialog", "Staple")},
+          {kw::Scnt, QT_TRANSLATE_NOOP("ProfileDialog", "Staple method")},
+          {kw::Pnch, QT_TRANSLATE_NOOP("ProfileDialog", "Punch")},
+          {kw::Rotate, nullptr}}},
         {QT_TRANSLATE_NOOP("ProfileDialog", "Imaging"), Shown::Always,
-         {{"Trap", QT_TRANSLATE_NOOP("ProfileDialog", "Trapping")},
-          {"VZGlossmode", QT_TRANSLATE_NOOP("ProfileDialog", "Gloss mode")},
-          {"CIE", QT_TRANSLATE_NOOP("ProfileDialog", "CIE optimization")},
-          {"VSCREENMODE", QT_TRANSLATE_NOOP("ProfileDialog", "Halftone screen")},
-          {"Resolution", QT_TRANSLATE_NOOP("ProfileDialog", "Resolution")},
-          {"Tnsv", QT_TRANSLATE_NOOP("ProfileDialog", "Tonsave")},
-          {"CaColorSpace", QT_TRANSLATE_NOOP("ProfileDialog", "HSL/Color Balance")},
-          {"Cadj", QT_TRANSLATE_NOOP("ProfileDialog", "Color adjustment")},
-          {"Madj", QT_TRANSLATE_NOOP("ProfileDialog", "Monochrome adjustment")},
-          {"ColorModel", QT_TRANSLATE_NOOP("ProfileDialog", "Color mode")},
-          {"Crep", QT_TRANSLATE_NOOP("ProfileDialog", "Color reproduction")},
-          {"RCM", QT_TRANSLATE_NOOP("ProfileDialog", "Color conversion")},
-          {"Smoothing", QT_TRANSLATE_NOOP("ProfileDialog", "VIR")},
-          {"GBTn", QT_TRANSLATE_NOOP("ProfileDialog", "Print grays with black toner")},
-          {"VMoirePrevention", QT_TRANSLATE_NOOP("ProfileDialog", "Moire Prevention")}}},
+         {{kw::Trap, QT_TRANSLATE_NOOP("ProfileDialog", "Trapping")},
+          {kw::VZGlossmode, QT_TRANSLATE_NOOP("ProfileDialog", "Gloss mode")},
+          {kw::CIE, QT_TRANSLATE_NOOP("ProfileDialog", "CIE optimization")},
+          {kw::VSCREENMODE, QT_TRANSLATE_NOOP("ProfileDialog", "Halftone screen")},
+          {kw::Resolution, QT_TRANSLATE_NOOP("ProfileDialog", "Resolution")},
+          {kw::Tnsv, QT_TRANSLATE_NOOP("ProfileDialog", "Tonsave")},
+          {kw::CaColorSpace, QT_TRANSLATE_NOOP("ProfileDialog", "HSL/Color Balance")},
+          {kw::Cadj, QT_TRANSLATE_NOOP("ProfileDialog", "Color adjustment")},
+          {kw::Madj, QT_TRANSLATE_NOOP("ProfileDialog", "Monochrome adjustment")},
+          {kw::ColorModel, QT_TRANSLATE_NOOP("ProfileDialog", "Color mode")},
+          {kw::Crep, QT_TRANSLATE_NOOP("ProfileDialog", "Color reproduction")},
+          {kw::RCM, QT_TRANSLATE_NOOP("ProfileDialog", "Color conversion")},
+          {kw::Smoothing, QT_TRANSLATE_NOOP("ProfileDialog", "VIR")},
+          {kw::GBTn, QT_TRANSLATE_NOOP("ProfileDialog", "Print grays with black toner")},
+          {kw::VMoirePrevention, QT_TRANSLATE_NOOP("ProfileDialog", "Moire Prevention")}}},
         {QT_TRANSLATE_NOOP("ProfileDialog", "Publishing"), Shown::WithoutVpslOrGeneric,
-         {{"VqCoverModeEnabled", QT_TRANSLATE_NOOP("ProfileDialog", "Cover mode")},
-          {"VqPageInsertEnabled", QT_TRANSLATE_NOOP("ProfileDialog", "Page insert")},
-          {"VqIntLvEnabled", QT_TRANSLATE_NOOP("ProfileDialog", "Transparency interleaving")}}},
+         {{QStringLiteral("VqCoverModeEnabled"), QT_TRANSLATE_NOOP("ProfileDialog", "Cover mode")},
+          {QStringLiteral("VqPageInsertEnabled"), QT_TRANSLATE_NOOP("ProfileDialog", "Page insert")},
+          {QStringLiteral("VqIntLvEnabled"), QT_TRANSLATE_NOOP("ProfileDialog", "Transparency interleaving")}}},
         {QT_TRANSLATE_NOOP("ProfileDialog", "Job"), Shown::WithoutVpsl,
-         {{"VZCollate1", QT_TRANSLATE_NOOP("ProfileDialog", "Job settings")},
-          {"VqManagment", QT_TRANSLATE_NOOP("ProfileDialog", "Job accounting")},
-          {"CustomJobName", QT_TRANSLATE_NOOP("ProfileDialog", "Job name")},
-          {"EMailNotification", QT_TRANSLATE_NOOP("ProfileDialog", "Job e-mail notification")},
-          {"UserLogin", QT_TRANSLATE_NOOP("ProfileDialog", "User login")}}},
+         {{kw::VZCollate1, QT_TRANSLATE_NOOP("ProfileDialog", "Job settings")},
+          {kw::VqManagment, QT_TRANSLATE_NOOP("ProfileDialog", "Job accounting")},
+          {QStringLiteral("CustomJobName"), QT_TRANSLATE_NOOP("ProfileDialog", "Job name")},
+          {QStringLiteral("EMailNotification"), QT_TRANSLATE_NOOP("ProfileDialog", "Job e-mail notification")},
+          {QStringLiteral("UserLogin"), QT_TRANSLATE_NOOP("ProfileDialog", "User login")}}},
         {QT_TRANSLATE_NOOP("ProfileDialog", "Watermark"), Shown::WithoutVpsl,
-         {{"Wren", QT_TRANSLATE_NOOP("ProfileDialog", "Watermark")},
-          {"Wtxt", QT_TRANSLATE_NOOP("ProfileDialog", "Text")}}},
+         {{kw::Wren, QT_TRANSLATE_NOOP("ProfileDialog", "Watermark")},
+          {kw::Wtxt, QT_TRANSLATE_NOOP("ProfileDialog", "Text")}}},
     };
     return groups;
 }
@@ -325,9 +326,9 @@ QHash<QString, QString> ProfileDialog::readProfileFile(QFile &file)
         // The first model line whose description opens decides the model.
         if (!modelPpd && profiles::isModelLine(line)) {
             if (line.contains(generic))
-                values.insert(generic, QStringLiteral("True"));
+                values.insert(generic, kw::True);
             if (line.contains(vpsl))
-                values.insert(vpsl, QStringLiteral("True"));
+                values.insert(vpsl, kw::True);
             modelPpd = openModelPpd(line);
             if (modelPpd) {
                 loadFromPpd(modelPpd, &store);
@@ -371,31 +372,31 @@ QString ProfileDialog::profileValueText(const QString &keyword, const QString &v
     if (vOption *option = store->findOption(keyword)) {
         if (vChoice *choice = option->findChoice(value))
             return choice->text();
-        if (keyword == QLatin1String("VZCollate1") && value == QLatin1String("Custom1"))
+        if (keyword == kw::VZCollate1 && value == kw::Custom1)
             return tr("Private print");
-        if (keyword == QLatin1String("VZCollate1") && value == QLatin1String("Custom2"))
+        if (keyword == kw::VZCollate1 && value == kw::Custom2)
             return tr("Custom box");
-        if (keyword == QLatin1String("VqManagment"))
-            return value == QLatin1String("Default") ? error1 : tr("On");
-        if (keyword == QLatin1String("JobName"))
-            return value == QLatin1String("off") ? error1 : tr("On");
-        if (keyword == QLatin1String("Wtxt"))
+        if (keyword == kw::VqManagment)
+            return value == kw::Default ? error1 : tr("On");
+        if (keyword == kw::JobName)
+            return value == kw::off ? error1 : tr("On");
+        if (keyword == kw::Wtxt)
             return tr("Custom watermark");
         return error1;
     }
     static const QStringList switches = {QStringLiteral("VqCoverModeEnabled"), QStringLiteral("VqPageInsertEnabled"),
                                          QStringLiteral("VqIntLvEnabled"), QStringLiteral("UserLogin")};
     if (switches.contains(keyword))
-        return value == QLatin1String("True") ? tr("On") : tr("Off");
+        return value == kw::True ? tr("On") : tr("Off");
     if (keyword == descriptionKey)
         return value;
     if (keyword == QLatin1String("EMailNotification"))
-        return value == QLatin1String("off") ? tr("Off") : value;
+        return value == kw::off ? tr("Off") : value;
     if (keyword == QLatin1String("CustomJobName"))
         return tr("On");
     if (keyword == QLatin1String("PQX_enabled"))
-        return value == QLatin1String("ON") ? tr("On") : tr("Off");
-    if (keyword == QLatin1String("ColorModel"))
+        return value == kw::ON ? tr("On") : tr("Off");
+    if (keyword == kw::ColorModel)
         return tr("Black & white");
     return QStringLiteral("ERROR 2");
 }
@@ -411,9 +412,9 @@ QHash<QString, QString> ProfileDialog::factoryDefaultValues()
             values.insert(option->keyword(), option->defaultChoice() ? option->defaultChoice()->text() : QString());
     }
     if (currentOptionSet->isGeneric())
-        values.insert(generic, QStringLiteral("True"));
+        values.insert(generic, kw::True);
     if (currentOptionSet->hasVpslFilter())
-        values.insert(vpsl, QStringLiteral("True"));
+        values.insert(vpsl, kw::True);
     for (const char *key : {"VqCoverModeEnabled", "VqPageInsertEnabled", "VqIntLvEnabled", "UserLogin"})
         values.insert(QLatin1String(key), tr("Off"));
     return values;
@@ -428,7 +429,7 @@ void ProfileDialog::showProfileValues(const QHash<QString, QString> &values)
             continue;
         QTreeWidgetItem *item = nullptr;
         for (const DetailRow &row : group.rows) {
-            const QString key = QLatin1String(row.key);
+            const QString &key = row.key;
             if (!values.contains(key))
                 continue;
             if (!item)

@@ -16,6 +16,7 @@
 
 #include "app/program_state.h"
 #include "app/settings_files.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "ui/option_widgets.h"
 
@@ -25,7 +26,6 @@ const int kMasterRange = 180;
 const int kValueRange = 10;
 const int kHueCount = 7;    // keys 1 to 7: master and six colours
 const int kHslCount = 10;   // keys 1 to 10: the hue box
-const char *const kMaster = "CaHueMaster";
 
 // Row texts of keys 1 to 10, and the two ends of each balance axis.
 const char *const kRowTexts[] = {QT_TRANSLATE_NOOP("adjustmentDialog", "Master"),
@@ -45,7 +45,7 @@ const char *const kBalanceTexts[][2] = {
 
 QString onOff(bool on)
 {
-    return on ? QStringLiteral("True") : QStringLiteral("False");
+    return on ? kw::True : kw::False;
 }
 
 QString currentKeyword(const QString &option)
@@ -58,8 +58,8 @@ QString currentKeyword(const QString &option)
 
 const QStringList &adjustmentDialog::valueKeys()
 {
-    static const QStringList keys{QLatin1String(kMaster), "CaHr", "CaHy", "CaHg", "CaHc", "CaHb", "CaHm",
-                                  "Cast", "Cabt", "Cact", "CaCR", "CaMG", "CaYB"};
+    static const QStringList keys{kw::CaHueMaster, kw::CaHr, kw::CaHy, kw::CaHg, kw::CaHc, kw::CaHb, kw::CaHm,
+                                  kw::Cast,        kw::Cabt, kw::Cact, kw::CaCR, kw::CaMG, kw::CaYB};
     return keys;
 }
 
@@ -112,7 +112,7 @@ void adjustmentDialog::createWidgets()
         auto *edit = new QLineEdit(parent);
         edit->setObjectName(QStringLiteral("lnEdit") + key);
         edit->setMaximumWidth(45);
-        const bool isMaster = key == QLatin1String(kMaster);
+        const bool isMaster = key == kw::CaHueMaster;
         edit->setValidator(new QRegExpValidator(isMaster ? master : value, this));
         edit->setMaxLength(isMaster ? 7 : 6);
         return edit;
@@ -120,7 +120,7 @@ void adjustmentDialog::createWidgets()
     auto makeSlider = [&](const QString &key, QWidget *parent) {
         auto *slider = new QSlider(Qt::Horizontal, parent);
         slider->setObjectName(QStringLiteral("sld") + key);
-        if (key == QLatin1String(kMaster))
+        if (key == kw::CaHueMaster)
             slider->setRange(-kMasterRange, kMasterRange);
         else
             slider->setRange(-kValueRange * scale, kValueRange * scale);
@@ -248,14 +248,14 @@ double adjustmentDialog::boundedValue(const QString &key, double value)
 {
     if (!qIsFinite(value))
         return 0.0;
-    const double range = key == QLatin1String(kMaster) ? kMasterRange : kValueRange;
+    const double range = key == kw::CaHueMaster ? kMasterRange : kValueRange;
     return qBound(-range, value, range);
 }
 
 int adjustmentDialog::sliderUnits(const QString &key, double value) const
 {
     value = boundedValue(key, value);
-    return qRound(key == QLatin1String(kMaster) ? value : value * scale);
+    return qRound(key == kw::CaHueMaster ? value : value * scale);
 }
 
 void adjustmentDialog::setLineEditText(int value)
@@ -263,7 +263,7 @@ void adjustmentDialog::setLineEditText(int value)
     blockEditing(true);
     const QString key = sliders.key(qobject_cast<QSlider *>(sender()));
     if (QLineEdit *edit = lineEdits.value(key)) {
-        if (key == QLatin1String(kMaster))
+        if (key == kw::CaHueMaster)
             edit->setText(QString::number(value));
         else
             edit->setText(QString::number(value / double(scale), 'g', 6));
@@ -367,8 +367,8 @@ void adjustmentDialog::saveSettings()
     if (!currentOptionSet)
         return;
     const bool custom = customCheckBox->isChecked();
-    currentOptionSet->markOptionChoice(QStringLiteral("Cadj"), onOff(custom));
-    currentOptionSet->markOptionChoice(QStringLiteral("CaColorSpace"),
+    currentOptionSet->markOptionChoice(kw::Cadj, onOff(custom));
+    currentOptionSet->markOptionChoice(kw::CaColorSpace,
                                        !custom ? QStringLiteral("-1")
                                        : hslRadio->isChecked() ? QStringLiteral("0")
                                                                : QStringLiteral("1"));
@@ -388,23 +388,23 @@ void adjustmentDialog::showSettings()
     hueKeys.clear();
     hueCombo->clear();
 
-    if (currentOptionSet->findOption(QStringLiteral("Cadj"))) {
+    if (currentOptionSet->findOption(kw::Cadj)) {
         // An option without a current choice counts as switched off.
-        customCheckBox->setChecked(currentKeyword(QStringLiteral("Cadj")) == QLatin1String("True"));
+        customCheckBox->setChecked(currentKeyword(kw::Cadj) == kw::True);
         const bool on = customCheckBox->isChecked();
         for (QWidget *w : {static_cast<QWidget *>(hslRadio), static_cast<QWidget *>(hueBox),
                            static_cast<QWidget *>(balanceRadio), static_cast<QWidget *>(levelsBox)})
             w->setEnabled(on);
     }
 
-    if (vOption *space = currentOptionSet->findOption(QStringLiteral("CaColorSpace"))) {
+    if (vOption *space = currentOptionSet->findOption(kw::CaColorSpace)) {
         const QList<vChoice *> choices = space->choices();
         // With fewer than three choices the radios keep their own texts.
         if (choices.size() >= 3) {
             hslRadio->setText(choices.at(1)->text());
             balanceRadio->setText(choices.at(2)->text());
         }
-        QString cs = currentKeyword(QStringLiteral("CaColorSpace"));
+        QString cs = currentKeyword(kw::CaColorSpace);
         if (cs.isEmpty() && space->defaultChoice())
             cs = space->defaultChoice()->keyword();
         if (cs == QLatin1String("1")) {
@@ -446,10 +446,10 @@ void adjustmentDialog::loadSettings()
         const QString text = readSettingValue(QStringLiteral("f") + key);
         savedValues << qMakePair(key, boundedValue(key, text.isEmpty() ? 0.0 : text.toDouble()));
     }
-    const QString custom = readSettingValue(QStringLiteral("Cadj"));
-    currentOptionSet->markOptionChoice(QStringLiteral("Cadj"), custom.isEmpty() ? QStringLiteral("False") : custom);
-    const QString space = readSettingValue(QStringLiteral("CaColorSpace"));
-    currentOptionSet->markOptionChoice(QStringLiteral("CaColorSpace"),
+    const QString custom = readSettingValue(kw::Cadj);
+    currentOptionSet->markOptionChoice(kw::Cadj, custom.isEmpty() ? kw::False : custom);
+    const QString space = readSettingValue(kw::CaColorSpace);
+    currentOptionSet->markOptionChoice(kw::CaColorSpace,
                                        space.isEmpty() ? QStringLiteral("-1") : space);
     const QString hue = readSettingValue(QStringLiteral("HueIndex"));
     hueIndex = hue.isEmpty() ? 0 : hue.toInt();
@@ -460,8 +460,8 @@ void adjustmentDialog::resetStates()
 {
     if (!currentOptionSet)
         return;
-    currentOptionSet->markOptionChoice(QStringLiteral("Cadj"), QStringLiteral("False"));
-    currentOptionSet->markOptionChoice(QStringLiteral("CaColorSpace"), QStringLiteral("-1"));
+    currentOptionSet->markOptionChoice(kw::Cadj, kw::False);
+    currentOptionSet->markOptionChoice(kw::CaColorSpace, QStringLiteral("-1"));
     savedValues.clear();
     for (const QString &key : valueKeys())
         savedValues << qMakePair(key, 0.0);
@@ -488,7 +488,7 @@ QList<QPair<QString, QString>> adjustmentDialog::adjustmentSettings() const
     const QString space = !custom ? QStringLiteral("-1") : hslRadio->isChecked() ? QStringLiteral("0")
                                                                                  : QStringLiteral("1");
     QList<QPair<QString, QString>> pairs;
-    pairs << qMakePair(QStringLiteral("Cadj"), onOff(custom)) << qMakePair(QStringLiteral("CaColorSpace"), space)
+    pairs << qMakePair(kw::Cadj, onOff(custom)) << qMakePair(kw::CaColorSpace, space)
           << qMakePair(QStringLiteral("HueIndex"),
                        space == QLatin1String("0") ? QString::number(hueCombo->currentIndex()) : QStringLiteral("0"));
     const QStringList &keys = valueKeys();

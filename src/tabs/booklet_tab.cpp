@@ -6,6 +6,7 @@
 
 #include "app/program_state.h"
 #include "app/vel_dialog.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "ui/option_widgets.h"
 
@@ -33,20 +34,17 @@ void BookletTab::setTabName()
 void BookletTab::buildWidgets()
 {
     tabName = tr("Layout");
-    bookletGroup = new VelButtonGroup(this, tr("Booklet") + QStringLiteral(":"));
-    bookletGroup->setAccessibleName(QStringLiteral("butGroupVZBooklet"));
-    bookletGroup->addButton(tr("Off"), QStringLiteral(":/icons/booklet-off"), {QStringLiteral("None")});
-    bookletGroup->addButton(tr("Left edge binding"), QStringLiteral(":/icons/booklet-left"), {QStringLiteral("Left")});
-    bookletGroup->addButton(tr("Right edge binding"), QStringLiteral(":/icons/booklet-right"),
-                            {QStringLiteral("Right")});
+    bookletGroup = named(new VelButtonGroup(this, tr("Booklet") + QStringLiteral(":")), "butGroupVZBooklet");
+    bookletGroup->addButton(tr("Off"), QStringLiteral(":/icons/booklet-off"), {kw::None});
+    bookletGroup->addButton(tr("Left edge binding"), QStringLiteral(":/icons/booklet-left"), {kw::Left});
+    bookletGroup->addButton(tr("Right edge binding"), QStringLiteral(":/icons/booklet-right"), {kw::Right});
 
-    foldCheckBox = new QCheckBox(tr("Booklet fold"));
-    foldCheckBox->setAccessibleName(QStringLiteral("chkBxFold"));
+    foldCheckBox = named(new QCheckBox(tr("Booklet fold")), "chkBxFold");
 
-    controls.insert(QStringLiteral("VZBooklet"), bookletGroup);
-    controls.insert(QStringLiteral("Fold"), foldCheckBox);
-    labels.insert(QStringLiteral("VZBooklet"), bookletGroup);
-    labels.insert(QStringLiteral("Fold"), foldCheckBox);
+    controls.insert(kw::VZBooklet, bookletGroup);
+    controls.insert(kw::Fold, foldCheckBox);
+    labels.insert(kw::VZBooklet, bookletGroup);
+    labels.insert(kw::Fold, foldCheckBox);
 }
 
 void BookletTab::addCustomConstraints() {}

@@ -9,34 +9,25 @@
 #include "app/program_state.h"
 #include "app/translation.h"
 #include "app/vel_dialog.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "ui/option_widgets.h"
 
 namespace {
 
 const int kComboWidth = 200;
-const QString kNone = QStringLiteral("None");
-const QString kNoDefault = QStringLiteral("no_default");
 
-QLabel *namedLabel(const QString &text, const char *name)
-{
-    auto *label = new QLabel(text);
-    label->setAccessibleName(QLatin1String(name));
-    return label;
-}
-
-ComboBoxEx *namedCombo(const char *name, bool fixedWidth)
+// A fold detail's combo box: all of them are equally wide.
+ComboBoxEx *fixedWidthCombo()
 {
     auto *combo = new ComboBoxEx();
-    combo->setAccessibleName(QLatin1String(name));
-    if (fixedWidth)
-        combo->setFixedWidth(kComboWidth);
+    combo->setFixedWidth(kComboWidth);
     return combo;
 }
 
-void mark(const char *option, const QString &choice)
+void mark(const QString &option, const QString &choice)
 {
-    currentOptionSet->markOptionChoice(QLatin1String(option), choice);
+    currentOptionSet->markOptionChoice(option, choice);
 }
 
 void setShown(std::initializer_list<QWidget *> widgets, bool shown)
@@ -69,116 +60,161 @@ void FinishingTab::setTabName()
 void FinishingTab::buildWidgets()
 {
     tabName = tr("Finishing");
+    buildSeparationSection();
+    buildTriFoldSection();
+    buildZFoldSection();
+    buildEngineeringFoldSection();
+    buildBiFoldSection();
+    buildPunchSection();
+    buildStapleSection();
+    buildRotateSection();
+    bindControls();
+}
 
-    separationGroup = new VelButtonGroup(this, tr("Separation") + QStringLiteral(": "));
-    separationGroup->setAccessibleName(QStringLiteral("butGroupSep"));
-    separationGroup->addButton(tr("Off"), QStringLiteral(":/icons/separation-off"), {kNone});
+void FinishingTab::buildSeparationSection()
+{
+    separationGroup = named(new VelButtonGroup(this, tr("Separation") + QStringLiteral(": ")), "butGroupSep");
+    separationGroup->addButton(tr("Off"), QStringLiteral(":/icons/separation-off"), {kw::None});
     separationGroup->addButton(tr("Offset jobs"), QStringLiteral(":/icons/separation-offset"), {QStringLiteral("Jog")});
     separationGroup->addButton(tr("Rotate copies"), QStringLiteral(":/icons/separation-rotate"),
                                {QStringLiteral("Rot")});
+}
 
+void FinishingTab::buildTriFoldSection()
+{
     const QString colon = QStringLiteral(":");
-    triFoldLabel = namedLabel(tr("Tri-Fold") + colon, "lblTriFld");
-    triFoldButton = new VelCheckBoxButton(this, QStringLiteral("TriFold"), QIcon(QStringLiteral(":/icons/trifold")));
-    triFoldButton->setAccessibleName(QStringLiteral("chkButTriFld"));
-    triFoldPrintSideLabel = namedLabel(tr("Print side") + colon, "lblFldB");
-    triFoldPrintSideCombo = namedCombo("cmbBxFldB", true);
-    triFoldDirectionLabel = namedLabel(tr("Direction of fold") + colon, "lblFldC");
-    triFoldDirectionCombo = namedCombo("cmbBxFldC", true);
-    triFoldSheetsLabel = namedLabel(tr("Number of sheets") + colon, "lblFldD");
-    triFoldSheetsCombo = namedCombo("cmbBxFldD", true);
+    triFoldLabel = named(new QLabel(tr("Tri-Fold") + colon), "lblTriFld");
+    triFoldButton =
+        named(new VelCheckBoxButton(this, QStringLiteral("TriFold"), QIcon(QStringLiteral(":/icons/trifold"))),
+              "chkButTriFld");
+    triFoldPrintSideLabel = named(new QLabel(tr("Print side") + colon), "lblFldB");
+    triFoldPrintSideCombo = named(fixedWidthCombo(), "cmbBxFldB");
+    triFoldDirectionLabel = named(new QLabel(tr("Direction of fold") + colon), "lblFldC");
+    triFoldDirectionCombo = named(fixedWidthCombo(), "cmbBxFldC");
+    triFoldSheetsLabel = named(new QLabel(tr("Number of sheets") + colon), "lblFldD");
+    triFoldSheetsCombo = named(fixedWidthCombo(), "cmbBxFldD");
 
-    zFoldLabel = namedLabel(tr("Z-Fold") + colon, "lblTriFldZ");
-    zFoldButton = new VelCheckBoxButton(this, QStringLiteral("Zfold"), QIcon(QStringLiteral(":/icons/zfold")));
-    zFoldButton->setAccessibleName(QStringLiteral("chkButTriFldZ"));
-    zFoldDirectionLabel = namedLabel(tr("Direction of fold") + colon, "lblZFldC");
-    zFoldDirectionCombo = namedCombo("cmbBxZFldC", true);
-    zFoldSheetsLabel = namedLabel(tr("Number of sheets") + colon, "lblZFldD");
-    zFoldSheetsCombo = namedCombo("cmbBxZFldD", true);
+    const QString off = tr("Off");
+    triFoldButton->addDependent(triFoldPrintSideLabel, kw::no_default);
+    triFoldButton->addDependent(triFoldPrintSideCombo, off);
+    triFoldButton->addDependent(triFoldDirectionLabel, kw::no_default);
+    triFoldButton->addDependent(triFoldDirectionCombo, off);
+    triFoldButton->addDependent(triFoldSheetsLabel, kw::no_default);
+    triFoldButton->addDependent(triFoldSheetsCombo, off);
+}
 
-    engineeringFoldLabel = namedLabel(tr("Engineering Fold") + colon, "lblHalfZFld");
+void FinishingTab::buildZFoldSection()
+{
+    const QString colon = QStringLiteral(":");
+    zFoldLabel = named(new QLabel(tr("Z-Fold") + colon), "lblTriFldZ");
+    zFoldButton = named(new VelCheckBoxButton(this, QStringLiteral("Zfold"), QIcon(QStringLiteral(":/icons/zfold"))),
+                        "chkButTriFldZ");
+    zFoldDirectionLabel = named(new QLabel(tr("Direction of fold") + colon), "lblZFldC");
+    zFoldDirectionCombo = named(fixedWidthCombo(), "cmbBxZFldC");
+    zFoldSheetsLabel = named(new QLabel(tr("Number of sheets") + colon), "lblZFldD");
+    zFoldSheetsCombo = named(fixedWidthCombo(), "cmbBxZFldD");
+
+    const QString off = tr("Off");
+    zFoldButton->addDependent(zFoldDirectionLabel, kw::no_default);
+    zFoldButton->addDependent(zFoldDirectionCombo, off);
+    zFoldButton->addDependent(zFoldSheetsLabel, kw::no_default);
+    zFoldButton->addDependent(zFoldSheetsCombo, off);
+}
+
+void FinishingTab::buildEngineeringFoldSection()
+{
+    engineeringFoldLabel = named(new QLabel(tr("Engineering Fold") + QStringLiteral(":")), "lblHalfZFld");
     engineeringFoldButton =
-        new VelCheckBoxButton(this, QStringLiteral("EngrFold"), QIcon(QStringLiteral(":/icons/efold")));
-    engineeringFoldButton->setAccessibleName(QStringLiteral("chkButHalfZFld"));
+        named(new VelCheckBoxButton(this, QStringLiteral("EngrFold"), QIcon(QStringLiteral(":/icons/efold"))),
+              "chkButHalfZFld");
+}
 
-    biFoldLabel = namedLabel(tr("Bi-Fold") + colon, "lblBiFld");
-    biFoldButton = new VelCheckBoxButton(this, QStringLiteral("BiFold"), QIcon(QStringLiteral(":/icons/bifold")));
-    biFoldButton->setAccessibleName(QStringLiteral("chkButBiFld"));
-    biFoldPrintSideLabel = namedLabel(tr("Print side") + colon, "cmbBxLblBiFld");
-    biFoldPrintSideCombo = namedCombo("cmbBxBiFld", true);
-    biFoldSheetsLabel = namedLabel(tr("Number of sheets") + colon, "lblFldB");
-    biFoldSheetsCombo = namedCombo("cmbBxFldA", true);
+void FinishingTab::buildBiFoldSection()
+{
+    const QString colon = QStringLiteral(":");
+    biFoldLabel = named(new QLabel(tr("Bi-Fold") + colon), "lblBiFld");
+    biFoldButton = named(new VelCheckBoxButton(this, QStringLiteral("BiFold"), QIcon(QStringLiteral(":/icons/bifold"))),
+                         "chkButBiFld");
+    biFoldPrintSideLabel = named(new QLabel(tr("Print side") + colon), "cmbBxLblBiFld");
+    biFoldPrintSideCombo = named(fixedWidthCombo(), "cmbBxBiFld");
+    biFoldSheetsLabel = named(new QLabel(tr("Number of sheets") + colon), "lblFldB");
+    biFoldSheetsCombo = named(fixedWidthCombo(), "cmbBxFldA");
 
-    punchHeading = namedLabel(tr("Punch") + QStringLiteral(": "), "lblHolePunch");
-    punchMethodLabel = namedLabel(tr("Punch Method:"), "lblPnch");
-    punchButton = new VelCheckBoxButton(this, QStringLiteral("Hole punch"), QIcon(QStringLiteral(":/icons/punch")));
-    punchButton->setAccessibleName(QStringLiteral("chkButPnch"));
-    punchCombo = namedCombo("cmbBxPnch", false);
+    const QString off = tr("Off");
+    biFoldButton->addDependent(biFoldPrintSideLabel, kw::no_default);
+    biFoldButton->addDependent(biFoldPrintSideCombo, off);
+    biFoldButton->addDependent(biFoldSheetsLabel, kw::no_default);
+    biFoldButton->addDependent(biFoldSheetsCombo, off);
+}
 
-    stapleHeading = namedLabel(tr("Staple:"), "lblStaple");
-    stapleLocationLabel = namedLabel(tr("Staple location:"), "lblStpl");
-    stapleButton = new VelCheckBoxButton(this, QStringLiteral("Staple"), QIcon(QStringLiteral(":/icons/staple")));
-    stapleButton->setAccessibleName(QStringLiteral("chkButStpl"));
-    stapleLocationCombo = namedCombo("cmbBxStpl", false);
-    stapleMethodLabel = namedLabel(tr("Staple method"), "lblScnt");
-    stapleMethodCombo = namedCombo("cmbBxScnt", false);
+void FinishingTab::buildPunchSection()
+{
+    punchHeading = named(new QLabel(tr("Punch") + QStringLiteral(": ")), "lblHolePunch");
+    punchMethodLabel = named(new QLabel(tr("Punch Method:")), "lblPnch");
+    punchButton =
+        named(new VelCheckBoxButton(this, QStringLiteral("Hole punch"), QIcon(QStringLiteral(":/icons/punch"))),
+              "chkButPnch");
+    punchCombo = named(new ComboBoxEx(), "cmbBxPnch");
 
+    punchButton->addDependent(punchMethodLabel, kw::no_default);
+    punchButton->addDependent(punchCombo, tr("Off"));
+}
+
+void FinishingTab::buildStapleSection()
+{
+    stapleHeading = named(new QLabel(tr("Staple:")), "lblStaple");
+    stapleLocationLabel = named(new QLabel(tr("Staple location:")), "lblStpl");
+    stapleButton = named(new VelCheckBoxButton(this, QStringLiteral("Staple"), QIcon(QStringLiteral(":/icons/staple"))),
+                         "chkButStpl");
+    stapleLocationCombo = named(new ComboBoxEx(), "cmbBxStpl");
+    stapleMethodLabel = named(new QLabel(tr("Staple method")), "lblScnt");
+    stapleMethodCombo = named(new ComboBoxEx(), "cmbBxScnt");
+
+    const QString off = tr("Off");
+    stapleButton->addDependent(stapleMethodLabel, kw::no_default);
+    stapleButton->addDependent(stapleMethodCombo, off);
+    stapleButton->addDependent(stapleLocationLabel, kw::no_default);
+    stapleButton->addDependent(stapleLocationCombo, off);
+}
+
+void FinishingTab::buildRotateSection()
+{
     // The title follows the system locale, like every other place that
     // names this rotation.
-    rotateGroup = new VelButtonGroup(this, rotate180Text() + QStringLiteral(": "));
-    rotateGroup->setAccessibleName(QStringLiteral("butGroupRot"));
-    rotateGroup->addButton(tr("Off"), QStringLiteral(":/icons/Rotate-180-off"), {QStringLiteral("False")});
-    rotateGroup->addButton(tr("On"), QStringLiteral(":/icons/Rotate-180-on"), {QStringLiteral("True")});
+    rotateGroup = named(new VelButtonGroup(this, rotate180Text() + QStringLiteral(": ")), "butGroupRot");
+    rotateGroup->addButton(tr("Off"), QStringLiteral(":/icons/Rotate-180-off"), {kw::False});
+    rotateGroup->addButton(tr("On"), QStringLiteral(":/icons/Rotate-180-on"), {kw::True});
+}
 
-    controls.insert(QStringLiteral("Sep"), separationGroup);
-    controls.insert(QStringLiteral("FldB"), triFoldPrintSideCombo);
-    controls.insert(QStringLiteral("FldC"), triFoldDirectionCombo);
-    controls.insert(QStringLiteral("FldD"), triFoldSheetsCombo);
-    controls.insert(QStringLiteral("ZFldC"), zFoldDirectionCombo);
-    controls.insert(QStringLiteral("ZFldD"), zFoldSheetsCombo);
-    controls.insert(QStringLiteral("BiFldB"), biFoldPrintSideCombo);
-    controls.insert(QStringLiteral("BFpS"), biFoldSheetsCombo);
-    controls.insert(QStringLiteral("Rotate"), rotateGroup);
-    controls.insert(QStringLiteral("Pnch"), punchCombo);
-    controls.insert(QStringLiteral("Stpl"), stapleLocationCombo);
-    controls.insert(QStringLiteral("Scnt"), stapleMethodCombo);
-    controls.insert(QStringLiteral("cTriFld"), triFoldButton);
-    controls.insert(QStringLiteral("cBiFld"), biFoldButton);
-    controls.insert(QStringLiteral("cHole"), punchButton);
-    controls.insert(QStringLiteral("cStpl"), stapleButton);
-    controls.insert(QStringLiteral("cEngrFld"), engineeringFoldButton);
-    controls.insert(QStringLiteral("cTriFldZ"), zFoldButton);
+void FinishingTab::bindControls()
+{
+    controls.insert(kw::Sep, separationGroup);
+    controls.insert(kw::FldB, triFoldPrintSideCombo);
+    controls.insert(kw::FldC, triFoldDirectionCombo);
+    controls.insert(kw::FldD, triFoldSheetsCombo);
+    controls.insert(kw::ZFldC, zFoldDirectionCombo);
+    controls.insert(kw::ZFldD, zFoldSheetsCombo);
+    controls.insert(kw::BiFldB, biFoldPrintSideCombo);
+    controls.insert(kw::BFpS, biFoldSheetsCombo);
+    controls.insert(kw::Rotate, rotateGroup);
+    controls.insert(kw::Pnch, punchCombo);
+    controls.insert(kw::Stpl, stapleLocationCombo);
+    controls.insert(kw::Scnt, stapleMethodCombo);
+    controls.insert(kw::cTriFld, triFoldButton);
+    controls.insert(kw::cBiFld, biFoldButton);
+    controls.insert(kw::cHole, punchButton);
+    controls.insert(kw::cStpl, stapleButton);
+    controls.insert(kw::cEngrFld, engineeringFoldButton);
+    controls.insert(kw::cTriFldZ, zFoldButton);
 
-    labels.insert(QStringLiteral("Sep"), separationGroup);
-    labels.insert(QStringLiteral("Pnch"), punchMethodLabel);
-    labels.insert(QStringLiteral("Stpl"), stapleHeading);
-    labels.insert(QStringLiteral("Scnt"), stapleMethodLabel);
-    labels.insert(QStringLiteral("Rotate"), rotateGroup);
+    labels.insert(kw::Sep, separationGroup);
+    labels.insert(kw::Pnch, punchMethodLabel);
+    labels.insert(kw::Stpl, stapleHeading);
+    labels.insert(kw::Scnt, stapleMethodLabel);
+    labels.insert(kw::Rotate, rotateGroup);
 
     sectionButtons << punchButton << stapleButton << triFoldButton << biFoldButton << engineeringFoldButton
                    << zFoldButton;
-
-    const QString off = tr("Off");
-    triFoldButton->addDependent(triFoldPrintSideLabel, kNoDefault);
-    triFoldButton->addDependent(triFoldPrintSideCombo, off);
-    triFoldButton->addDependent(triFoldDirectionLabel, kNoDefault);
-    triFoldButton->addDependent(triFoldDirectionCombo, off);
-    triFoldButton->addDependent(triFoldSheetsLabel, kNoDefault);
-    triFoldButton->addDependent(triFoldSheetsCombo, off);
-    zFoldButton->addDependent(zFoldDirectionLabel, kNoDefault);
-    zFoldButton->addDependent(zFoldDirectionCombo, off);
-    zFoldButton->addDependent(zFoldSheetsLabel, kNoDefault);
-    zFoldButton->addDependent(zFoldSheetsCombo, off);
-    biFoldButton->addDependent(biFoldPrintSideLabel, kNoDefault);
-    biFoldButton->addDependent(biFoldPrintSideCombo, off);
-    biFoldButton->addDependent(biFoldSheetsLabel, kNoDefault);
-    biFoldButton->addDependent(biFoldSheetsCombo, off);
-    punchButton->addDependent(punchMethodLabel, kNoDefault);
-    punchButton->addDependent(punchCombo, off);
-    stapleButton->addDependent(stapleMethodLabel, kNoDefault);
-    stapleButton->addDependent(stapleMethodCombo, off);
-    stapleButton->addDependent(stapleLocationLabel, kNoDefault);
-    stapleButton->addDependent(stapleLocationCombo, off);
 }
 
 void FinishingTab::connectSignals()
@@ -267,11 +303,6 @@ QIcon FinishingTab::tabConstraintIcon()
     return QIcon(QStringLiteral(":/icons/tab-finishing-constraint"));
 }
 
-bool FinishingTab::hasStoreOption(const char *keyword) const
-{
-    return currentOptionSet && currentOptionSet->findOption(QLatin1String(keyword));
-}
-
 bool FinishingTab::hasOptions()
 {
     return hasBoundOption();
@@ -319,26 +350,26 @@ void FinishingTab::markFold()
     const bool z = zFoldButton->isChecked();
     const bool engineering = engineeringFoldButton->isChecked();
     const int checked = int(tri) + int(bi) + int(z) + int(engineering);
-    const QString on = QStringLiteral("True");
     if (checked == 1) {
         if (bi) {
-            mark("FldA", QStringLiteral("Bifold"));
-            mark("cBiFld", on);
+            mark(kw::FldA, kw::Bifold);
+            mark(kw::cBiFld, kw::True);
         } else if (tri) {
-            mark("FldA", QStringLiteral("Trifold"));
-            mark("cTriFld", on);
+            mark(kw::FldA, kw::Trifold);
+            mark(kw::cTriFld, kw::True);
         } else if (z) {
-            mark("FldA", QStringLiteral("Zfold"));
-            mark("cTriFldZ", on);
+            mark(kw::FldA, kw::Zfold);
+            mark(kw::cTriFldZ, kw::True);
         } else {
-            mark("FldA", QStringLiteral("EngrFold"));
-            mark("cEngrFld", on);
+            mark(kw::FldA, kw::EngrFold);
+            mark(kw::cEngrFld, kw::True);
         }
     } else if (checked == 0) {
-        for (const char *option : {"FldA", "FldB", "FldC", "FldD", "ZFldC", "ZFldD", "BiFldB", "BFpS"})
-            mark(option, kNone);
-        for (const char *option : {"cBiFld", "cTriFld", "cTriFldZ", "cEngrFld"})
-            mark(option, QStringLiteral("False"));
+        for (const QString &option :
+             {kw::FldA, kw::FldB, kw::FldC, kw::FldD, kw::ZFldC, kw::ZFldD, kw::BiFldB, kw::BFpS})
+            mark(option, kw::None);
+        for (const QString &option : {kw::cBiFld, kw::cTriFld, kw::cTriFldZ, kw::cEngrFld})
+            mark(option, kw::False);
     }
 }
 
@@ -361,7 +392,7 @@ void FinishingTab::syncFoldButtons()
                                                               {triFoldButton, triFoldLabel},
                                                               {zFoldButton, zFoldLabel},
                                                               {engineeringFoldButton, engineeringFoldLabel}};
-    vOption *fold = currentOptionSet ? currentOptionSet->findOption(QStringLiteral("FldA")) : nullptr;
+    vOption *fold = storeOption(kw::FldA);
     if (!fold) {
         for (const auto &row : rows) {
             row.first->setEnabled(false);
@@ -371,17 +402,17 @@ void FinishingTab::syncFoldButtons()
         checkFoldConstraints();
         return;
     }
-    const bool folder = hasStoreOption("Option24");
+    const bool folder = storeOption(kw::Option24) != nullptr;
     setEnabledAll({biFoldButton, biFoldLabel, triFoldButton, triFoldLabel}, true);
     setEnabledAll({zFoldButton, zFoldLabel, engineeringFoldButton, engineeringFoldLabel}, folder);
 
     // Without a folding unit a stored Z-fold or engineering fold is not
     // shown, so it is neither kept checked nor sent.
     const QString stored = storedValue(fold->keyword());
-    biFoldButton->setChecked(stored == QLatin1String("Bifold"));
-    triFoldButton->setChecked(stored == QLatin1String("Trifold"));
-    zFoldButton->setChecked(folder && stored == QLatin1String("Zfold"));
-    engineeringFoldButton->setChecked(folder && stored == QLatin1String("EngrFold"));
+    biFoldButton->setChecked(stored == kw::Bifold);
+    triFoldButton->setChecked(stored == kw::Trifold);
+    zFoldButton->setChecked(folder && stored == kw::Zfold);
+    engineeringFoldButton->setChecked(folder && stored == kw::EngrFold);
     checkFoldConstraints();
 }
 
@@ -390,11 +421,11 @@ void FinishingTab::syncFoldButtons()
 
 void FinishingTab::syncStapleButton()
 {
-    if (!hasStoreOption("Stpl")) {
+    if (!storeOption(kw::Stpl)) {
         stapleButton->setChecked(false);
         return;
     }
-    const QString stored = storedValue(QStringLiteral("Stpl"));
+    const QString stored = storedValue(kw::Stpl);
     bool stapled = false;
     for (const char *word : {"Center", "Rear", "Front", "BookletStitch", "Internal"})
         stapled = stapled || stored.contains(QLatin1String(word));
@@ -403,24 +434,24 @@ void FinishingTab::syncStapleButton()
 
 void FinishingTab::syncPunchButton()
 {
-    if (!hasStoreOption("Pnch")) {
+    if (!storeOption(kw::Pnch)) {
         punchHeading->setEnabled(false);
         punchButton->setChecked(false);
         return;
     }
     punchHeading->setEnabled(true);
-    punchButton->setChecked(storedValue(QStringLiteral("Pnch")).contains(QLatin1String("Hole")));
+    punchButton->setChecked(storedValue(kw::Pnch).contains(QLatin1String("Hole")));
 }
 
 void FinishingTab::syncRotateGroup()
 {
-    if (!hasStoreOption("Rotate"))
+    if (!storeOption(kw::Rotate))
         rotateGroup->setButton(0);
 }
 
 void FinishingTab::syncSeparationButtons()
 {
-    vOption *separation = currentOptionSet ? currentOptionSet->findOption(QStringLiteral("Sep")) : nullptr;
+    vOption *separation = storeOption(kw::Sep);
     if (!separation) {
         separationGroup->selectButtonByName(tr("Off"));
         return;
@@ -432,8 +463,7 @@ void FinishingTab::syncSeparationButtons()
 
 void FinishingTab::keepDerivedSwitch(VelCheckBoxButton *button, const QString &keyword, bool derived)
 {
-    if (!currentOptionSet || !currentOptionSet->findOption(keyword) || button->isChecked() == derived
-        || !storedValue(keyword).isEmpty())
+    if (!storeOption(keyword) || button->isChecked() == derived || !storedValue(keyword).isEmpty())
         return;
     // The dependents follow the button by themselves; nothing else speaks.
     blockAllSignals(true);
@@ -464,7 +494,7 @@ void FinishingTab::toggleStaple(bool toggled)
         resetCombo(stapleMethodCombo);
         return;
     }
-    vOption *method = currentOptionSet ? currentOptionSet->findOption(QStringLiteral("Scnt")) : nullptr;
+    vOption *method = storeOption(kw::Scnt);
     const bool choosable = !method || method->choiceCount() >= 3;
     setEnabledAll({stapleMethodCombo, stapleMethodLabel}, choosable);
 }
@@ -501,13 +531,13 @@ void FinishingTab::toggleZFold(bool toggled)
 void FinishingTab::hideZFold()
 {
     setShown({zFoldLabel, zFoldButton, engineeringFoldLabel, engineeringFoldButton, engineeringSeparator},
-             hasStoreOption("Option24"));
+             storeOption(kw::Option24) != nullptr);
     syncFoldButtons();
 }
 
 void FinishingTab::hideBiFoldPrintSide()
 {
-    const bool printSide = hasStoreOption("BiFldB");
+    const bool printSide = storeOption(kw::BiFldB) != nullptr;
     setShown({biFoldPrintSideLabel, biFoldPrintSideCombo}, printSide);
     const int row = printSide ? 14 : 12;
     for (QWidget *widget : {static_cast<QWidget *>(biFoldSheetsLabel), static_cast<QWidget *>(biFoldSheetsCombo)}) {
@@ -539,8 +569,8 @@ void FinishingTab::reload()
 
     // Loads every bound control, the switches from their own stored lines.
     Tab::reload();
-    keepDerivedSwitch(stapleButton, QStringLiteral("cStpl"), stapled);
-    keepDerivedSwitch(punchButton, QStringLiteral("cHole"), punched);
+    keepDerivedSwitch(stapleButton, kw::cStpl, stapled);
+    keepDerivedSwitch(punchButton, kw::cHole, punched);
 
     // A fold button that changes here runs its slots.
     hideZFold();
@@ -559,17 +589,17 @@ QHash<QString, QString> FinishingTab::collectOptions()
     if (!collectControlValues())
         return optionValues;
 
-    if (hasStoreOption("FldA")) {
-        QString fold = kNone;
+    if (storeOption(kw::FldA)) {
+        QString fold = kw::None;
         if (biFoldButton->isChecked())
-            fold = QStringLiteral("Bifold");
+            fold = kw::Bifold;
         else if (triFoldButton->isChecked())
-            fold = QStringLiteral("Trifold");
+            fold = kw::Trifold;
         else if (engineeringFoldButton->isChecked())
-            fold = QStringLiteral("EngrFold");
+            fold = kw::EngrFold;
         else if (zFoldButton->isChecked())
-            fold = QStringLiteral("Zfold");
-        optionValues.insert(QStringLiteral("FldA"), fold);
+            fold = kw::Zfold;
+        optionValues.insert(kw::FldA, fold);
     }
 
     for (VelCheckBoxButton *section : qAsConst(sectionButtons)) {
@@ -579,7 +609,7 @@ QHash<QString, QString> FinishingTab::collectOptions()
         for (QWidget *dependent : dependents) {
             const QString keyword = controls.key(dependent);
             if (!keyword.isEmpty() && currentOptionSet->findOption(keyword))
-                optionValues.insert(keyword, kNone);
+                optionValues.insert(keyword, kw::None);
         }
     }
     return optionValues;

@@ -94,6 +94,17 @@ public slots:
     void hideZFoldOptions();
 
 private:
+    // One builder per section, in the order the widgets are made, then the
+    // bindings of keywords to controls and labels.
+    void buildSeparationSection();
+    void buildTriFoldSection();
+    void buildZFoldSection();
+    void buildEngineeringFoldSection();
+    void buildBiFoldSection();
+    void buildPunchSection();
+    void buildStapleSection();
+    void buildRotateSection();
+    void bindControls();
     void layOut();
     // The buttons and groups from the stored settings and the queue's options.
     void syncFoldButtons();
@@ -107,7 +118,6 @@ private:
     // Puts a detail combo back on its first item without recording it: the
     // section's off marking and the next constraint pass record the result.
     static void resetCombo(ComboBoxEx *combo);
-    bool hasStoreOption(const char *keyword) const;
     QList<QLabel *> foldLabels() const;
     QList<VelCheckBoxButton *> foldButtons() const;
 };

@@ -8,6 +8,7 @@
 
 #include "app/program_state.h"
 #include "app/vel_dialog.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "ui/option_widgets.h"
 
@@ -53,58 +54,46 @@ void GeneralTab::buildWidgets()
 {
     tabName = tr("Basic");
 
-    pageSizeLabel = new QLabel(tr("Media size") + QStringLiteral(":"));
-    pageSizeCombo = new ComboBoxEx();
-    mediaTypeLabel = new QLabel(tr("Media type") + QStringLiteral(":"));
-    mediaTypeCombo = new ComboBoxEx();
-    inputSlotLabel = new QLabel(tr("Source") + QStringLiteral(":"));
-    inputSlotCombo = new ComboBoxEx();
-    outputBinLabel = new QLabel(tr("Destination") + QStringLiteral(":"));
-    outputBinCombo = new ComboBoxEx();
+    pageSizeLabel = named(new QLabel(tr("Media size") + QStringLiteral(":")), "lblPageSize");
+    pageSizeCombo = named(new ComboBoxEx(), "cmbBxPageSize");
+    mediaTypeLabel = named(new QLabel(tr("Media type") + QStringLiteral(":")), "lblMediaType");
+    mediaTypeCombo = named(new ComboBoxEx(), "cmbBxMediaType");
+    inputSlotLabel = named(new QLabel(tr("Source") + QStringLiteral(":")), "lblInputSlot");
+    inputSlotCombo = named(new ComboBoxEx(), "cmbBxInputSlot");
+    outputBinLabel = named(new QLabel(tr("Destination") + QStringLiteral(":")), "lblOutputBin");
+    outputBinCombo = named(new ComboBoxEx(), "cmbBxOutputBin");
     for (ComboBoxEx *combo : {pageSizeCombo, mediaTypeCombo, inputSlotCombo, outputBinCombo})
         combo->setFixedWidth(kComboWidth);
 
-    collateGroup = new VelButtonGroup(this, tr("Collate") + QStringLiteral(": "));
-    collateGroup->addButton(tr("Off"), QStringLiteral(":/icons/collate-off"), {QStringLiteral("False")});
-    collateGroup->addButton(tr("On"), QStringLiteral(":/icons/collate-on"), {QStringLiteral("True")});
+    collateGroup = named(new VelButtonGroup(this, tr("Collate") + QStringLiteral(": ")), "butGroupCol");
+    collateGroup->addButton(tr("Off"), QStringLiteral(":/icons/collate-off"), {kw::False});
+    collateGroup->addButton(tr("On"), QStringLiteral(":/icons/collate-on"), {kw::True});
 
-    duplexGroup = new VelButtonGroup(this, tr("Duplex") + QStringLiteral(": "));
-    duplexGroup->addButton(tr("Off"), QStringLiteral(":/icons/duplex-off"), {QStringLiteral("None")});
-    duplexGroup->addButton(tr("Long edge"), QStringLiteral(":/icons/duplex-long"), {QStringLiteral("DuplexNoTumble")});
-    duplexGroup->addButton(tr("Short edge"), QStringLiteral(":/icons/duplex-short"), {QStringLiteral("DuplexTumble")});
+    duplexGroup = named(new VelButtonGroup(this, tr("Duplex") + QStringLiteral(": ")), "butGroupDuplex");
+    duplexGroup->addButton(tr("Off"), QStringLiteral(":/icons/duplex-off"), {kw::None});
+    duplexGroup->addButton(tr("Long edge"), QStringLiteral(":/icons/duplex-long"), {kw::DuplexNoTumble});
+    duplexGroup->addButton(tr("Short edge"), QStringLiteral(":/icons/duplex-short"), {kw::DuplexTumble});
 
-    colorModeGroup = new VelButtonGroup(this, tr("Color") + QStringLiteral(": "));
+    colorModeGroup = named(new VelButtonGroup(this, tr("Color") + QStringLiteral(": ")), "butGroupColorModelGeneral");
     colorModeGroup->setFixedWidth(kColorGroupWidth);
     colorModeGroup->addButton(tr("Full color"), QStringLiteral(":/icons/color"), fullColorKeywords());
     colorModeGroup->addButton(tr("Black & white"), QStringLiteral(":/icons/monochrome"), monochromeKeywords());
     colorModeGroup->updateLabelColor(true);
 
-    pageSizeLabel->setAccessibleName(QStringLiteral("lblPageSize"));
-    pageSizeCombo->setAccessibleName(QStringLiteral("cmbBxPageSize"));
-    mediaTypeLabel->setAccessibleName(QStringLiteral("lblMediaType"));
-    mediaTypeCombo->setAccessibleName(QStringLiteral("cmbBxMediaType"));
-    inputSlotLabel->setAccessibleName(QStringLiteral("lblInputSlot"));
-    inputSlotCombo->setAccessibleName(QStringLiteral("cmbBxInputSlot"));
-    outputBinLabel->setAccessibleName(QStringLiteral("lblOutputBin"));
-    outputBinCombo->setAccessibleName(QStringLiteral("cmbBxOutputBin"));
-    collateGroup->setAccessibleName(QStringLiteral("butGroupCol"));
-    duplexGroup->setAccessibleName(QStringLiteral("butGroupDuplex"));
-    colorModeGroup->setAccessibleName(QStringLiteral("butGroupColorModelGeneral"));
+    controls.insert(kw::PageSize, pageSizeCombo);
+    controls.insert(kw::MediaType, mediaTypeCombo);
+    controls.insert(kw::InputSlot, inputSlotCombo);
+    controls.insert(kw::OutputBin, outputBinCombo);
+    controls.insert(kw::Coll, collateGroup);
+    controls.insert(kw::Duplex, duplexGroup);
+    controls.insert(kw::ColorModel, colorModeGroup);
 
-    controls.insert(QStringLiteral("PageSize"), pageSizeCombo);
-    controls.insert(QStringLiteral("MediaType"), mediaTypeCombo);
-    controls.insert(QStringLiteral("InputSlot"), inputSlotCombo);
-    controls.insert(QStringLiteral("OutputBin"), outputBinCombo);
-    controls.insert(QStringLiteral("Coll"), collateGroup);
-    controls.insert(QStringLiteral("Duplex"), duplexGroup);
-    controls.insert(QStringLiteral("ColorModel"), colorModeGroup);
-
-    labels.insert(QStringLiteral("PageSize"), pageSizeLabel);
-    labels.insert(QStringLiteral("MediaType"), mediaTypeLabel);
-    labels.insert(QStringLiteral("InputSlot"), inputSlotLabel);
-    labels.insert(QStringLiteral("OutputBin"), outputBinLabel);
-    labels.insert(QStringLiteral("Coll"), collateGroup);
-    labels.insert(QStringLiteral("Duplex"), duplexGroup);
+    labels.insert(kw::PageSize, pageSizeLabel);
+    labels.insert(kw::MediaType, mediaTypeLabel);
+    labels.insert(kw::InputSlot, inputSlotLabel);
+    labels.insert(kw::OutputBin, outputBinLabel);
+    labels.insert(kw::Coll, collateGroup);
+    labels.insert(kw::Duplex, duplexGroup);
 }
 
 void GeneralTab::layOut()
@@ -163,7 +152,7 @@ void GeneralTab::fillComboBox(ComboBoxEx *combo, vOption *option)
 {
     const QList<vChoice *> choices = option->choices();
     for (vChoice *choice : choices) {
-        if (choice->keyword() != QLatin1String("Custom"))
+        if (choice->keyword() != kw::Custom)
             combo->addItem(choice->text());
     }
 }
@@ -192,14 +181,14 @@ void GeneralTab::showFixedMonochrome(VelButtonGroup *group)
 bool GeneralTab::enableOptionsForButtonGroup(VelButtonGroup *button_group, vOption *option)
 {
     const bool moved = Tab::enableOptionsForButtonGroup(button_group, option);
-    if (option && button_group && option->keyword() == QLatin1String("ColorModel") && option->choiceCount() == 1)
+    if (option && button_group && option->keyword() == kw::ColorModel && option->choiceCount() == 1)
         showFixedMonochrome(button_group);
     return moved;
 }
 
 void GeneralTab::applyColorModelFallback()
 {
-    vOption *colour = currentOptionSet ? currentOptionSet->findOption(QStringLiteral("ColorModel")) : nullptr;
+    vOption *colour = storeOption(kw::ColorModel);
     if (!colour) {
         colorModeGroup->selectButtonByName(tr("Black & white"));
         colorModeGroup->updateLabelColor(true);
@@ -210,7 +199,7 @@ void GeneralTab::applyColorModelFallback()
 
 void GeneralTab::applyDuplexFallback()
 {
-    if (currentOptionSet && currentOptionSet->findOption(QStringLiteral("Duplex")))
+    if (storeOption(kw::Duplex))
         return;
     duplexGroup->selectButtonByName(tr("Off"));
     duplexGroup->updateLabelColor(true);
@@ -235,11 +224,12 @@ void GeneralTab::reload()
 QHash<QString, QString> GeneralTab::collectOptions()
 {
     Tab::collectOptions();
-    const auto pageSize = optionValues.constFind(QStringLiteral("PageSize"));
+    const auto pageSize = optionValues.constFind(kw::PageSize);
     if (pageSize != optionValues.constEnd()) {
         const QString value = pageSize.value();
-        for (const char *key : {"PageRegion", "ImageableArea", "PaperDimension", "MediaSize"})
-            optionValues.insert(QLatin1String(key), value);
+        for (const QString &key : {kw::PageRegion, QStringLiteral("ImageableArea"), QStringLiteral("PaperDimension"),
+                                   QStringLiteral("MediaSize")})
+            optionValues.insert(key, value);
     }
     return optionValues;
 }

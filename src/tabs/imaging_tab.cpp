@@ -11,6 +11,7 @@
 #include "app/program_state.h"
 #include "app/settings_files.h"
 #include "app/vel_dialog.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "tabs/adjustment_dialog.h"
 #include "tabs/mono_dialog.h"
@@ -22,7 +23,7 @@ const int kComboWidth = 175;
 
 bool switchedOn(const QString &keyword)
 {
-    return keyword == QLatin1String("On") || keyword.contains(QLatin1String("Level"));
+    return keyword == kw::On || keyword.contains(QLatin1String("Level"));
 }
 
 } // namespace
@@ -35,11 +36,6 @@ ImagingTab::ImagingTab(VelDialog *dialog)
     layOut();
 }
 
-vOption *ImagingTab::findOption(const char *keyword) const
-{
-    return currentOptionSet ? currentOptionSet->findOption(QLatin1String(keyword)) : nullptr;
-}
-
 void ImagingTab::setTabName()
 {
     tabName = tr("Imaging");
@@ -48,98 +44,110 @@ void ImagingTab::setTabName()
 void ImagingTab::buildWidgets()
 {
     tabName = tr("Imaging");
-
-    printQualityLabel = new QLabel(tr("Print quality") + QStringLiteral(":"));
-    trapLabel = new QLabel(tr("Trapping") + QStringLiteral(":"));
-    trapCombo = new ComboBoxEx();
-    trapCombo->setFixedWidth(kComboWidth);
-    printQualityIcon = new QLabel;
-    printQualityIcon->setPixmap(QPixmap(QStringLiteral(":/icons/print-quality")));
-    colorModeGroup = new VelButtonGroup(this, tr("Color") + QStringLiteral(": "));
-    colorModeGroup->addButton(tr("Full color"), QStringLiteral(":/icons/color"), fullColorKeywords());
-    colorModeGroup->addButton(tr("Black & white"), QStringLiteral(":/icons/monochrome"), monochromeKeywords());
-    grayCheckBox = new QCheckBox(tr("Print grays with black toner"));
-    moireCheckBox = new QCheckBox(tr("Moire Prevention"));
-    resolutionLabel = new QLabel(tr("Resolution") + QStringLiteral(":"));
-    resolutionCombo = new ComboBoxEx();
-    resolutionCombo->setFixedWidth(kComboWidth);
-    smoothingCheckBox = new QCheckBox(tr("VIR"));
-    tonsaveGroup = new VelButtonGroup(this, tr("Tonsave") + QStringLiteral(":"));
-    tonsaveGroup->addButton(tr("Off"), QStringLiteral(":/icons/tonsave-off"));
-    tonsaveGroup->addButton(tr("On"), QStringLiteral(":/icons/tonsave-on"));
-    tonsaveLevelCombo = new ComboBoxEx();
-    glossCheckBox = new QCheckBox(tr("Gloss mode"));
-    adjustmentLabel = new QLabel(tr("Adjustment") + QStringLiteral(":"));
-    adjustmentButton = new QPushButton(tr("Settings..."));
-    screenLabel = new QLabel(tr("Halftone screen") + QStringLiteral(":"));
-    screenCombo = new ComboBoxEx();
-    screenCombo->setFixedWidth(kComboWidth);
-    crepLabel = new QLabel(tr("Color reproduction") + QStringLiteral(":"));
-    crepCombo = new ComboBoxEx();
-    crepCombo->setFixedWidth(kComboWidth);
-    rcmLabel = new QLabel(tr("Color conversion") + QStringLiteral(":"));
-    rcmCombo = new ComboBoxEx();
-    rcmCombo->setFixedWidth(kComboWidth);
-    cieLabel = new QLabel(tr("CIE optimization") + QStringLiteral(":"));
-    cieCombo = new ComboBoxEx();
-    cieCombo->setFixedWidth(kComboWidth);
-
+    buildQualityWidgets();
+    buildColorWidgets();
+    buildResolutionWidgets();
+    buildTonsaveWidgets();
+    buildGlossAndAdjustmentWidgets();
+    buildColorHandlingWidgets();
     colorAdjustmentDialog = new adjustmentDialog(this);
     monoAdjustmentDialog = new monoDialog(this);
+    bindControls();
+    connectOwnSlots();
+}
 
-    controls.insert(QStringLiteral("VSCREENMODE"), screenCombo);
-    controls.insert(QStringLiteral("Trap"), trapCombo);
-    controls.insert(QStringLiteral("ColorModel"), colorModeGroup);
-    controls.insert(QStringLiteral("GBTn"), grayCheckBox);
-    controls.insert(QStringLiteral("VMoirePrevention"), moireCheckBox);
-    controls.insert(QStringLiteral("Resolution"), resolutionCombo);
-    controls.insert(QStringLiteral("Smoothing"), smoothingCheckBox);
+void ImagingTab::buildQualityWidgets()
+{
+    printQualityLabel = named(new QLabel(tr("Print quality") + QStringLiteral(":")), "lblPrintQuality");
+    trapLabel = named(new QLabel(tr("Trapping") + QStringLiteral(":")), "lblTrap");
+    trapCombo = named(new ComboBoxEx(), "cmbBxTrap");
+    trapCombo->setFixedWidth(kComboWidth);
+    printQualityIcon = named(new QLabel, "iconTrapping");
+    printQualityIcon->setPixmap(QPixmap(QStringLiteral(":/icons/print-quality")));
+}
+
+void ImagingTab::buildColorWidgets()
+{
+    colorModeGroup = named(new VelButtonGroup(this, tr("Color") + QStringLiteral(": ")), "butGroupColorModel");
+    colorModeGroup->addButton(tr("Full color"), QStringLiteral(":/icons/color"), fullColorKeywords());
+    colorModeGroup->addButton(tr("Black & white"), QStringLiteral(":/icons/monochrome"), monochromeKeywords());
+    grayCheckBox = named(new QCheckBox(tr("Print grays with black toner")), "chkBxGBTn");
+    moireCheckBox = named(new QCheckBox(tr("Moire Prevention")), "chkBxVMoirePrevention");
+}
+
+void ImagingTab::buildResolutionWidgets()
+{
+    resolutionLabel = named(new QLabel(tr("Resolution") + QStringLiteral(":")), "lblResolution");
+    resolutionCombo = named(new ComboBoxEx(), "cmbBxResolution");
+    resolutionCombo->setFixedWidth(kComboWidth);
+    smoothingCheckBox = named(new QCheckBox(tr("VIR")), "chkBxSmoothing");
+}
+
+void ImagingTab::buildTonsaveWidgets()
+{
+    tonsaveGroup = named(new VelButtonGroup(this, tr("Tonsave") + QStringLiteral(":")), "butGroupTnsv");
+    tonsaveGroup->addButton(tr("Off"), QStringLiteral(":/icons/tonsave-off"));
+    tonsaveGroup->addButton(tr("On"), QStringLiteral(":/icons/tonsave-on"));
+    tonsaveLevelCombo = named(new ComboBoxEx(), "cmbBxTnsv");
+}
+
+void ImagingTab::buildGlossAndAdjustmentWidgets()
+{
+    glossCheckBox = named(new QCheckBox(tr("Gloss mode")), "chkBxVZGlossMode");
+    adjustmentLabel = named(new QLabel(tr("Adjustment") + QStringLiteral(":")), "lblAdjustment");
+    adjustmentButton = named(new QPushButton(tr("Settings...")), "butAdjustment");
+}
+
+void ImagingTab::buildColorHandlingWidgets()
+{
+    screenLabel = named(new QLabel(tr("Halftone screen") + QStringLiteral(":")), "lblVZSCREENMODE");
+    screenCombo = named(new ComboBoxEx(), "cmbBxVZSCREENMODE");
+    screenCombo->setFixedWidth(kComboWidth);
+    crepLabel = named(new QLabel(tr("Color reproduction") + QStringLiteral(":")), "lblCrep");
+    crepCombo = named(new ComboBoxEx(), "cmbBxCrep");
+    crepCombo->setFixedWidth(kComboWidth);
+    rcmLabel = named(new QLabel(tr("Color conversion") + QStringLiteral(":")), "lblRCM");
+    rcmCombo = named(new ComboBoxEx(), "cmbBxRCM");
+    rcmCombo->setFixedWidth(kComboWidth);
+    cieLabel = named(new QLabel(tr("CIE optimization") + QStringLiteral(":")), "lblCIE");
+    cieCombo = named(new ComboBoxEx(), "cmbBxCIE");
+    cieCombo->setFixedWidth(kComboWidth);
+}
+
+void ImagingTab::bindControls()
+{
+    controls.insert(kw::VSCREENMODE, screenCombo);
+    controls.insert(kw::Trap, trapCombo);
+    controls.insert(kw::ColorModel, colorModeGroup);
+    controls.insert(kw::GBTn, grayCheckBox);
+    controls.insert(kw::VMoirePrevention, moireCheckBox);
+    controls.insert(kw::Resolution, resolutionCombo);
+    controls.insert(kw::Smoothing, smoothingCheckBox);
     // No printer option carries this keyword: the base loading empties and
     // disables the combo and collecting skips it; the toner-saving rules
     // fill and enable it.
     controls.insert(QStringLiteral("cTnsv"), tonsaveLevelCombo);
-    controls.insert(QStringLiteral("VZGlossmode"), glossCheckBox);
-    controls.insert(QStringLiteral("Crep"), crepCombo);
-    controls.insert(QStringLiteral("RCM"), rcmCombo);
-    controls.insert(QStringLiteral("CIE"), cieCombo);
+    controls.insert(kw::VZGlossmode, glossCheckBox);
+    controls.insert(kw::Crep, crepCombo);
+    controls.insert(kw::RCM, rcmCombo);
+    controls.insert(kw::CIE, cieCombo);
 
-    labels.insert(QStringLiteral("VSCREENMODE"), screenLabel);
-    labels.insert(QStringLiteral("Trap"), trapLabel);
-    labels.insert(QStringLiteral("ColorModel"), colorModeGroup);
-    labels.insert(QStringLiteral("GBTn"), grayCheckBox);
-    labels.insert(QStringLiteral("VMoirePrevention"), moireCheckBox);
-    labels.insert(QStringLiteral("Smoothing"), smoothingCheckBox);
-    labels.insert(QStringLiteral("Tnsv"), tonsaveGroup);
-    labels.insert(QStringLiteral("VZGlossmode"), glossCheckBox);
-    labels.insert(QStringLiteral("Crep"), crepLabel);
-    labels.insert(QStringLiteral("RCM"), rcmLabel);
-    labels.insert(QStringLiteral("CIE"), cieLabel);
-    labels.insert(QStringLiteral("Cadj"), adjustmentLabel);
+    labels.insert(kw::VSCREENMODE, screenLabel);
+    labels.insert(kw::Trap, trapLabel);
+    labels.insert(kw::ColorModel, colorModeGroup);
+    labels.insert(kw::GBTn, grayCheckBox);
+    labels.insert(kw::VMoirePrevention, moireCheckBox);
+    labels.insert(kw::Smoothing, smoothingCheckBox);
+    labels.insert(kw::Tnsv, tonsaveGroup);
+    labels.insert(kw::VZGlossmode, glossCheckBox);
+    labels.insert(kw::Crep, crepLabel);
+    labels.insert(kw::RCM, rcmLabel);
+    labels.insert(kw::CIE, cieLabel);
+    labels.insert(kw::Cadj, adjustmentLabel);
+}
 
-    printQualityLabel->setAccessibleName(QStringLiteral("lblPrintQuality"));
-    trapLabel->setAccessibleName(QStringLiteral("lblTrap"));
-    printQualityIcon->setAccessibleName(QStringLiteral("iconTrapping"));
-    trapCombo->setAccessibleName(QStringLiteral("cmbBxTrap"));
-    colorModeGroup->setAccessibleName(QStringLiteral("butGroupColorModel"));
-    grayCheckBox->setAccessibleName(QStringLiteral("chkBxGBTn"));
-    moireCheckBox->setAccessibleName(QStringLiteral("chkBxVMoirePrevention"));
-    resolutionLabel->setAccessibleName(QStringLiteral("lblResolution"));
-    resolutionCombo->setAccessibleName(QStringLiteral("cmbBxResolution"));
-    smoothingCheckBox->setAccessibleName(QStringLiteral("chkBxSmoothing"));
-    tonsaveLevelCombo->setAccessibleName(QStringLiteral("cmbBxTnsv"));
-    tonsaveGroup->setAccessibleName(QStringLiteral("butGroupTnsv"));
-    glossCheckBox->setAccessibleName(QStringLiteral("chkBxVZGlossMode"));
-    adjustmentLabel->setAccessibleName(QStringLiteral("lblAdjustment"));
-    adjustmentButton->setAccessibleName(QStringLiteral("butAdjustment"));
-    screenLabel->setAccessibleName(QStringLiteral("lblVZSCREENMODE"));
-    screenCombo->setAccessibleName(QStringLiteral("cmbBxVZSCREENMODE"));
-    crepLabel->setAccessibleName(QStringLiteral("lblCrep"));
-    crepCombo->setAccessibleName(QStringLiteral("cmbBxCrep"));
-    rcmLabel->setAccessibleName(QStringLiteral("lblRCM"));
-    rcmCombo->setAccessibleName(QStringLiteral("cmbBxRCM"));
-    cieLabel->setAccessibleName(QStringLiteral("lblCIE"));
-    cieCombo->setAccessibleName(QStringLiteral("cmbBxCIE"));
-
+void ImagingTab::connectOwnSlots()
+{
     // Before the base connections: a colour click mirrors the Basic tab and
     // resets the other adjustment before the choice is recorded.
     connect(tonsaveGroup, SIGNAL(buttonClicked(int)), this, SLOT(tonsaveButtonToggled()));
@@ -248,18 +256,18 @@ vChoice *ImagingTab::shownLevel(vOption *tonsave) const
 
 void ImagingTab::tonsaveButtonToggled()
 {
-    vOption *option = findOption("Tnsv");
+    vOption *option = storeOption(kw::Tnsv);
     if (!option)
         return;
     if (tonsaveGroup->checkedPushButtonIndex() == 0) {
         tonsaveLevelCombo->setEnabled(false);
         if (option->choiceCount() == 6)
             tonsaveLevelCombo->setCurrentIndex(2);
-        if (vChoice *off = option->findChoice(QStringLiteral("Off")))
+        if (vChoice *off = option->findChoice(kw::Off))
             option->setCurrentChoice(off);
         return;
     }
-    if (vChoice *on = option->findChoice(QStringLiteral("On"))) {
+    if (vChoice *on = option->findChoice(kw::On)) {
         option->setCurrentChoice(on);
         return;
     }
@@ -273,7 +281,7 @@ void ImagingTab::tonsaveComboBoxChanged()
 {
     if (!tonsaveLevelCombo->isEnabled())
         return;
-    vOption *option = findOption("Tnsv");
+    vOption *option = storeOption(kw::Tnsv);
     const int index = tonsaveLevelCombo->currentIndex();
     if (!option || index < 0 || index + 1 >= option->choiceCount())
         return;
@@ -282,20 +290,20 @@ void ImagingTab::tonsaveComboBoxChanged()
 
 void ImagingTab::loadTonsave()
 {
-    vOption *option = findOption("Tnsv");
+    vOption *option = storeOption(kw::Tnsv);
     if (!option) {
         tonsaveGroup->setEnabled(false);
         tonsaveLevelCombo->setVisible(false);
         tonsaveGroup->selectButtonByName(tr("Off"));
         return;
     }
-    const QString stored = readSettingValue(QStringLiteral("Tnsv"));
+    const QString stored = readSettingValue(kw::Tnsv);
     vChoice *def = option->defaultChoice();
     tonsaveGroup->setEnabled(true);
 
     QString current;
     bool on = false;
-    if (stored == QLatin1String("On") || stored.contains(QLatin1String("Level"))) {
+    if (stored == kw::On || stored.contains(QLatin1String("Level"))) {
         on = true;
         current = stored;
     } else if (def && switchedOn(def->keyword()) && stored.isEmpty()) {
@@ -333,7 +341,7 @@ void ImagingTab::loadTonsave()
 
 void ImagingTab::enableAdjustmentButton()
 {
-    const bool any = findOption("Cadj") || findOption("Madj");
+    const bool any = storeOption(kw::Cadj) || storeOption(kw::Madj);
     adjustmentButton->setEnabled(any);
     adjustmentLabel->setEnabled(any);
 }
@@ -347,7 +355,7 @@ void ImagingTab::enableFixedLabels()
 
 void ImagingTab::applyResolutionFallback()
 {
-    if (findOption("Resolution"))
+    if (storeOption(kw::Resolution))
         return;
     resolutionCombo->clear();
     resolutionCombo->addItem(tr("600 dpi"));
@@ -362,7 +370,7 @@ void ImagingTab::showFixedMonochrome(VelButtonGroup *group)
 
 void ImagingTab::applyColorModelFallback()
 {
-    vOption *colour = findOption("ColorModel");
+    vOption *colour = storeOption(kw::ColorModel);
     if (!colour) {
         colorModeGroup->selectButtonByName(tr("Black & white"));
         colorModeGroup->updateLabelColor(true);
@@ -396,7 +404,7 @@ void ImagingTab::reload()
 bool ImagingTab::enableOptions()
 {
     bool result = Tab::enableOptions();
-    vOption *option = findOption("Tnsv");
+    vOption *option = storeOption(kw::Tnsv);
     if (!option || option->choiceCount() == 0)
         return result;
     if (!option->choices().first()->hasConstraints()) {
@@ -417,7 +425,7 @@ bool ImagingTab::enableOptions()
 bool ImagingTab::enableOptionsForButtonGroup(VelButtonGroup *button_group, vOption *option)
 {
     const bool result = Tab::enableOptionsForButtonGroup(button_group, option);
-    if (!option || !button_group || option->keyword() != QLatin1String("ColorModel"))
+    if (!option || !button_group || option->keyword() != kw::ColorModel)
         return result;
     if (option->choiceCount() == 1) {
         showFixedMonochrome(button_group);
@@ -434,22 +442,22 @@ QHash<QString, QString> ImagingTab::collectOptions()
 {
     if (!collectControlValues())
         return optionValues;
-    vOption *colour = findOption("ColorModel");
+    vOption *colour = storeOption(kw::ColorModel);
     if (!colour)
-        optionValues.insert(QStringLiteral("ColorModel"), QStringLiteral("Gray"));
-    if (vOption *tonsave = findOption("Tnsv")) {
+        optionValues.insert(kw::ColorModel, kw::Gray);
+    if (vOption *tonsave = storeOption(kw::Tnsv)) {
         QString value;
         if (tonsaveGroup->checkedPushButtonIndex() == 0) {
-            value = QStringLiteral("Off");
+            value = kw::Off;
         } else if (tonsave->choiceCount() > 2) {
             // Only a level the option has.
             if (vChoice *level = shownLevel(tonsave))
                 value = level->keyword();
         } else {
-            value = QStringLiteral("On");
+            value = kw::On;
         }
         if (!value.isEmpty())
-            optionValues.insert(QStringLiteral("Tnsv"), value);
+            optionValues.insert(kw::Tnsv, value);
     }
     // The adjustment keys go only to the maker's own filter.
     if (!currentOptionSet->isGeneric()) {

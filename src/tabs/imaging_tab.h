@@ -74,6 +74,16 @@ public slots:
     void clearDialogSettings();
 
 private:
+    // The page's widgets in the order they are made, a builder for each run
+    // of them, then the bindings and the tab's own connections.
+    void buildQualityWidgets();
+    void buildColorWidgets();
+    void buildResolutionWidgets();
+    void buildTonsaveWidgets();
+    void buildGlossAndAdjustmentWidgets();
+    void buildColorHandlingWidgets();
+    void bindControls();
+    void connectOwnSlots();
     void layOut();
     void loadTonsave();
     void enableAdjustmentButton();
@@ -81,7 +91,6 @@ private:
     void applyResolutionFallback();
     void applyColorModelFallback();
     void showFixedMonochrome(VelButtonGroup *group);
-    vOption *findOption(const char *keyword) const;
     // The level the level combo shows, as a choice of the toner-saving
     // option: the combo's entry, or the third (or last) level when it shows
     // none. Null for an option without levels.

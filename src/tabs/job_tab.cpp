@@ -20,15 +20,15 @@
 
 #include "app/program_state.h"
 #include "app/vel_dialog.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "ui/option_widgets.h"
 
 namespace {
 
-QLineEdit *makeEdit(const QString &name, int maxLength, const QString &pattern, bool password = false)
+QLineEdit *makeEdit(int maxLength, const QString &pattern, bool password = false)
 {
     auto *edit = new QLineEdit;
-    edit->setAccessibleName(name);
     if (maxLength > 0)
         edit->setMaxLength(maxLength);
     if (!pattern.isEmpty())
@@ -38,19 +38,9 @@ QLineEdit *makeEdit(const QString &name, int maxLength, const QString &pattern, 
     return edit;
 }
 
-QLabel *makeLabel(const QString &name, const QString &text)
-{
-    auto *label = new QLabel(text);
-    if (!name.isEmpty())
-        label->setAccessibleName(name);
-    return label;
-}
-
-ComboBoxEx *makeCombo(const QString &name, const QStringList &items)
+ComboBoxEx *makeCombo(const QStringList &items)
 {
     auto *combo = new ComboBoxEx;
-    if (!name.isEmpty())
-        combo->setAccessibleName(name);
     combo->addItems(items);
     return combo;
 }
@@ -78,18 +68,6 @@ const QString kDigitsPattern = QStringLiteral("[0-9]*");
 
 // The characters an e-mail address may be typed with, at most 128 of them.
 const QString kEmailFieldPattern = QStringLiteral("[a-zA-Z0-9@`.!#$%&'*+\\-\\/=?^_{|}~]{128}");
-
-void removeItemByText(QComboBox *combo, const QString &text)
-{
-    const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0)
-        combo->removeItem(index);
-}
-
-bool hasItem(QComboBox *combo, const QString &text)
-{
-    return combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0;
-}
 
 } // namespace
 
@@ -120,11 +98,6 @@ QIcon JobTab::tabConstraintIcon()
     return QIcon(QStringLiteral(":/icons/tab-job-constraint"));
 }
 
-vOption *JobTab::findOption(const QString &keyword) const
-{
-    return currentOptionSet ? currentOptionSet->findOption(keyword) : nullptr;
-}
-
 QString JobTab::breakableLabelText(const QString &text)
 {
     QString html = text;
@@ -149,67 +122,64 @@ void JobTab::buildWidgets()
     sectionButtons.append(storageButton);
     sectionButtons.append(accountingButton);
 
-    controls.insert(QStringLiteral("VZCollate1"), storageModeCombo);
-    controls.insert(QStringLiteral("cJobStore"), storageButton);
-    controls.insert(QStringLiteral("cJobAccount"), accountingButton);
+    controls.insert(kw::VZCollate1, storageModeCombo);
+    controls.insert(kw::cJobStore, storageButton);
+    controls.insert(kw::cJobAccount, accountingButton);
     controls.insert(QStringLiteral("cJACLE"), accountIdLineEdit);
-    controls.insert(QStringLiteral("cUserLogin"), userLoginButton);
+    controls.insert(kw::cUserLogin, userLoginButton);
     controls.insert(QStringLiteral("cJULE"), loginNameEdit);
     controls.insert(QStringLiteral("cJPLE"), loginPasswordEdit);
-    controls.insert(QStringLiteral("cEmail"), emailButton);
+    controls.insert(kw::cEmail, emailButton);
     controls.insert(QStringLiteral("cJELE"), emailEdit);
-    labels.insert(QStringLiteral("VZCollate1"), storageLabel);
-    labels.insert(QStringLiteral("VqManagment"), accountingLabel);
+    labels.insert(kw::VZCollate1, storageLabel);
+    labels.insert(kw::VqManagment, accountingLabel);
 }
 
 void JobTab::buildStorageSection()
 {
-    storageLabel = makeLabel(QStringLiteral("lblVZCollate1"), tr("Job settings") + QStringLiteral(":"));
-    storageButton = new VelCheckBoxButton(nullptr, QStringLiteral("chkButVZCollate1"),
-                                          QIcon(QStringLiteral(":/icons/storage")));
-    storageButton->setAccessibleName(QStringLiteral("chkButVZCollate1"));
-    storageModeCombo = makeCombo(QString(), QStringList());
+    storageLabel = named(new QLabel(tr("Job settings") + QStringLiteral(":")), "lblVZCollate1");
+    storageButton = named(
+        new VelCheckBoxButton(nullptr, QStringLiteral("chkButVZCollate1"), QIcon(QStringLiteral(":/icons/storage"))),
+        "chkButVZCollate1");
+    storageModeCombo = new ComboBoxEx;
     storageModeCombo->setMinimumWidth(180);
     storageModeCombo->setMaximumWidth(180);
-    accessCodeLabel = makeLabel(QStringLiteral("lblAccesCodeLabel"), tr("Access code") + QStringLiteral(":"));
-    accessCodeEdit = makeEdit(QStringLiteral("lnEditJobStorage"), 4, QString(), true);
-    boxNumberLabel = makeLabel(QStringLiteral("lblBoxNumber"), tr("Box number") + QStringLiteral(":"));
-    boxNumberEdit = makeEdit(QStringLiteral("lnEditBoxNumber"), 4, kDigitsPattern);
-    boxPasswordLabel = makeLabel(QStringLiteral("lblBoxPassword"), tr("Password") + QStringLiteral(":"));
-    boxPasswordEdit = makeEdit(QStringLiteral("lnEditBoxPassword"), 16, QString(), true);
+    accessCodeLabel = named(new QLabel(tr("Access code") + QStringLiteral(":")), "lblAccesCodeLabel");
+    accessCodeEdit = named(makeEdit(4, QString(), true), "lnEditJobStorage");
+    boxNumberLabel = named(new QLabel(tr("Box number") + QStringLiteral(":")), "lblBoxNumber");
+    boxNumberEdit = named(makeEdit(4, kDigitsPattern), "lnEditBoxNumber");
+    boxPasswordLabel = named(new QLabel(tr("Password") + QStringLiteral(":")), "lblBoxPassword");
+    boxPasswordEdit = named(makeEdit(16, QString(), true), "lnEditBoxPassword");
 
     storageButton->addDependent(storageModeCombo, tr("None"));
     for (QWidget *widget : {static_cast<QWidget *>(accessCodeLabel), static_cast<QWidget *>(accessCodeEdit),
                             static_cast<QWidget *>(boxNumberLabel), static_cast<QWidget *>(boxNumberEdit),
                             static_cast<QWidget *>(boxPasswordLabel), static_cast<QWidget *>(boxPasswordEdit)})
-        storageButton->addDependent(widget, QStringLiteral("no_default"));
+        storageButton->addDependent(widget, kw::no_default);
 }
 
 void JobTab::buildAccountingSection()
 {
-    accountingLabel = makeLabel(QStringLiteral("lblVqManagment"), tr("Job accounting") + QStringLiteral(":"));
-    accountingButton = new VelCheckBoxButton(nullptr, QStringLiteral("chkButVqManagment"),
-                                             QIcon(QStringLiteral(":/icons/accounting")));
-    accountingButton->setAccessibleName(QStringLiteral("chkButVqManagment"));
-    accountModeCombo = makeCombo(QStringLiteral("cmbBxVqManagment"),
-                                 {tr("Use specific account ID"), tr("Select account ID")});
-    accountIdLineEdit = makeEdit(QStringLiteral("lnEditAccountID"), 8, kDigitsPattern);
-    accountIdCombo = makeCombo(QStringLiteral("cmbBxAccountID"), QStringList());
+    accountingLabel = named(new QLabel(tr("Job accounting") + QStringLiteral(":")), "lblVqManagment");
+    accountingButton = named(new VelCheckBoxButton(nullptr, QStringLiteral("chkButVqManagment"),
+                                                   QIcon(QStringLiteral(":/icons/accounting"))),
+                             "chkButVqManagment");
+    accountModeCombo = named(makeCombo({tr("Use specific account ID"), tr("Select account ID")}), "cmbBxVqManagment");
+    accountIdLineEdit = named(makeEdit(8, kDigitsPattern), "lnEditAccountID");
+    accountIdCombo = named(new ComboBoxEx, "cmbBxAccountID");
     accountIdCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    accountIdListButton = new QPushButton(tr("Account ID List"));
-    accountIdListButton->setAccessibleName(QStringLiteral("butAccountID"));
+    accountIdListButton = named(new QPushButton(tr("Account ID List")), "butAccountID");
 
     for (QWidget *widget : {static_cast<QWidget *>(accountModeCombo), static_cast<QWidget *>(accountIdLineEdit),
                             static_cast<QWidget *>(accountIdCombo), static_cast<QWidget *>(accountIdListButton)})
-        accountingButton->addDependent(widget, QStringLiteral("no_default"));
+        accountingButton->addDependent(widget, kw::no_default);
 }
 
 void JobTab::buildAccountIdWindows()
 {
     accountIdListWindow = new QDialog(this);
     accountIdListWindow->setWindowTitle(tr("Account ID"));
-    accountIdTable = new QTableWidget(0, 2);
-    accountIdTable->setAccessibleName(QStringLiteral("tblCustomAccountID"));
+    accountIdTable = named(new QTableWidget(0, 2), "tblCustomAccountID");
     accountIdTable->setHorizontalHeaderItem(0, new QTableWidgetItem(tr("Account ID")));
     accountIdTable->setHorizontalHeaderItem(1, new QTableWidgetItem(tr("Description")));
     accountIdTable->setColumnWidth(0, 143);
@@ -225,34 +195,31 @@ void JobTab::buildAccountIdWindows()
     accountIdTable->setSortingEnabled(true);
     accountIdTable->sortByColumn(0, Qt::AscendingOrder);
     accountIdTable->setTabKeyNavigation(false);
-    newAccountIdButton = new QPushButton(tr("New"));
-    newAccountIdButton->setAccessibleName(QStringLiteral("butNewCustomAccountID"));
-    editAccountIdButton = new QPushButton(tr("Edit"));
-    editAccountIdButton->setAccessibleName(QStringLiteral("butEditCustomAccountID"));
-    deleteAccountIdButton = new QPushButton(tr("Delete"));
-    deleteAccountIdButton->setAccessibleName(QStringLiteral("butDeleteCustomAccountID"));
-    accountIdListButtonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    accountIdListButtonBox->setAccessibleName(QStringLiteral("butBoxCustomAccountID"));
+    newAccountIdButton = named(new QPushButton(tr("New")), "butNewCustomAccountID");
+    editAccountIdButton = named(new QPushButton(tr("Edit")), "butEditCustomAccountID");
+    deleteAccountIdButton = named(new QPushButton(tr("Delete")), "butDeleteCustomAccountID");
+    accountIdListButtonBox =
+        named(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel), "butBoxCustomAccountID");
 
     accountIdDialog = new QDialog(accountIdListWindow);
     accountIdEditLabel = new QLabel(tr("Account ID:"));
-    accountIdEdit = makeEdit(QString(), 8, kDigitsPattern);
+    accountIdEdit = makeEdit(8, kDigitsPattern);
     accountDescriptionLabel = new QLabel(tr("Description:"));
-    accountDescriptionEdit = makeEdit(QString(), 0, QStringLiteral(".{,31}"));
+    accountDescriptionEdit = makeEdit(0, QStringLiteral(".{,31}"));
     accountIdButtonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
 }
 
 void JobTab::buildJobNameSection()
 {
-    jobNameLabel = makeLabel(QStringLiteral("lblJobName"), tr("Job name") + QStringLiteral(":"));
-    jobNameIcon = makeLabel(QStringLiteral("iconJobName"), QString());
+    jobNameLabel = named(new QLabel(tr("Job name") + QStringLiteral(":")), "lblJobName");
+    jobNameIcon = named(new QLabel(QString()), "iconJobName");
     jobNameIcon->setPixmap(QPixmap(QStringLiteral(":/icons/name")));
-    jobNameCombo = makeCombo(QStringLiteral("cmbBxJobName"), {tr("Application defined"), tr("Custom")});
-    jobNameEdit = makeEdit(QStringLiteral("lnEditJobName"), 128, kLoginPattern);
-    overwriteLabel = makeLabel(QStringLiteral("lblOverwrite"), breakableLabelText(tr("Overwrite job name:")));
+    jobNameCombo = named(makeCombo({tr("Application defined"), tr("Custom")}), "cmbBxJobName");
+    jobNameEdit = named(makeEdit(128, kLoginPattern), "lnEditJobName");
+    overwriteLabel = named(new QLabel(breakableLabelText(tr("Overwrite job name:"))), "lblOverwrite");
     overwriteLabel->setTextFormat(Qt::RichText);
-    overwriteCombo = makeCombo(QStringLiteral("cmbBxOverwrite"),
-                               {tr("Use job name + date and time"), tr("Replace existing file")});
+    overwriteCombo =
+        named(makeCombo({tr("Use job name + date and time"), tr("Replace existing file")}), "cmbBxOverwrite");
     overwriteCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     overwriteCombo->setMinimumWidth(200);
 }
@@ -266,26 +233,28 @@ void JobTab::keepChoiceTextsWhole()
 
 void JobTab::buildEmailSection()
 {
-    emailLabel = makeLabel(QStringLiteral("lblJobEmail"),
-                           breakableLabelText(tr("Job e-mail notification") + QStringLiteral(":")));
+    emailLabel =
+        named(new QLabel(breakableLabelText(tr("Job e-mail notification") + QStringLiteral(":"))), "lblJobEmail");
     emailLabel->setTextFormat(Qt::RichText);
-    emailButton = new VelCheckBoxButton(nullptr, QStringLiteral("chkButJobEmail"), QIcon(QStringLiteral(":/icons/email")));
-    emailButton->setAccessibleName(QStringLiteral("chkButJobEmail"));
-    emailEdit = makeEdit(QStringLiteral("lnEditJobEmail"), 0, kEmailFieldPattern);
+    emailButton =
+        named(new VelCheckBoxButton(nullptr, QStringLiteral("chkButJobEmail"), QIcon(QStringLiteral(":/icons/email"))),
+              "chkButJobEmail");
+    emailEdit = named(makeEdit(0, kEmailFieldPattern), "lnEditJobEmail");
 }
 
 void JobTab::buildUserLoginSection()
 {
-    userLoginLabel = makeLabel(QStringLiteral("lblUserLogin"), tr("User Login") + QStringLiteral(":"));
-    userLoginButton = new VelCheckBoxButton(nullptr, QStringLiteral("chkButUserLogin"), QIcon(QStringLiteral(":/icons/user")));
-    userLoginButton->setAccessibleName(QStringLiteral("chkButUserLogin"));
-    loginNameLabel = makeLabel(QStringLiteral("lblLoginUserName"), tr("Name:"));
-    loginNameEdit = makeEdit(QStringLiteral("lnEditLoginUserName"), 256, kLoginPattern);
-    loginPasswordLabel = makeLabel(QStringLiteral("lblLoginPassword"), tr("Password:"));
-    loginPasswordEdit = makeEdit(QStringLiteral("lnEditLoginPassword"), 256, QStringLiteral("^[^\"]+$"), true);
+    userLoginLabel = named(new QLabel(tr("User Login") + QStringLiteral(":")), "lblUserLogin");
+    userLoginButton =
+        named(new VelCheckBoxButton(nullptr, QStringLiteral("chkButUserLogin"), QIcon(QStringLiteral(":/icons/user"))),
+              "chkButUserLogin");
+    loginNameLabel = named(new QLabel(tr("Name:")), "lblLoginUserName");
+    loginNameEdit = named(makeEdit(256, kLoginPattern), "lnEditLoginUserName");
+    loginPasswordLabel = named(new QLabel(tr("Password:")), "lblLoginPassword");
+    loginPasswordEdit = named(makeEdit(256, QStringLiteral("^[^\"]+$"), true), "lnEditLoginPassword");
     for (QWidget *widget : {static_cast<QWidget *>(loginNameLabel), static_cast<QWidget *>(loginNameEdit),
                             static_cast<QWidget *>(loginPasswordLabel), static_cast<QWidget *>(loginPasswordEdit)})
-        userLoginButton->addDependent(widget, QStringLiteral("no_default"));
+        userLoginButton->addDependent(widget, kw::no_default);
 }
 
 void JobTab::layOutWindows()
@@ -437,17 +406,17 @@ void JobTab::connectWidgets()
 
 QString JobTab::jobStorageText() const
 {
-    vOption *storage = findOption(QStringLiteral("VZCollate1"));
-    vChoice *choice = storage ? storage->findChoice(QStringLiteral("JobStorage")) : nullptr;
+    vOption *storage = storeOption(kw::VZCollate1);
+    vChoice *choice = storage ? storage->findChoice(kw::JobStorage) : nullptr;
     return choice ? choice->text() : QString();
 }
 
 vChoice *JobTab::storageOffChoice() const
 {
-    vOption *storage = findOption(QStringLiteral("VZCollate1"));
+    vOption *storage = storeOption(kw::VZCollate1);
     if (!storage)
         return nullptr;
-    if (vChoice *none = storage->findChoice(QStringLiteral("None")))
+    if (vChoice *none = storage->findChoice(kw::None))
         return none;
     const QList<vChoice *> choices = storage->choices();
     return choices.isEmpty() ? nullptr : choices.first();
@@ -455,9 +424,9 @@ vChoice *JobTab::storageOffChoice() const
 
 void JobTab::selectProofAndHold()
 {
-    int index = storageModeCombo->findText(tr("Proof and hold"), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    int index = comboItemIndex(storageModeCombo, tr("Proof and hold"));
     if (index < 0)
-        index = storageModeCombo->findText(QStringLiteral("Proof and hold"), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        index = comboItemIndex(storageModeCombo, QStringLiteral("Proof and hold"));
     storageModeCombo->setCurrentIndex(index < 0 ? 0 : index);
 }
 
@@ -475,28 +444,28 @@ void JobTab::updateJobStorageModes()
         auto dropMode = [this](const QString &mode) {
             if (storageModeCombo->currentText() == mode)
                 storageModeCombo->setCurrentIndex(0);
-            removeItemByText(storageModeCombo, mode);
+            removeComboItem(storageModeCombo, mode);
         };
-        if (!findOption(QStringLiteral("VZCollate1"))) {
-            removeItemByText(storageModeCombo, privatePrint);
-            removeItemByText(storageModeCombo, customBox);
+        if (!storeOption(kw::VZCollate1)) {
+            removeComboItem(storageModeCombo, privatePrint);
+            removeComboItem(storageModeCombo, customBox);
             return;
         }
-        vOption *device = findOption(QStringLiteral("Option18"));
+        vOption *device = storeOption(kw::Option18);
         if (!device || !device->currentChoice())
             return;
         const QString installed = device->currentChoice()->keyword();
-        if (findOption(QStringLiteral("cPrivatePrint")) || findOption(QStringLiteral("ePrivatePrint"))) {
-            if (installed != QLatin1String("None")) {
-                if (!hasItem(storageModeCombo, privatePrint))
+        if (storeOption(kw::cPrivatePrint) || storeOption(kw::ePrivatePrint)) {
+            if (installed != kw::None) {
+                if (comboItemIndex(storageModeCombo, privatePrint) < 0)
                     storageModeCombo->addItem(privatePrint);
             } else {
                 dropMode(privatePrint);
             }
         }
-        if (findOption(QStringLiteral("cCustomBox"))) {
+        if (storeOption(kw::cCustomBox)) {
             if (installed == QLatin1String("SSDrive") || installed == QLatin1String("HardDisk")) {
-                if (!hasItem(storageModeCombo, customBox))
+                if (comboItemIndex(storageModeCombo, customBox) < 0)
                     storageModeCombo->addItem(customBox);
             } else {
                 dropMode(customBox);
@@ -534,25 +503,25 @@ void JobTab::toggleJobSettingsCheckBox(bool toggled)
     storageModeCombo->blockSignals(true);
     selectProofAndHold();
     if (currentOptionSet)
-        currentOptionSet->markOptionChoice(QStringLiteral("VZCollate1"), QStringLiteral("None"));
+        currentOptionSet->markOptionChoice(kw::VZCollate1, kw::None);
     toggleJobSettingsInput(storageModeCombo->currentText());
     storageModeCombo->blockSignals(false);
 }
 
 void JobTab::updateSectionAvailability()
 {
-    const bool email = findOption(QStringLiteral("cEmail")) != nullptr;
+    const bool email = storeOption(kw::cEmail) != nullptr;
     emailButton->setEnabled(email);
     emailEdit->setEnabled(email);
     emailLabel->setEnabled(email);
 
-    const bool jobName = findOption(QStringLiteral("cJobName")) != nullptr;
+    const bool jobName = storeOption(kw::cJobName) != nullptr;
     for (QWidget *widget : {static_cast<QWidget *>(jobNameCombo), static_cast<QWidget *>(jobNameLabel),
                             static_cast<QWidget *>(jobNameIcon), static_cast<QWidget *>(overwriteCombo),
                             static_cast<QWidget *>(overwriteLabel)})
         widget->setEnabled(jobName);
 
-    if (findOption(QStringLiteral("VqManagment"))) {
+    if (storeOption(kw::VqManagment)) {
         accountingButton->setEnabled(true);
     } else {
         accountingButton->setChecked(false);

@@ -179,6 +179,4 @@ private:
     void selectProofAndHold();
     // The rich text of the two labels whose translation may break a line.
     static QString breakableLabelText(const QString &text);
-
-    vOption *findOption(const QString &keyword) const;
 };

@@ -10,6 +10,7 @@
 #include <QRegExpValidator>
 
 #include "app/program_state.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "ui/option_widgets.h"
 
@@ -79,8 +80,8 @@ void JobTab::verifyJobStorage()
         if (length != 4 && length != 0)
             setErrorMark(storageLabel, accessCodeMessage, true);
     } else if (mode == tr("Private print")) {
-        const bool optional = findOption(QStringLiteral("ePrivatePrint")) != nullptr;
-        const bool required = findOption(QStringLiteral("cPrivatePrint")) != nullptr;
+        const bool optional = storeOption(kw::ePrivatePrint) != nullptr;
+        const bool required = storeOption(kw::cPrivatePrint) != nullptr;
         if (length != 4 && ((optional && length != 0) || required))
             setErrorMark(storageLabel, accessCodeMessage, true);
     } else if (mode == tr("Custom box")) {
@@ -159,9 +160,9 @@ bool JobTab::isStorageIncomplete()
     if (mode == tr("Custom box") && boxNumberEdit->text().isEmpty())
         return true;
     const bool privatePrint = mode == tr("Private print");
-    if (privatePrint && findOption(QStringLiteral("ePrivatePrint")) && length != 4 && length != 0)
+    if (privatePrint && storeOption(kw::ePrivatePrint) && length != 4 && length != 0)
         return true;
-    return privatePrint && findOption(QStringLiteral("cPrivatePrint")) && length != 4;
+    return privatePrint && storeOption(kw::cPrivatePrint) && length != 4;
 }
 
 bool JobTab::isAccountIncomplete()

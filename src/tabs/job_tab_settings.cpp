@@ -24,14 +24,12 @@
 #include "app/program_state.h"
 #include "app/settings_files.h"
 #include "app/text_order.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "ui/message_box.h"
 #include "ui/option_widgets.h"
 
 namespace {
-
-const QString kTrue = QStringLiteral("True");
-const QString kFalse = QStringLiteral("False");
 
 // A credential as stored: backslashes doubled, UTF-8, enciphered with its
 // terminating zero, written as lower-case hexadecimal. Empty when the
@@ -67,11 +65,6 @@ QString decipherFromStore(const QString &stored)
 bool sameMode(const QString &text, const QString &mode)
 {
     return !mode.isEmpty() && text.compare(mode, Qt::CaseInsensitive) == 0;
-}
-
-int itemOf(QComboBox *combo, const QString &text)
-{
-    return combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
 
 } // namespace
@@ -172,7 +165,7 @@ QHash<QString, QString> JobTab::collectOptions()
 QHash<QString, QString> JobTab::extraOptions()
 {
     QMultiHash<QString, QString> extra;
-    extra.insert(QStringLiteral("EMailNotification"), emailButton->isChecked() ? emailEdit->text() : QStringLiteral("off"));
+    extra.insert(QStringLiteral("EMailNotification"), emailButton->isChecked() ? emailEdit->text() : kw::off);
     if (jobNameCombo->currentText() == tr("Custom"))
         extra.insert(QStringLiteral("CustomJobName"), jobNameEdit->text());
     if (overwriteCombo->currentText() == tr("Replace existing file")) {
@@ -190,12 +183,12 @@ QHash<QString, QString> JobTab::extraOptions()
                 extra.insert(QStringLiteral("AccessCode"), code);
         };
         if (sameMode(mode, jobStorageText())) {
-            extra.insert(QStringLiteral("JobStorage"), kTrue);
-            extra.insert(QStringLiteral("VZCollate1"), QStringLiteral("JobStorage"));
+            extra.insert(QStringLiteral("JobStorage"), kw::True);
+            extra.insert(kw::VZCollate1, kw::JobStorage);
             addAccessCode();
         } else if (sameMode(mode, tr("Private print"))) {
-            extra.insert(QStringLiteral("PrivatePrint"), kTrue);
-            extra.insert(QStringLiteral("VZCollate1"), QStringLiteral("Custom1"));
+            extra.insert(QStringLiteral("PrivatePrint"), kw::True);
+            extra.insert(kw::VZCollate1, kw::Custom1);
             addAccessCode();
         } else if (sameMode(mode, tr("Custom box"))) {
             QString number = boxNumberEdit->text();
@@ -210,13 +203,13 @@ QHash<QString, QString> JobTab::extraOptions()
                 if (!password.isEmpty())
                     extra.insert(QStringLiteral("CustomBoxPassword"), password);
             }
-            extra.insert(QStringLiteral("VZCollate1"), QStringLiteral("Custom2"));
+            extra.insert(kw::VZCollate1, kw::Custom2);
         }
     }
 
-    if (findOption(QStringLiteral("VqManagment"))) {
+    if (storeOption(kw::VqManagment)) {
         if (!accountingButton->isEnabledTo(this) || !accountingButton->isChecked()) {
-            extra.insert(QStringLiteral("VqManagment"), QStringLiteral("Default"));
+            extra.insert(kw::VqManagment, kw::Default);
         } else {
             QString id;
             if (accountModeCombo->currentIndex() == 0)
@@ -224,7 +217,7 @@ QHash<QString, QString> JobTab::extraOptions()
             else if (accountModeCombo->currentIndex() == 1)
                 id = accountIdCombo->currentText();
             if (!id.isEmpty()) {
-                extra.insert(QStringLiteral("VqManagment"), id);
+                extra.insert(kw::VqManagment, id);
                 extra.insert(QStringLiteral("CustomAccountID"), id);
             }
         }
@@ -234,7 +227,7 @@ QHash<QString, QString> JobTab::extraOptions()
         extra.insert(QStringLiteral("CustomAccountIDStore"), id + QLatin1Char('=') + accountIds.value(id));
 
     const bool login = userLoginButton->isChecked();
-    extra.insert(QStringLiteral("UserLogin"), login ? kTrue : kFalse);
+    extra.insert(QStringLiteral("UserLogin"), login ? kw::True : kw::False);
     if (login) {
         const QString name = encipherForStore(loginNameEdit->text());
         if (!name.isEmpty())
@@ -252,10 +245,10 @@ QHash<QString, QString> JobTab::extraOptions()
 void JobTab::loadJobSettings()
 {
     // E-mail notice.
-    vOption *email = findOption(QStringLiteral("cEmail"));
+    vOption *email = storeOption(kw::cEmail);
     if (email) {
-        const bool on = readSettingValue(QStringLiteral("cEmail")) == kTrue;
-        currentOptionSet->markOptionChoice(QStringLiteral("cEmail"), on ? kTrue : kFalse);
+        const bool on = readSettingValue(kw::cEmail) == kw::True;
+        currentOptionSet->markOptionChoice(kw::cEmail, on ? kw::True : kw::False);
         if (!email->currentChoice())
             email = nullptr;
     }
@@ -264,10 +257,10 @@ void JobTab::loadJobSettings()
     if (email) {
         const QString keyword = email->currentChoice()->keyword();
         const QString stored = readSettingValue(QStringLiteral("EMailNotification"));
-        if (!stored.isEmpty() && stored != kFalse && stored != QLatin1String("off")) {
+        if (!stored.isEmpty() && stored != kw::False && stored != kw::off) {
             emailOn = true;
             address = stored;
-        } else if (keyword != QLatin1String("off") && keyword != kFalse && stored.isEmpty()) {
+        } else if (keyword != kw::off && keyword != kw::False && stored.isEmpty()) {
             emailOn = true;
             address = keyword;
             address.remove(QStringLiteral("Custom."));
@@ -280,12 +273,12 @@ void JobTab::loadJobSettings()
     // Job name and what to do with an existing job of that name.
     const QString name = readSettingValue(QStringLiteral("CustomJobName"));
     const QString dateFlag = readSettingValue(QStringLiteral("JobDate"));
-    vOption *jobName = findOption(QStringLiteral("JobName"));
+    vOption *jobName = storeOption(kw::JobName);
     QString shownName;
     bool custom = true;
     if (!name.isEmpty())
         shownName = name;
-    else if (jobName && jobName->defaultChoiceKeyword() != QLatin1String("off") && dateFlag.isEmpty())
+    else if (jobName && jobName->defaultChoiceKeyword() != kw::off && dateFlag.isEmpty())
         shownName = jobName->defaultChoiceKeyword().mid(7);
     else
         custom = false;
@@ -297,24 +290,24 @@ void JobTab::loadJobSettings()
     if (!dateFlag.isEmpty()) {
         replace = dateFlag == QLatin1String("false");
     } else {
-        vOption *jobDate = findOption(QStringLiteral("JobDate"));
+        vOption *jobDate = storeOption(QStringLiteral("JobDate"));
         replace = jobDate && jobDate->defaultChoiceKeyword() == QLatin1String("false");
     }
     overwriteCombo->setCurrentIndex(replace ? 1 : 0);
 
     // Storage mode, access code and custom box.
     updateJobStorageModes();
-    if (vOption *storage = findOption(QStringLiteral("VZCollate1"))) {
-        const int defaultItem = itemOf(storageModeCombo, storage->defaultChoiceKeyword());
-        if (defaultItem >= 0 && readSettingValue(QStringLiteral("VZCollate1")).isEmpty()) {
+    if (vOption *storage = storeOption(kw::VZCollate1)) {
+        const int defaultItem = comboItemIndex(storageModeCombo, storage->defaultChoiceKeyword());
+        if (defaultItem >= 0 && readSettingValue(kw::VZCollate1).isEmpty()) {
             storageModeCombo->setCurrentIndex(defaultItem);
             storageButton->setChecked(true);
         }
         const QString jobStorage = jobStorageText();
         if (!readSettingValue(QStringLiteral("JobStorage")).isEmpty())
-            storageModeCombo->setCurrentIndex(itemOf(storageModeCombo, jobStorage));
+            storageModeCombo->setCurrentIndex(comboItemIndex(storageModeCombo, jobStorage));
         if (!readSettingValue(QStringLiteral("PrivatePrint")).isEmpty())
-            storageModeCombo->setCurrentIndex(itemOf(storageModeCombo, tr("Private print")));
+            storageModeCombo->setCurrentIndex(comboItemIndex(storageModeCombo, tr("Private print")));
     }
 
     // A value this file does not store must not stay from the queue or
@@ -329,7 +322,7 @@ void JobTab::loadJobSettings()
 
     const QString boxNumber = readSettingValue(QStringLiteral("CustomBox"));
     if (!boxNumber.isEmpty()) {
-        const int item = itemOf(storageModeCombo, tr("Custom box"));
+        const int item = comboItemIndex(storageModeCombo, tr("Custom box"));
         if (item >= 0)
             storageModeCombo->setCurrentIndex(item);
     }
@@ -345,15 +338,14 @@ void JobTab::applyStorageMode(const QString &modeText)
     const QString jobStorage = jobStorageText();
     const bool accessCode = (!jobStorage.isEmpty() && modeText == jobStorage) || modeText == tr("Private print");
     const bool customBox = !accessCode && modeText == tr("Custom box");
-    vOption *storage = findOption(QStringLiteral("VZCollate1"));
+    vOption *storage = storeOption(kw::VZCollate1);
     if (!storage) {
         storageButton->setEnabled(false);
         storageButton->setChecked(false);
     } else {
         storageButton->setEnabled(true);
-        const QString stored = readSettingValue(QStringLiteral("VZCollate1"));
-        if (stored == QLatin1String("None")
-            || (stored.isEmpty() && storage->defaultChoiceKeyword() == QLatin1String("None"))) {
+        const QString stored = readSettingValue(kw::VZCollate1);
+        if (stored == kw::None || (stored.isEmpty() && storage->defaultChoiceKeyword() == kw::None)) {
             storageButton->setChecked(false);
             selectProofAndHold();
         } else if (!accessCode && !customBox) {
@@ -372,7 +364,7 @@ void JobTab::applyStorageMode(const QString &modeText)
 
 void JobTab::loadUserLogin()
 {
-    if (!findOption(QStringLiteral("cUserLogin"))) {
+    if (!storeOption(kw::cUserLogin)) {
         userLoginButton->setChecked(false);
         userLoginButton->setEnabled(false);
         for (QWidget *widget : {static_cast<QWidget *>(userLoginLabel), static_cast<QWidget *>(loginNameLabel),
@@ -426,25 +418,25 @@ void JobTab::fillAccountIdCombo()
     const QStringList ids = sortedAccountIds(accountIds);
     for (const QString &id : ids)
         accountIdCombo->addItem(id);
-    const int index = itemOf(accountIdCombo, chosen);
+    const int index = comboItemIndex(accountIdCombo, chosen);
     if (index >= 0)
         accountIdCombo->setCurrentIndex(index);
 }
 
 void JobTab::loadCustomAccountIds()
 {
-    const QString stored = readSettingValue(QStringLiteral("VqManagment"));
-    vOption *option = findOption(QStringLiteral("VqManagment"));
+    const QString stored = readSettingValue(kw::VqManagment);
+    vOption *option = storeOption(kw::VqManagment);
     if (!option) {
         // Nor does the list of the queue shown before stay to be stored here.
         accountIds.clear();
         accountIdCombo->clear();
         return;
     }
-    QString fallback = QStringLiteral("Default");
+    QString fallback = kw::Default;
     if (stored.isEmpty() && option->defaultChoice())
         fallback = option->defaultChoice()->keyword();
-    if (stored != QLatin1String("Default"))
+    if (stored != kw::Default)
         accountingButton->setChecked(true);
 
     accountIds.clear();
@@ -458,13 +450,13 @@ void JobTab::loadCustomAccountIds()
     const QString chosen = readSettingValue(QStringLiteral("CustomAccountID"));
     if (!chosen.isEmpty() && accountIds.contains(chosen)) {
         accountModeCombo->setCurrentIndex(1);
-        accountIdCombo->setCurrentIndex(itemOf(accountIdCombo, chosen));
+        accountIdCombo->setCurrentIndex(comboItemIndex(accountIdCombo, chosen));
     } else if (!chosen.isEmpty()) {
         // Cut to the field's length the ID would bill another account: the
         // field stays empty then and the check asks for a valid one.
         accountIdLineEdit->setText(chosen.size() <= accountIdLineEdit->maxLength() ? chosen : QString());
         accountModeCombo->setCurrentIndex(0);
-    } else if (fallback == QLatin1String("Default")) {
+    } else if (fallback == kw::Default) {
         accountingButton->setChecked(false);
         accountModeCombo->setCurrentIndex(1);
     } else {

@@ -14,6 +14,7 @@
 
 #include "app/program_state.h"
 #include "app/settings_files.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 
 namespace {
@@ -22,7 +23,7 @@ const int kRange = 100;
 
 QString textOf(bool checked)
 {
-    return checked ? QStringLiteral("True") : QStringLiteral("False");
+    return checked ? kw::True : kw::False;
 }
 
 // Tenths as the filter reads them: whole units with ".0".
@@ -139,7 +140,7 @@ void monoDialog::saveSettings()
     if (!currentOptionSet)
         return;
     savedValues.clear();
-    currentOptionSet->markOptionChoice(QStringLiteral("Madj"), textOf(customCheckBox->isChecked()));
+    currentOptionSet->markOptionChoice(kw::Madj, textOf(customCheckBox->isChecked()));
     savedValues << qMakePair(QStringLiteral("Malt"), brightnessEdit->text().toInt())
                 << qMakePair(QStringLiteral("Mact"), contrastEdit->text().toInt());
 }
@@ -148,9 +149,9 @@ void monoDialog::showSettings()
 {
     if (!currentOptionSet)
         return;
-    vOption *custom = currentOptionSet->findOption(QStringLiteral("Madj"));
+    vOption *custom = currentOptionSet->findOption(kw::Madj);
     if (custom && custom->currentChoice())
-        customCheckBox->setChecked(custom->currentChoice()->keyword() == QLatin1String("True"));
+        customCheckBox->setChecked(custom->currentChoice()->keyword() == kw::True);
 
     if (savedValues.isEmpty()) {
         contrastEdit->setText(QStringLiteral("0"));
@@ -180,8 +181,8 @@ void monoDialog::loadSettings()
 {
     if (!currentOptionSet)
         return;
-    const QString custom = readSettingValue(QStringLiteral("Madj"));
-    currentOptionSet->markOptionChoice(QStringLiteral("Madj"), custom.isEmpty() ? QStringLiteral("False") : custom);
+    const QString custom = readSettingValue(kw::Madj);
+    currentOptionSet->markOptionChoice(kw::Madj, custom.isEmpty() ? kw::False : custom);
     const int brightness = storedSliderValue(readSettingValue(QStringLiteral("fMalt")));
     const int contrast = storedSliderValue(readSettingValue(QStringLiteral("fMact")));
     savedValues.clear();
@@ -193,7 +194,7 @@ void monoDialog::resetStates()
 {
     if (!currentOptionSet)
         return;
-    currentOptionSet->markOptionChoice(QStringLiteral("Madj"), QStringLiteral("False"));
+    currentOptionSet->markOptionChoice(kw::Madj, kw::False);
     savedValues.clear();
     showSettings();
 }
@@ -217,7 +218,7 @@ QList<QPair<QString, QString>> monoDialog::currentSettings() const
     const int b = brightnessSlider->value();
     const int c = contrastSlider->value();
     return {
-        qMakePair(QStringLiteral("Madj"), textOf(customCheckBox->isChecked())),
+        qMakePair(kw::Madj, textOf(customCheckBox->isChecked())),
         qMakePair(QStringLiteral("Malt"), wholeUnits(b)),
         qMakePair(QStringLiteral("Mact"), wholeUnits(c)),
         qMakePair(QStringLiteral("fMalt"), QString::number(b / 10.0, 'g', 6)),

@@ -20,6 +20,7 @@
 #include "app/settings_files.h"
 #include "app/vcurl.h"
 #include "app/vel_dialog.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "ui/message_box.h"
 #include "ui/option_widgets.h"
@@ -27,18 +28,10 @@
 namespace {
 
 const QString kTitle = QStringLiteral("uLmera");
-const QString kOn = QStringLiteral("On");
-const QString kOff = QStringLiteral("Off");
-const QString kStoredOn = QStringLiteral("ON");
-const QString kStoredOff = QStringLiteral("OFF");
 const QString kDefaultPort = QStringLiteral("9094");
 const QString kRefused = QStringLiteral("INVALID_USER_NAME_OR_PASSWORD");
 const QString kMonoOnly = QStringLiteral("\"JE.MonoPrint\":\"ON\"");
 const QString kUnspecified = QStringLiteral("An unspecified error occured.");
-
-const QString kColorMode = QStringLiteral("PQXColorMode");
-const QString kTonsave = QStringLiteral("PQXTonsave");
-const QString kDuplex = QStringLiteral("PQXDuplex");
 
 const QString kEnabledKey = QStringLiteral("PQX_enabled");
 const QString kNotifyKey = QStringLiteral("PQX_notify");
@@ -50,7 +43,7 @@ const QString kPasswordKey = QStringLiteral("PQX_password");
 
 QString onOff(bool on)
 {
-    return on ? kStoredOn : kStoredOff;
+    return on ? kw::ON : kw::OFF;
 }
 
 // A stored password as enciphered, lower-case hexadecimal; empty when the
@@ -148,7 +141,7 @@ void PQXTab::buildWidgets()
 {
     // The buttons carry the store's choice texts, so that selecting and
     // marking find each other in every language.
-    toggleGroup = new VelButtonGroup(this, kTitle + QLatin1Char(':'));
+    toggleGroup = named(new VelButtonGroup(this, kTitle + QLatin1Char(':')), "butGroupPQX");
     tabName = kTitle;
     const QString offText = QCoreApplication::translate("QObject", "Off");
     toggleGroup->addButton(offText, QStringLiteral(":/icons/pqx-off"));
@@ -167,48 +160,35 @@ void PQXTab::buildWidgets()
     longPasswordValidator = new QRegExpValidator(longPasswordPattern, this);
     shortPasswordValidator = new QRegExpValidator(shortPasswordPattern, this);
 
-    serverLabel = new QLabel(tr("Server") + QLatin1Char(':'), this);
-    serverEdit = new QLineEdit(this);
+    serverLabel = named(new QLabel(tr("Server") + QLatin1Char(':'), this), "lblPQXServer");
+    serverEdit = named(new QLineEdit(this), "lnEditPQXServer");
     serverEdit->setValidator(new ServerNameValidator(this));
-    portLabel = new QLabel(tr("Port") + QLatin1Char(':'), this);
-    portEdit = new QLineEdit(this);
+    portLabel = named(new QLabel(tr("Port") + QLatin1Char(':'), this), "lblPQXPort");
+    portEdit = named(new QLineEdit(this), "lnEditPQXPort");
     portEdit->setValidator(new QRegExpValidator(portPattern, this));
-    userLabel = new QLabel(tr("Login user name") + QLatin1Char(':'), this);
-    userEdit = new QLineEdit(this);
+    userLabel = named(new QLabel(tr("Login user name") + QLatin1Char(':'), this), "lblPQXUser");
+    userEdit = named(new QLineEdit(this), "lnEditPQXUser");
     userEdit->setValidator(new QRegExpValidator(userPattern, this));
-    passwordLabel = new QLabel(tr("Password") + QLatin1Char(':'), this);
-    passwordEdit = new QLineEdit(this);
+    passwordLabel = named(new QLabel(tr("Password") + QLatin1Char(':'), this), "lblPQXPassword");
+    passwordEdit = named(new QLineEdit(this), "lnEditPQXPassword");
     passwordEdit->setEchoMode(QLineEdit::Password);
     passwordEdit->setMaxLength(256);
-    notifyBox = new QCheckBox(tr("No notifications for policy conflicts") + QLatin1Char(':'), this);
-    continueRadio = new QRadioButton(tr("Continue printing"), this);
-    cancelRadio = new QRadioButton(tr("Cancel printing"), this);
-    verifyButton = new QPushButton(tr("Verify"), this);
+    notifyBox =
+        named(new QCheckBox(tr("No notifications for policy conflicts") + QLatin1Char(':'), this), "chkBxPQXConflict");
+    continueRadio = named(new QRadioButton(tr("Continue printing"), this), "rdButPQXContinue");
+    cancelRadio = named(new QRadioButton(tr("Cancel printing"), this), "rdButPQXCancel");
+    verifyButton = named(new QPushButton(tr("Verify"), this), "butPQXVerify");
 
-    controls.insert(QStringLiteral("PQXToggle"), toggleGroup);
+    controls.insert(kw::PQXToggle, toggleGroup);
 
     loginClient = new vcurl;
-
-    toggleGroup->setAccessibleName(QStringLiteral("butGroupPQX"));
-    serverLabel->setAccessibleName(QStringLiteral("lblPQXServer"));
-    serverEdit->setAccessibleName(QStringLiteral("lnEditPQXServer"));
-    portLabel->setAccessibleName(QStringLiteral("lblPQXPort"));
-    portEdit->setAccessibleName(QStringLiteral("lnEditPQXPort"));
-    userLabel->setAccessibleName(QStringLiteral("lblPQXUser"));
-    userEdit->setAccessibleName(QStringLiteral("lnEditPQXUser"));
-    passwordLabel->setAccessibleName(QStringLiteral("lblPQXPassword"));
-    passwordEdit->setAccessibleName(QStringLiteral("lnEditPQXPassword"));
-    notifyBox->setAccessibleName(QStringLiteral("chkBxPQXConflict"));
-    continueRadio->setAccessibleName(QStringLiteral("rdButPQXContinue"));
-    cancelRadio->setAccessibleName(QStringLiteral("rdButPQXCancel"));
-    verifyButton->setAccessibleName(QStringLiteral("butPQXVerify"));
 
     changedSinceVerify = false;
     verifyingByButton = false;
     policiesOk = true;
     replyReceived = false;
     constrained = false;
-    setAllPolicies(kOff);
+    setAllPolicies(kw::Off);
 }
 
 void PQXTab::connectSignals()
@@ -274,9 +254,9 @@ QList<QWidget *> PQXTab::serviceWidgets() const
 
 void PQXTab::setAllPolicies(const QString &choice)
 {
-    policyChoices.insert(kColorMode, choice);
-    policyChoices.insert(kTonsave, choice);
-    policyChoices.insert(kDuplex, choice);
+    policyChoices.insert(kw::PQXColorMode, choice);
+    policyChoices.insert(kw::PQXTonsave, choice);
+    policyChoices.insert(kw::PQXDuplex, choice);
 }
 
 void PQXTab::applyToggleState(bool on)
@@ -284,15 +264,15 @@ void PQXTab::applyToggleState(bool on)
     for (QWidget *widget : serviceWidgets())
         widget->setEnabled(on);
     if (currentOptionSet)
-        currentOptionSet->markOptionChoice(QStringLiteral("PQXToggle"), on ? kOn : kOff);
+        currentOptionSet->markOptionChoice(kw::PQXToggle, on ? kw::On : kw::Off);
     if (on) {
         if (portEdit->text().isEmpty())
             portEdit->setText(kDefaultPort);
     } else if (currentOptionSet) {
         // Off lifts every policy in the store; policyChoices keeps what the
         // server said for when the service is switched on again.
-        for (const QString &keyword : {kColorMode, kTonsave, kDuplex})
-            currentOptionSet->markOptionChoice(keyword, kOff);
+        for (const QString &keyword : {kw::PQXColorMode, kw::PQXTonsave, kw::PQXDuplex})
+            currentOptionSet->markOptionChoice(keyword, kw::Off);
     }
 }
 
@@ -402,7 +382,7 @@ void PQXTab::loadPQXSettings()
     const QString user = readSettingValue(kUserKey);
     const QString password = storedPassword();
 
-    const bool on = enabled == kStoredOn;
+    const bool on = enabled == kw::ON;
     toggleGroup->setButton(on ? 1 : 0);
     verifiedToggle = on;
     serverEdit->setText(server);
@@ -413,10 +393,10 @@ void PQXTab::loadPQXSettings()
     verifiedUsername = user;
     passwordEdit->setText(password);
     verifiedPassword = password;
-    notifyBox->setChecked(notify == kStoredOn);
-    if (blocking == kStoredOff)
+    notifyBox->setChecked(notify == kw::ON);
+    if (blocking == kw::OFF)
         continueRadio->setChecked(true);
-    if (blocking == kStoredOn)
+    if (blocking == kw::ON)
         cancelRadio->setChecked(true);
     applyToggleState(on);
     toggleNotifications();
@@ -424,7 +404,7 @@ void PQXTab::loadPQXSettings()
 
 void PQXTab::choosePasswordValidator()
 {
-    const bool longPasswords = currentOptionSet && currentOptionSet->findOption(QStringLiteral("cMaxPassword"));
+    const bool longPasswords = storeOption(kw::cMaxPassword) != nullptr;
     passwordEdit->setValidator(longPasswords ? longPasswordValidator : shortPasswordValidator);
 }
 
@@ -458,14 +438,14 @@ void PQXTab::autoVerify()
     const QString user = readSettingValue(kUserKey);
     const QString password = storedPassword();
     verifyingByButton = false;
-    if (enabled == kStoredOn) {
+    if (enabled == kw::ON) {
         policiesOk = false;
         // A stored server that is no host name or address is not asked;
         // the tab's mark says why.
         if (vcurl::isServerName(server))
             postLogin(server, port, user, password);
     }
-    setAllPolicies(kOff);
+    setAllPolicies(kw::Off);
 }
 
 int PQXTab::loginOf(const QString &message) const
@@ -544,18 +524,18 @@ bool PQXTab::parsePolicies(const QString &body)
     const QJsonObject top = document.isObject() ? document.object() : QJsonObject();
     // A refusal grants nothing, whatever else the body holds.
     if (body.contains(kRefused) || !top.contains(QLatin1String("Policies"))) {
-        setAllPolicies(kOff);
+        setAllPolicies(kw::Off);
         return false;
     }
     const QJsonObject policies = top.value(QLatin1String("Policies")).toObject();
     const auto take = [&](const char *member, const QString &keyword, const char *onValue) {
         const QString name = QLatin1String(member);
         if (policies.contains(name))
-            policyChoices.insert(keyword, policies.value(name).toString() == QLatin1String(onValue) ? kOn : kOff);
+            policyChoices.insert(keyword, policies.value(name).toString() == QLatin1String(onValue) ? kw::On : kw::Off);
     };
-    take("JE.FullColorPrint", kColorMode, "ON");
-    take("DR.TonsaveRestriction", kTonsave, "PV.On");
-    take("DR.DuplexRestriction", kDuplex, "PV.On");
+    take("JE.FullColorPrint", kw::PQXColorMode, "ON");
+    take("DR.TonsaveRestriction", kw::PQXTonsave, "PV.On");
+    take("DR.DuplexRestriction", kw::PQXDuplex, "PV.On");
     return true;
 }
 
@@ -563,12 +543,12 @@ void PQXTab::applyPolicyOptions()
 {
     if (!currentOptionSet)
         return;
-    const QString color = policyChoices.value(kColorMode);
-    currentOptionSet->markOptionChoice(kColorMode, color);
-    if (color == kOn)
+    const QString color = policyChoices.value(kw::PQXColorMode);
+    currentOptionSet->markOptionChoice(kw::PQXColorMode, color);
+    if (color == kw::On)
         emit colorchanged();
-    currentOptionSet->markOptionChoice(kTonsave, policyChoices.value(kTonsave));
-    currentOptionSet->markOptionChoice(kDuplex, policyChoices.value(kDuplex));
+    currentOptionSet->markOptionChoice(kw::PQXTonsave, policyChoices.value(kw::PQXTonsave));
+    currentOptionSet->markOptionChoice(kw::PQXDuplex, policyChoices.value(kw::PQXDuplex));
 }
 
 void PQXTab::showVerifyResult(const QString &body)

@@ -16,30 +16,20 @@
 #include "app/program_state.h"
 #include "app/settings_files.h"
 #include "app/vel_dialog.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "ui/option_widgets.h"
 
 namespace {
 
-const QString kTrue = QStringLiteral("True");
-const QString kFalse = QStringLiteral("False");
-const QString kNoDefault = QStringLiteral("no_default");
-
 // At most this many pages may be inserted; page numbers run up to kLastPage.
 const int kMaxPages = 50;
 const int kLastPage = 511;
 
-const char *const kBoundKeywords[] = {"CvrM",     "BackCvrM", "Pmed",     "Tmed",     "cCovBut",  "cCovTRad",
-                                      "cCovBRad", "cCovPOFO", "cCovPOFI", "cCovPOBO", "cCovPOBI", "cInsBut",
-                                      "cInsPrnF", "cInsPrnB", "cIntBut",  "cIntPrn"};
-
-template <typename W>
-W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setAccessibleName(QLatin1String(name));
-    return widget;
-}
+const QString *const kBoundKeywords[] = {&kw::CvrM,     &kw::BackCvrM, &kw::Pmed,     &kw::Tmed,
+                                         &kw::cCovBut,  &kw::cCovTRad, &kw::cCovBRad, &kw::cCovPOFO,
+                                         &kw::cCovPOFI, &kw::cCovPOBO, &kw::cCovPOBI, &kw::cInsBut,
+                                         &kw::cInsPrnF, &kw::cInsPrnB, &kw::cIntBut,  &kw::cIntPrn};
 
 bool matchesWhole(const QRegularExpression &pattern, const QString &text)
 {
@@ -162,20 +152,20 @@ void PublishingTab::buildWidgets()
     interleaveSourceCombo->setMinimumWidth(185);
     interleaveButton = sectionButton("chkButTint", ":/icons/transparency");
 
-    const QList<QPair<const char *, QWidget *>> bound = {
-        {"CvrM", frontCoverSourceCombo}, {"BackCvrM", backCoverSourceCombo}, {"Pmed", insertSourceCombo},
-        {"Tmed", interleaveSourceCombo}, {"cCovBut", coverModeButton},     {"cCovTRad", frontRadio},
-        {"cCovBRad", frontBackRadio},    {"cCovPOFO", frontOutsideBox},    {"cCovPOFI", frontInsideBox},
-        {"cCovPOBO", backOutsideBox},    {"cCovPOBI", backInsideBox},      {"cInsBut", pageInsertButton},
-        {"cInsPrnF", insertFrontBox},    {"cInsPrnB", insertBackBox},      {"cIntBut", interleaveButton},
-        {"cIntPrn", interleavePrintBox}};
+    const QList<QPair<QString, QWidget *>> bound = {
+        {kw::CvrM, frontCoverSourceCombo}, {kw::BackCvrM, backCoverSourceCombo}, {kw::Pmed, insertSourceCombo},
+        {kw::Tmed, interleaveSourceCombo}, {kw::cCovBut, coverModeButton},       {kw::cCovTRad, frontRadio},
+        {kw::cCovBRad, frontBackRadio},    {kw::cCovPOFO, frontOutsideBox},      {kw::cCovPOFI, frontInsideBox},
+        {kw::cCovPOBO, backOutsideBox},    {kw::cCovPOBI, backInsideBox},        {kw::cInsBut, pageInsertButton},
+        {kw::cInsPrnF, insertFrontBox},    {kw::cInsPrnB, insertBackBox},        {kw::cIntBut, interleaveButton},
+        {kw::cIntPrn, interleavePrintBox}};
     for (const auto &entry : bound)
-        controls.insert(QLatin1String(entry.first), entry.second);
+        controls.insert(entry.first, entry.second);
 
-    labels.insert(QStringLiteral("CvrM"), frontSourceLabel);
-    labels.insert(QStringLiteral("BackCvrM"), backSourceLabel);
-    labels.insert(QStringLiteral("Pmed"), insertSourceLabel);
-    labels.insert(QStringLiteral("Tmed"), interleaveSourceLabel);
+    labels.insert(kw::CvrM, frontSourceLabel);
+    labels.insert(kw::BackCvrM, backSourceLabel);
+    labels.insert(kw::Pmed, insertSourceLabel);
+    labels.insert(kw::Tmed, interleaveSourceLabel);
 
     sectionButtons << coverModeButton << pageInsertButton << interleaveButton;
     for (QWidget *widget : {static_cast<QWidget *>(frontRadio), static_cast<QWidget *>(frontBackRadio),
@@ -185,14 +175,14 @@ void PublishingTab::buildWidgets()
                             static_cast<QWidget *>(backInsideBox), static_cast<QWidget *>(frontSourceLabel),
                             static_cast<QWidget *>(frontCoverSourceCombo), static_cast<QWidget *>(backSourceLabel),
                             static_cast<QWidget *>(backCoverSourceCombo)})
-        coverModeButton->addDependent(widget, kNoDefault);
+        coverModeButton->addDependent(widget, kw::no_default);
     for (QWidget *widget : {static_cast<QWidget *>(insertFrontBox), static_cast<QWidget *>(insertBackBox),
                             static_cast<QWidget *>(insertPagesLabel), static_cast<QWidget *>(insertPagesEdit),
                             static_cast<QWidget *>(insertSourceLabel), static_cast<QWidget *>(insertSourceCombo)})
-        pageInsertButton->addDependent(widget, kNoDefault);
+        pageInsertButton->addDependent(widget, kw::no_default);
     for (QWidget *widget : {static_cast<QWidget *>(interleavePrintBox), static_cast<QWidget *>(interleaveSourceLabel),
                             static_cast<QWidget *>(interleaveSourceCombo)})
-        interleaveButton->addDependent(widget, kNoDefault);
+        interleaveButton->addDependent(widget, kw::no_default);
 
     pageListInvalid = false;
 }
@@ -279,17 +269,12 @@ QIcon PublishingTab::tabConstraintIcon()
     return QIcon(QStringLiteral(":/icons/tab-publishing-constraint"));
 }
 
-bool PublishingTab::hasOption(const QString &keyword) const
-{
-    return currentOptionSet && currentOptionSet->findOption(keyword);
-}
-
 bool PublishingTab::hasOptions()
 {
     if (!currentOptionSet)
         return false;
-    for (const char *keyword : kBoundKeywords) {
-        if (currentOptionSet->findOption(QLatin1String(keyword)))
+    for (const QString *keyword : kBoundKeywords) {
+        if (currentOptionSet->findOption(*keyword))
             return true;
     }
     return false;
@@ -297,7 +282,7 @@ bool PublishingTab::hasOptions()
 
 bool PublishingTab::sectionAvailable(VelCheckBoxButton *section, const QString &keyword) const
 {
-    if (!hasOption(keyword))
+    if (!storeOption(keyword))
         return false;
     const QList<QWidget *> dependents = section->dependents();
     for (QWidget *widget : dependents) {
@@ -321,10 +306,10 @@ void PublishingTab::adjustBackCoverControls()
 {
     coverModeButton->removeDependent(backCoverSourceCombo);
     coverModeButton->removeDependent(backSourceLabel);
-    const bool hasBack = hasOption(QStringLiteral("BackCvrM"));
+    const bool hasBack = storeOption(kw::BackCvrM) != nullptr;
     if (hasBack) {
-        coverModeButton->addDependent(backSourceLabel, kNoDefault);
-        coverModeButton->addDependent(backCoverSourceCombo, kNoDefault);
+        coverModeButton->addDependent(backSourceLabel, kw::no_default);
+        coverModeButton->addDependent(backCoverSourceCombo, kw::no_default);
     }
     backSourceLabel->setVisible(hasBack);
     backCoverSourceCombo->setVisible(hasBack);
@@ -425,9 +410,8 @@ bool PublishingTab::enableOptions()
     const bool changed = Tab::enableOptions();
     // A section whose paper-source list is empty has nothing to offer: free
     // choices in the store do not bring it back.
-    const QList<QPair<VelCheckBoxButton *, QString>> sections = {{coverModeButton, QStringLiteral("cCovBut")},
-                                                                 {pageInsertButton, QStringLiteral("cInsBut")},
-                                                                 {interleaveButton, QStringLiteral("cIntBut")}};
+    const QList<QPair<VelCheckBoxButton *, QString>> sections = {
+        {coverModeButton, kw::cCovBut}, {pageInsertButton, kw::cInsBut}, {interleaveButton, kw::cIntBut}};
     for (const auto &section : sections) {
         if (!sectionAvailable(section.first, section.second))
             section.first->setEnabled(false);
@@ -451,12 +435,12 @@ void PublishingTab::coverRadioButtonSelectionChanged()
 {
     if (!coverModeButton->isChecked())
         return;
-    const bool hasBack = hasOption(QStringLiteral("BackCvrM"));
+    const bool hasBack = storeOption(kw::BackCvrM) != nullptr;
     if (frontRadio->isChecked()) {
         backPrintOntoLabel->setEnabled(false);
         if (currentOptionSet) {
-            currentOptionSet->markOptionChoice(QStringLiteral("cCovTRad"), kTrue);
-            currentOptionSet->markOptionChoice(QStringLiteral("cCovBRad"), kFalse);
+            currentOptionSet->markOptionChoice(kw::cCovTRad, kw::True);
+            currentOptionSet->markOptionChoice(kw::cCovBRad, kw::False);
         }
         backSourceLabel->setEnabled(false);
         backCoverSourceCombo->setEnabled(false);
@@ -464,8 +448,8 @@ void PublishingTab::coverRadioButtonSelectionChanged()
     } else if (frontBackRadio->isChecked()) {
         backPrintOntoLabel->setEnabled(true);
         if (currentOptionSet) {
-            currentOptionSet->markOptionChoice(QStringLiteral("cCovTRad"), kFalse);
-            currentOptionSet->markOptionChoice(QStringLiteral("cCovBRad"), kTrue);
+            currentOptionSet->markOptionChoice(kw::cCovTRad, kw::False);
+            currentOptionSet->markOptionChoice(kw::cCovBRad, kw::True);
         }
         // A printer without a back-cover source keeps its hidden controls off.
         backSourceLabel->setEnabled(hasBack);
@@ -513,10 +497,9 @@ bool PublishingTab::showsInserter(ComboBoxEx *combo, const QString &keyword) con
         return true;
     // The tray rules name the choices by keyword; a translated description
     // shows other texts for them.
-    vOption *option = currentOptionSet ? currentOptionSet->findOption(keyword) : nullptr;
+    vOption *option = storeOption(keyword);
     vChoice *choice = option ? option->findChoiceByText(text) : nullptr;
-    return choice
-           && (choice->keyword() == QLatin1String("Inserter1") || choice->keyword() == QLatin1String("Inserter2"));
+    return choice && (choice->keyword() == kw::Inserter1 || choice->keyword() == kw::Inserter2);
 }
 
 void PublishingTab::updateCoverPrintOnto()
@@ -524,9 +507,9 @@ void PublishingTab::updateCoverPrintOnto()
     if (!coverModeButton->isChecked())
         return;
     if (frontCoverSourceCombo->isEnabled())
-        frontPrintOntoLabel->setEnabled(!showsInserter(frontCoverSourceCombo, QStringLiteral("CvrM")));
-    if (hasOption(QStringLiteral("BackCvrM")) && backCoverSourceCombo->isEnabled())
-        backPrintOntoLabel->setEnabled(!showsInserter(backCoverSourceCombo, QStringLiteral("BackCvrM")));
+        frontPrintOntoLabel->setEnabled(!showsInserter(frontCoverSourceCombo, kw::CvrM));
+    if (storeOption(kw::BackCvrM) && backCoverSourceCombo->isEnabled())
+        backPrintOntoLabel->setEnabled(!showsInserter(backCoverSourceCombo, kw::BackCvrM));
 }
 
 // ---------------------------------------------------------------------------
@@ -724,7 +707,7 @@ QString PublishingTab::pageInsertValue() const
 void PublishingTab::coverExtraOptions(QHash<QString, QString> &options)
 {
     const bool on = coverModeButton->isChecked();
-    options.insert(QStringLiteral("VqCoverModeEnabled"), on ? kTrue : kFalse);
+    options.insert(QStringLiteral("VqCoverModeEnabled"), on ? kw::True : kw::False);
     if (!on)
         return;
     options.insert(QStringLiteral("VqCoverModeValue"), coverModeValue());
@@ -737,8 +720,8 @@ void PublishingTab::coverExtraOptions(QHash<QString, QString> &options)
 void PublishingTab::pageInsertExtraOptions(QHash<QString, QString> &options)
 {
     const bool on = pageInsertButton->isChecked();
-    options.insert(QStringLiteral("VqPageInsertEnabled"), on ? kTrue : kFalse);
-    options.insert(QStringLiteral("Pins"), on ? QStringLiteral("On") : QStringLiteral("Off"));
+    options.insert(QStringLiteral("VqPageInsertEnabled"), on ? kw::True : kw::False);
+    options.insert(QStringLiteral("Pins"), on ? kw::On : kw::Off);
     options.insert(QStringLiteral("VqPageinsertValue"), pageInsertValue());
     if (!on)
         return;
@@ -749,7 +732,7 @@ void PublishingTab::pageInsertExtraOptions(QHash<QString, QString> &options)
 void PublishingTab::interleaveExtraOptions(QHash<QString, QString> &options)
 {
     const bool on = interleaveButton->isChecked();
-    options.insert(QStringLiteral("VqIntLvEnabled"), on ? kTrue : kFalse);
+    options.insert(QStringLiteral("VqIntLvEnabled"), on ? kw::True : kw::False);
     options.insert(QStringLiteral("VqIntLvValue"),
                    on ? (interleavePrintBox->isChecked() ? QStringLiteral("2") : QStringLiteral("1"))
                       : QStringLiteral("0"));
@@ -781,10 +764,10 @@ void PublishingTab::refreshPublishingStates()
 
 void PublishingTab::loadCoverValues()
 {
-    if (!hasOption(QStringLiteral("cCovBut")))
+    if (!storeOption(kw::cCovBut))
         return;
-    coverModeButton->setChecked(readSettingValue(QStringLiteral("VqCoverModeEnabled")) == kTrue
-                                && sectionAvailable(coverModeButton, QStringLiteral("cCovBut")));
+    coverModeButton->setChecked(readSettingValue(QStringLiteral("VqCoverModeEnabled")) == kw::True
+                                && sectionAvailable(coverModeButton, kw::cCovBut));
     if (readSettingValue(QStringLiteral("VqCovermodeRadioButtonState")) == QLatin1String("2"))
         frontBackRadio->setChecked(true);
     else
@@ -799,10 +782,10 @@ void PublishingTab::loadCoverValues()
 
 void PublishingTab::loadPageInsertValues()
 {
-    if (!hasOption(QStringLiteral("cInsBut")))
+    if (!storeOption(kw::cInsBut))
         return;
-    pageInsertButton->setChecked(readSettingValue(QStringLiteral("VqPageInsertEnabled")) == kTrue
-                                 && sectionAvailable(pageInsertButton, QStringLiteral("cInsBut")));
+    pageInsertButton->setChecked(readSettingValue(QStringLiteral("VqPageInsertEnabled")) == kw::True
+                                 && sectionAvailable(pageInsertButton, kw::cInsBut));
     const QString numbers = readSettingValue(QStringLiteral("VqPageinsertNums"));
     if (!numbers.isEmpty()) {
         insertPagesEdit->setText(numbers);
@@ -815,9 +798,9 @@ void PublishingTab::loadPageInsertValues()
 
 void PublishingTab::loadInterleaveValues()
 {
-    if (!hasOption(QStringLiteral("cIntBut")))
+    if (!storeOption(kw::cIntBut))
         return;
-    interleaveButton->setChecked(readSettingValue(QStringLiteral("VqIntLvEnabled")) == kTrue
-                                 && sectionAvailable(interleaveButton, QStringLiteral("cIntBut")));
+    interleaveButton->setChecked(readSettingValue(QStringLiteral("VqIntLvEnabled")) == kw::True
+                                 && sectionAvailable(interleaveButton, kw::cIntBut));
     interleavePrintBox->setChecked(readSettingValue(QStringLiteral("VqIntLvValue")) == QLatin1String("2"));
 }

@@ -118,7 +118,6 @@ private:
     VelCheckBoxButton *sectionButton(const char *name, const char *icon);
     void layOutPage();
     void connectPage();
-    bool hasOption(const QString &keyword) const;
     // The section's option exists and none of its paper-source combos is
     // left without items.
     bool sectionAvailable(VelCheckBoxButton *section, const QString &keyword) const;

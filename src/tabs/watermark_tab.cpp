@@ -17,12 +17,12 @@
 #include "app/program_state.h"
 #include "app/settings_files.h"
 #include "app/vel_dialog.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "ui/option_widgets.h"
 
 namespace {
 
-const QString kNoDefault = QStringLiteral("no_default");
 const QString kStoreKey = QStringLiteral("CustomWatermarkStore");
 const QString kSetKey = QStringLiteral("CustomWatermarkSet");
 
@@ -92,97 +92,101 @@ void WatermarkTab::setTabName()
 
 void WatermarkTab::buildWidgets()
 {
-    auto label = [this](const QString &name, const QString &text) {
-        auto *l = new QLabel(text, this);
-        l->setObjectName(name);
-        l->setAccessibleName(name);
-        return l;
-    };
-    auto combo = [this](const QString &name) {
-        auto *c = new ComboBoxEx();
-        c->setParent(this);
-        if (!name.isEmpty()) {
-            c->setObjectName(name);
-            c->setAccessibleName(name);
-        }
-        return c;
-    };
-    auto button = [this](const QString &name, const QString &text) {
-        auto *b = new QPushButton(text, this);
-        b->setObjectName(name);
-        b->setAccessibleName(name);
-        return b;
-    };
-    const QString colon = QStringLiteral(":");
+    buildWatermarkSection();
+    buildCustomWatermarkEditor();
+    buildSuperWatermarkSection();
+    bindControls();
+    addSectionDependents();
+    connectOwnSlots();
+    tabName = tr("Watermark");
+}
 
-    lblWatermark = label(QStringLiteral("lblWatermark"), tr("Watermark/Stamp"));
-    chkButWatermark = new VelCheckBoxButton(this, QStringLiteral("chkButWatermark"),
-                                            QIcon(QStringLiteral(":/icons/watermark")));
-    chkButWatermark->setObjectName(QStringLiteral("chkButWatermark"));
-    chkButWatermark->setAccessibleName(QStringLiteral("chkButWatermark"));
-    lblWtxt = label(QStringLiteral("lblWtxt"), tr("Text") + colon);
-    watermarkList = combo(QString());
-    lblWFnt = label(QStringLiteral("lblWFnt"), tr("Font") + colon);
-    cmbBxWFnt = combo(QStringLiteral("cmbBxWFnt"));
-    lblWSze = label(QStringLiteral("lblWSze"), tr("Size") + colon);
-    cmbBxWsze = combo(QStringLiteral("cmbBxWsze"));
-    lblWClr = label(QStringLiteral("lblWClr"), tr("Color") + colon);
-    cmbBxClr = combo(QStringLiteral("cmbBxClr"));
-    lblWang = label(QStringLiteral("lblWang"), tr("Angle") + colon);
-    cmbBxWang = combo(QStringLiteral("cmbBxWang"));
-    lblWtrans = label(QStringLiteral("lblWtrans"), tr("Style") + colon);
-    cmbBxWtrans = combo(QStringLiteral("cmbBxWtrans"));
-    lblWtyp = label(QStringLiteral("lblWtyp"), tr("Fill") + colon);
-    cmbBxWtyp = combo(QStringLiteral("cmbBxWtyp"));
-    lblCustomWatermark = label(QStringLiteral("lblCustomWatermark"), tr("Custom watermark:"));
-    lnEditCustomWatermark = new QLineEdit(this);
-    lnEditCustomWatermark->setObjectName(QStringLiteral("lnEditCustomWatermark"));
-    lnEditCustomWatermark->setAccessibleName(QStringLiteral("lnEditCustomWatermark"));
+ComboBoxEx *WatermarkTab::childCombo()
+{
+    auto *combo = new ComboBoxEx();
+    combo->setParent(this);
+    return combo;
+}
+
+void WatermarkTab::buildWatermarkSection()
+{
+    const QString colon = QStringLiteral(":");
+    lblWatermark = named(new QLabel(tr("Watermark/Stamp"), this), "lblWatermark");
+    chkButWatermark = named(
+        new VelCheckBoxButton(this, QStringLiteral("chkButWatermark"), QIcon(QStringLiteral(":/icons/watermark"))),
+        "chkButWatermark");
+    lblWtxt = named(new QLabel(tr("Text") + colon, this), "lblWtxt");
+    watermarkList = childCombo();
+    lblWFnt = named(new QLabel(tr("Font") + colon, this), "lblWFnt");
+    cmbBxWFnt = named(childCombo(), "cmbBxWFnt");
+    lblWSze = named(new QLabel(tr("Size") + colon, this), "lblWSze");
+    cmbBxWsze = named(childCombo(), "cmbBxWsze");
+    lblWClr = named(new QLabel(tr("Color") + colon, this), "lblWClr");
+    cmbBxClr = named(childCombo(), "cmbBxClr");
+    lblWang = named(new QLabel(tr("Angle") + colon, this), "lblWang");
+    cmbBxWang = named(childCombo(), "cmbBxWang");
+    lblWtrans = named(new QLabel(tr("Style") + colon, this), "lblWtrans");
+    cmbBxWtrans = named(childCombo(), "cmbBxWtrans");
+    lblWtyp = named(new QLabel(tr("Fill") + colon, this), "lblWtyp");
+    cmbBxWtyp = named(childCombo(), "cmbBxWtyp");
+}
+
+void WatermarkTab::buildCustomWatermarkEditor()
+{
+    lblCustomWatermark = named(new QLabel(tr("Custom watermark:"), this), "lblCustomWatermark");
+    lnEditCustomWatermark = named(new QLineEdit(this), "lnEditCustomWatermark");
     lnEditCustomWatermark->setMaxLength(32);
     // The first character is no blank, no later one a "#"; no control
     // character anywhere (a tab would cut the name on its way to the printer).
     lnEditCustomWatermark->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[^\\s\\p{Cc}][^#\\p{Cc}]*")), lnEditCustomWatermark));
-    chkBxWFlg = new QCheckBox(tr("Repeat watermark"), this);
-    chkBxWFlg->setObjectName(QStringLiteral("chkBxWFlg"));
-    chkBxWFlg->setAccessibleName(QStringLiteral("chkBxWFlg"));
-    butNewCustomWatermark = button(QStringLiteral("butNewCustomWatermark"), tr("New"));
-    butDeleteCustomWatermark = button(QStringLiteral("butDeleteCustomWatermark"), tr("Delete"));
-    butSaveCustomWatermark = button(QStringLiteral("butSaveCustomWatermark"), tr("Save"));
+    chkBxWFlg = named(new QCheckBox(tr("Repeat watermark"), this), "chkBxWFlg");
+    butNewCustomWatermark = named(new QPushButton(tr("New"), this), "butNewCustomWatermark");
+    butDeleteCustomWatermark = named(new QPushButton(tr("Delete"), this), "butDeleteCustomWatermark");
+    butSaveCustomWatermark = named(new QPushButton(tr("Save"), this), "butSaveCustomWatermark");
+}
+
+void WatermarkTab::buildSuperWatermarkSection()
+{
     separatorLine = new QFrame(this);
     separatorLine->setFrameShape(QFrame::HLine);
     separatorLine->setFrameShadow(QFrame::Plain);
-    chkButSuperWatermark = new VelCheckBoxButton(this, QStringLiteral("chkButSuperWatermark"),
-                                                 QIcon(QStringLiteral(":/icons/super-watermark")));
-    chkButSuperWatermark->setObjectName(QStringLiteral("chkButSuperWatermark"));
-    chkButSuperWatermark->setAccessibleName(QStringLiteral("chkButSuperWatermark"));
-    lblSuperWatermark = label(QStringLiteral("lblSuperWatermark"), tr("Super watermark") + colon);
-    cmbBxSuperWatermark = combo(QStringLiteral("cmbBxSuperWatermark"));
+    chkButSuperWatermark = named(new VelCheckBoxButton(this, QStringLiteral("chkButSuperWatermark"),
+                                                       QIcon(QStringLiteral(":/icons/super-watermark"))),
+                                 "chkButSuperWatermark");
+    lblSuperWatermark = named(new QLabel(tr("Super watermark") + QStringLiteral(":"), this), "lblSuperWatermark");
+    cmbBxSuperWatermark = named(childCombo(), "cmbBxSuperWatermark");
+}
 
-    controls.insert(QStringLiteral("Wren"), chkButWatermark);
-    controls.insert(QStringLiteral("Wtxt"), watermarkList);
-    controls.insert(QStringLiteral("Wfnt"), cmbBxWFnt);
-    controls.insert(QStringLiteral("Wsze"), cmbBxWsze);
-    controls.insert(QStringLiteral("Wclr"), cmbBxClr);
-    controls.insert(QStringLiteral("Wang"), cmbBxWang);
-    controls.insert(QStringLiteral("Wtrans"), cmbBxWtrans);
-    controls.insert(QStringLiteral("Wtyp"), cmbBxWtyp);
+void WatermarkTab::bindControls()
+{
+    controls.insert(kw::Wren, chkButWatermark);
+    controls.insert(kw::Wtxt, watermarkList);
+    controls.insert(kw::Wfnt, cmbBxWFnt);
+    controls.insert(kw::Wsze, cmbBxWsze);
+    controls.insert(kw::Wclr, cmbBxClr);
+    controls.insert(kw::Wang, cmbBxWang);
+    controls.insert(kw::Wtrans, cmbBxWtrans);
+    controls.insert(kw::Wtyp, cmbBxWtyp);
     controls.insert(QStringLiteral("cCustom"), lnEditCustomWatermark);
-    controls.insert(QStringLiteral("Wflg"), chkBxWFlg);
-    controls.insert(QStringLiteral("cSuper"), chkButSuperWatermark);
-    controls.insert(QStringLiteral("VZSuperWatermark"), cmbBxSuperWatermark);
+    controls.insert(kw::Wflg, chkBxWFlg);
+    controls.insert(kw::cSuper, chkButSuperWatermark);
+    controls.insert(kw::VZSuperWatermark, cmbBxSuperWatermark);
 
-    labels.insert(QStringLiteral("Wren"), chkButWatermark);
-    labels.insert(QStringLiteral("Wtxt"), lblWtxt);
-    labels.insert(QStringLiteral("Wfnt"), lblWFnt);
-    labels.insert(QStringLiteral("Wsze"), lblWSze);
-    labels.insert(QStringLiteral("Wclr"), lblWClr);
-    labels.insert(QStringLiteral("Wang"), lblWang);
-    labels.insert(QStringLiteral("Wtrans"), lblWtrans);
-    labels.insert(QStringLiteral("Wtyp"), lblWtyp);
-    labels.insert(QStringLiteral("Wflg"), chkBxWFlg);
-    labels.insert(QStringLiteral("VZSuperWatermark"), lblSuperWatermark);
+    labels.insert(kw::Wren, chkButWatermark);
+    labels.insert(kw::Wtxt, lblWtxt);
+    labels.insert(kw::Wfnt, lblWFnt);
+    labels.insert(kw::Wsze, lblWSze);
+    labels.insert(kw::Wclr, lblWClr);
+    labels.insert(kw::Wang, lblWang);
+    labels.insert(kw::Wtrans, lblWtrans);
+    labels.insert(kw::Wtyp, lblWtyp);
+    labels.insert(kw::Wflg, chkBxWFlg);
+    labels.insert(kw::VZSuperWatermark, lblSuperWatermark);
+}
 
+void WatermarkTab::addSectionDependents()
+{
     for (QWidget *dependent : {static_cast<QWidget *>(butNewCustomWatermark),
                                static_cast<QWidget *>(butSaveCustomWatermark),
                                static_cast<QWidget *>(butDeleteCustomWatermark),
@@ -195,13 +199,16 @@ void WatermarkTab::buildWidgets()
                                static_cast<QWidget *>(lblWtyp), static_cast<QWidget *>(cmbBxWtyp),
                                static_cast<QWidget *>(lblCustomWatermark),
                                static_cast<QWidget *>(lnEditCustomWatermark), static_cast<QWidget *>(chkBxWFlg)})
-        chkButWatermark->addDependent(dependent, kNoDefault);
-    chkButSuperWatermark->addDependent(lblSuperWatermark, kNoDefault);
+        chkButWatermark->addDependent(dependent, kw::no_default);
+    chkButSuperWatermark->addDependent(lblSuperWatermark, kw::no_default);
     chkButSuperWatermark->addDependent(cmbBxSuperWatermark, tr("None"));
     // The watermark section is run by toggleWatermarkSection(); only the
     // super watermark is a section of the base class.
     sectionButtons.append(chkButSuperWatermark);
+}
 
+void WatermarkTab::connectOwnSlots()
+{
     connect(lnEditCustomWatermark, SIGNAL(textChanged(QString)), this, SLOT(handleCustomWatermarkTextEdit()));
     connect(butNewCustomWatermark, SIGNAL(clicked()), this, SLOT(createNewCustomWatermark()));
     connect(butDeleteCustomWatermark, SIGNAL(clicked()), this, SLOT(deleteCustomWatermark()));
@@ -209,8 +216,6 @@ void WatermarkTab::buildWidgets()
     connect(watermarkList, SIGNAL(currentIndexChanged(QString)), this, SLOT(handleWatermarkSelection(QString)));
     connect(chkButWatermark, SIGNAL(toggled(bool)), this, SLOT(toggleWatermarkSection(bool)));
     connect(chkButSuperWatermark, SIGNAL(toggled(bool)), this, SLOT(toggleSuperWatermark(bool)));
-
-    tabName = tr("Watermark");
 }
 
 void WatermarkTab::layOutWidgets()
@@ -261,13 +266,12 @@ void WatermarkTab::addCustomConstraints()
 {
     if (!currentOptionSet)
         return;
-    vOption *colorModel = currentOptionSet->findOption(QStringLiteral("ColorModel"));
-    vOption *color = currentOptionSet->findOption(QStringLiteral("Wclr"));
+    vOption *colorModel = currentOptionSet->findOption(kw::ColorModel);
+    vOption *color = currentOptionSet->findOption(kw::Wclr);
     if (!colorModel || !color || !colorModel->isValid() || !color->isValid())
         return;
-    for (const char *colour : {"Red", "Green", "Blue"})
-        currentOptionSet->addConstraint(QStringLiteral("ColorModel"), QStringLiteral("Gray"),
-                                        QStringLiteral("Wclr"), QLatin1String(colour));
+    for (const QString &colour : {kw::Red, kw::Green, kw::Blue})
+        currentOptionSet->addConstraint(kw::ColorModel, kw::Gray, kw::Wclr, colour);
 }
 
 QIcon WatermarkTab::tabIcon()
@@ -278,11 +282,6 @@ QIcon WatermarkTab::tabIcon()
 QIcon WatermarkTab::tabConstraintIcon()
 {
     return QIcon(QStringLiteral(":/icons/tab-watermark-constraint"));
-}
-
-bool WatermarkTab::hasOption(const QString &keyword) const
-{
-    return currentOptionSet && currentOptionSet->findOption(keyword);
 }
 
 bool WatermarkTab::hasOptions()
@@ -311,7 +310,7 @@ void WatermarkTab::reload()
     loadValues();
     // A file without the switch's own line keeps the super watermark it
     // stores, instead of losing it at the next Apply.
-    if (readSettingValue(QStringLiteral("cSuper")).isEmpty())
+    if (readSettingValue(kw::cSuper).isEmpty())
         chkButSuperWatermark->setChecked(superWatermark);
     lnEditCustomWatermark->clear();
     customWatermarks.clear();
@@ -333,21 +332,21 @@ void WatermarkTab::resetWatermarkControls()
     chkBxWFlg->setChecked(false);
     // The list first: selecting its first item may show a saved record,
     // which the reset indexes then replace.
-    selectResetIndex(watermarkList, QStringLiteral("Wtxt"), 0);
-    selectResetIndex(cmbBxWFnt, QStringLiteral("Wfnt"), 0);
-    selectResetIndex(cmbBxWsze, QStringLiteral("Wsze"), 8);
-    selectResetIndex(cmbBxClr, QStringLiteral("Wclr"), 3);
-    selectResetIndex(cmbBxWang, QStringLiteral("Wang"), 23);
-    selectResetIndex(cmbBxWtrans, QStringLiteral("Wtrans"), 0);
-    selectResetIndex(cmbBxWtyp, QStringLiteral("Wtyp"), 0);
+    selectResetIndex(watermarkList, kw::Wtxt, 0);
+    selectResetIndex(cmbBxWFnt, kw::Wfnt, 0);
+    selectResetIndex(cmbBxWsze, kw::Wsze, 8);
+    selectResetIndex(cmbBxClr, kw::Wclr, 3);
+    selectResetIndex(cmbBxWang, kw::Wang, 23);
+    selectResetIndex(cmbBxWtrans, kw::Wtrans, 0);
+    selectResetIndex(cmbBxWtyp, kw::Wtyp, 0);
 }
 
 void WatermarkTab::selectResetIndex(ComboBoxEx *combo, const QString &keyword, int index)
 {
     if (index >= combo->count()) {
-        vOption *option = currentOptionSet ? currentOptionSet->findOption(keyword) : nullptr;
+        vOption *option = storeOption(keyword);
         vChoice *choice = option ? option->defaultChoice() : nullptr;
-        index = choice ? combo->findText(choice->text(), Qt::MatchExactly | Qt::MatchCaseSensitive) : -1;
+        index = choice ? comboItemIndex(combo, choice->text()) : -1;
         index = qMax(index, 0);
     }
     combo->setCurrentIndex(index);
@@ -358,24 +357,23 @@ void WatermarkTab::toggleWatermarkSection(bool checked)
     if (!checked)
         resetWatermarkControls();
     if (currentOptionSet)
-        currentOptionSet->markOptionChoice(QStringLiteral("Wren"), checked ? QStringLiteral("True")
-                                                                           : QStringLiteral("False"));
+        currentOptionSet->markOptionChoice(kw::Wren, checked ? kw::True : kw::False);
 
     // A control whose option the printer lacks stays disabled in both states.
-    auto enable = [this, checked](const char *keyword, std::initializer_list<QWidget *> widgets) {
-        const bool on = checked && hasOption(QLatin1String(keyword));
+    auto enable = [checked](const QString &keyword, std::initializer_list<QWidget *> widgets) {
+        const bool on = checked && storeOption(keyword);
         for (QWidget *widget : widgets)
             widget->setEnabled(on);
     };
-    enable("Wtxt", {lblWtxt, watermarkList});
-    enable("Wfnt", {lblWFnt, cmbBxWFnt});
-    enable("Wsze", {lblWSze, cmbBxWsze});
-    if (hasOption(QStringLiteral("ColorModel"))) {
-        enable("Wclr", {lblWClr, cmbBxClr});
+    enable(kw::Wtxt, {lblWtxt, watermarkList});
+    enable(kw::Wfnt, {lblWFnt, cmbBxWFnt});
+    enable(kw::Wsze, {lblWSze, cmbBxWsze});
+    if (storeOption(kw::ColorModel)) {
+        enable(kw::Wclr, {lblWClr, cmbBxClr});
     } else {
         lblWClr->setEnabled(false);
         cmbBxClr->setEnabled(false);
-        cmbBxClr->setCurrentIndex(cmbBxClr->findText(tr("Black"), Qt::MatchExactly | Qt::MatchCaseSensitive));
+        cmbBxClr->setCurrentIndex(comboItemIndex(cmbBxClr, tr("Black")));
     }
 
     if (checked) {
@@ -385,54 +383,47 @@ void WatermarkTab::toggleWatermarkSection(bool checked)
         watermarkList->setCurrentIndex(0);
     }
 
-    enable("Wang", {lblWang, cmbBxWang});
-    enable("Wtrans", {lblWtrans, cmbBxWtrans});
-    enable("Wtyp", {lblWtyp, cmbBxWtyp});
-    enable("Wtxt", {lblCustomWatermark, lnEditCustomWatermark});
-    enable("Wflg", {chkBxWFlg});
+    enable(kw::Wang, {lblWang, cmbBxWang});
+    enable(kw::Wtrans, {lblWtrans, cmbBxWtrans});
+    enable(kw::Wtyp, {lblWtyp, cmbBxWtyp});
+    enable(kw::Wtxt, {lblCustomWatermark, lnEditCustomWatermark});
+    enable(kw::Wflg, {chkBxWFlg});
 }
 
 void WatermarkTab::toggleSuperWatermark(bool checked)
 {
-    if (hasOption(QStringLiteral("VZSuperWatermark")) && !checked)
+    if (storeOption(kw::VZSuperWatermark) && !checked)
         cmbBxSuperWatermark->setCurrentIndex(0);
 }
 
 void WatermarkTab::loadSuperWatermarkState()
 {
-    if (!hasOption(QStringLiteral("VZSuperWatermark"))) {
+    if (!storeOption(kw::VZSuperWatermark)) {
         chkButSuperWatermark->setChecked(false);
         chkButSuperWatermark->setEnabled(false);
         return;
     }
-    const QString stored = readSettingValue(QStringLiteral("VZSuperWatermark"));
+    const QString stored = readSettingValue(kw::VZSuperWatermark);
     chkButSuperWatermark->setEnabled(true);
     chkButSuperWatermark->setChecked(stored.contains(QLatin1String("UF")) || stored.contains(QLatin1String("SF")));
 }
 
 void WatermarkTab::removeCustomChoiceItem()
 {
-    const int index = listIndexOf(tr("Custom"));
-    if (index >= 0)
-        watermarkList->removeItem(index);
+    removeComboItem(watermarkList, tr("Custom"));
 }
 
 void WatermarkTab::appendBlackColorItem()
 {
-    if (!hasOption(QStringLiteral("Wren")))
+    if (!storeOption(kw::Wren))
         return;
-    vOption *color = currentOptionSet->findOption(QStringLiteral("Wclr"));
+    vOption *color = storeOption(kw::Wclr);
     if (!color || color->choiceCount() == 1)
         cmbBxClr->addItem(tr("Black"));
 }
 
 // ---------------------------------------------------------------------------
 // The custom-watermark editor
-
-int WatermarkTab::listIndexOf(const QString &text) const
-{
-    return watermarkList->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-}
 
 WatermarkTab::WatermarkRecord WatermarkTab::currentRecord() const
 {
@@ -490,7 +481,7 @@ void WatermarkTab::createNewCustomWatermark()
     customWatermarks.insert(name, currentRecord());
     fillWatermarkList();
     updateCustomWatermarkButtons();
-    watermarkList->setCurrentIndex(listIndexOf(name));
+    watermarkList->setCurrentIndex(comboItemIndex(watermarkList, name));
 }
 
 void WatermarkTab::deleteCustomWatermark()
@@ -537,7 +528,7 @@ void WatermarkTab::editCustomWatermark()
     customWatermarks.insert(name, currentRecord());
     fillWatermarkList();
     updateCustomWatermarkButtons();
-    watermarkList->setCurrentIndex(listIndexOf(name));
+    watermarkList->setCurrentIndex(comboItemIndex(watermarkList, name));
 }
 
 // ---------------------------------------------------------------------------
@@ -550,7 +541,7 @@ bool WatermarkTab::isPredefinedWatermark(const QString &name) const
             return true;
     // The printer may show a predefined watermark in its own words (another
     // language or letter case).
-    vOption *text = currentOptionSet ? currentOptionSet->findOption(QStringLiteral("Wtxt")) : nullptr;
+    vOption *text = storeOption(kw::Wtxt);
     if (!text)
         return false;
     for (const Predefined &p : kPredefined) {
@@ -585,20 +576,19 @@ void WatermarkTab::fillWatermarkList()
         }
     }
 
-    vOption *text = currentOptionSet ? currentOptionSet->findOption(QStringLiteral("Wtxt")) : nullptr;
+    vOption *text = storeOption(kw::Wtxt);
     if (!text)
         return;
     const QString stored = readSettingValue(kSetKey);
     if (!stored.isEmpty()) {
-        watermarkList->setCurrentIndex(listIndexOf(stored));
+        watermarkList->setCurrentIndex(comboItemIndex(watermarkList, stored));
         return;
     }
     const QString defaultKeyword = text->defaultChoiceKeyword();
-    if (!text->defaultChoice() || isPredefinedKeyword(defaultKeyword)
-        || !readSettingValue(QStringLiteral("Wtxt")).isEmpty())
+    if (!text->defaultChoice() || isPredefinedKeyword(defaultKeyword) || !readSettingValue(kw::Wtxt).isEmpty())
         return;
     const QString name = defaultKeyword.mid(7);
-    const int index = name.isEmpty() ? -1 : listIndexOf(name);
+    const int index = name.isEmpty() ? -1 : comboItemIndex(watermarkList, name);
     if (index >= 0)
         watermarkList->setCurrentIndex(index);
 }
@@ -623,7 +613,7 @@ bool WatermarkTab::parseStoredWatermark(const QString &value, QString *name, Wat
 void WatermarkTab::loadCustomWatermarks()
 {
     // A printer without a watermark text keeps no custom watermarks.
-    vOption *text = currentOptionSet ? currentOptionSet->findOption(QStringLiteral("Wtxt")) : nullptr;
+    vOption *text = storeOption(kw::Wtxt);
     if (!text)
         return;
     const QStringList stored = readSettingValues(kStoreKey);
@@ -636,22 +626,19 @@ void WatermarkTab::loadCustomWatermarks()
             WatermarkRecord record;
             const struct
             {
-                const char *keyword;
+                const QString &keyword;
                 const char *attribute;
                 ComboBoxEx *combo;
-            } attributes[] = {{"Wfnt", "font", cmbBxWFnt},     {"Wsze", "size", cmbBxWsze},
-                              {"Wclr", "color", cmbBxClr},     {"Wang", "angle", cmbBxWang},
-                              {"Wtrans", "style", cmbBxWtrans}, {"Wtyp", "fill", cmbBxWtyp}};
+            } attributes[] = {{kw::Wfnt, "font", cmbBxWFnt},      {kw::Wsze, "size", cmbBxWsze},
+                              {kw::Wclr, "color", cmbBxClr},      {kw::Wang, "angle", cmbBxWang},
+                              {kw::Wtrans, "style", cmbBxWtrans}, {kw::Wtyp, "fill", cmbBxWtyp}};
             for (const auto &a : attributes) {
-                vOption *option = currentOptionSet->findOption(QLatin1String(a.keyword));
+                vOption *option = storeOption(a.keyword);
                 if (option)
-                    record.insert(QLatin1String(a.attribute),
-                                  a.combo->findText(option->defaultChoiceKeyword(),
-                                                    Qt::MatchExactly | Qt::MatchCaseSensitive));
+                    record.insert(QLatin1String(a.attribute), comboItemIndex(a.combo, option->defaultChoiceKeyword()));
             }
-            vOption *repeat = currentOptionSet->findOption(QStringLiteral("Wflg"));
-            record.insert(QStringLiteral("repeat"),
-                          repeat && repeat->defaultChoiceKeyword() == QLatin1String("False") ? 0 : 1);
+            vOption *repeat = storeOption(kw::Wflg);
+            record.insert(QStringLiteral("repeat"), repeat && repeat->defaultChoiceKeyword() == kw::False ? 0 : 1);
             customWatermarks.insert(name, record);
         }
     }
@@ -699,20 +686,20 @@ QHash<QString, QString> WatermarkTab::collectOptions()
     if (!collectControlValues())
         return optionValues;
     // The super watermark switched off where it could be on goes out as "None".
-    const QString super = QStringLiteral("VZSuperWatermark");
-    if (controls.value(super) && hasOption(super) && chkButSuperWatermark->isEnabledTo(this)
+    const QString super = kw::VZSuperWatermark;
+    if (controls.value(super) && storeOption(super) && chkButSuperWatermark->isEnabledTo(this)
         && !chkButSuperWatermark->isChecked())
-        optionValues.insert(super, QStringLiteral("None"));
+        optionValues.insert(super, kw::None);
     const QString current = watermarkList->currentText();
     if (customWatermarks.contains(current) && !isPredefinedWatermark(current))
-        optionValues.insert(QStringLiteral("Wtxt"), quotedWatermarkText(current));
+        optionValues.insert(kw::Wtxt, quotedWatermarkText(current));
     return optionValues;
 }
 
 QHash<QString, QString> WatermarkTab::extraOptions()
 {
     QMultiHash<QString, QString> extra;
-    if (!hasOption(QStringLiteral("Wtxt")))
+    if (!storeOption(kw::Wtxt))
         return extra;
     // The shown attributes are kept under the selected watermark's own
     // name: a name typed in the field is stored only by New or Save, so that

@@ -104,10 +104,17 @@ private:
     void removeCustomChoiceItem();
     void updateCustomWatermarkButtons();
 
+    // The page's sections in the order their widgets are made, then the
+    // bindings, the section's dependents and the tab's own connections.
+    void buildWatermarkSection();
+    void buildCustomWatermarkEditor();
+    void buildSuperWatermarkSection();
+    void bindControls();
+    void addSectionDependents();
+    void connectOwnSlots();
+    // A combo box made as a child of the page.
+    ComboBoxEx *childCombo();
     void layOutWidgets();
     // A record of the attributes the controls show now.
     WatermarkRecord currentRecord() const;
-    // The list item whose text is exactly text (-1 when none).
-    int listIndexOf(const QString &text) const;
-    bool hasOption(const QString &keyword) const;
 };

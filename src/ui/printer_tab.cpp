@@ -20,6 +20,7 @@
 #include "app/program_state.h"
 #include "app/settings_files.h"
 #include "app/vel_dialog.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "model/ppd_import.h"
 #include "ui/option_widgets.h"
@@ -230,8 +231,7 @@ void PrinterTab::buildPrinterTable()
     printerSet.clear();
     auto *box = new QVBoxLayout(this);
 
-    printerTable = new QTableWidget(0, 3, this);
-    printerTable->setAccessibleName(QStringLiteral("tblPrinters"));
+    printerTable = named(new QTableWidget(0, 3, this), "tblPrinters");
     printerTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     printerTable->setSelectionMode(QAbstractItemView::SingleSelection);
     printerTable->verticalHeader()->hide();
@@ -241,8 +241,7 @@ void PrinterTab::buildPrinterTable()
     printerTable->setTabKeyNavigation(false);
 
     // Said in place of the rows when no CUPS scheduler answers.
-    unreachableLabel = new QLabel(this);
-    unreachableLabel->setAccessibleName(QStringLiteral("lblUnreachable"));
+    unreachableLabel = named(new QLabel(this), "lblUnreachable");
     unreachableLabel->setWordWrap(true);
     unreachableLabel->setStyleSheet(QStringLiteral("QLabel{color: red}"));
     unreachableLabel->hide();
@@ -261,8 +260,8 @@ void PrinterTab::buildPrinterTable()
     installedOptionsLabel = new QLabel(tr("Installed options"), this);
     installedOptionsLabel->setEnabled(false);
 
-    rootWarningLabel = new QLabel(tr("Root access is required to make changes to installable options"), this);
-    rootWarningLabel->setAccessibleName(QStringLiteral("lblRootWarning"));
+    rootWarningLabel =
+        named(new QLabel(tr("Root access is required to make changes to installable options"), this), "lblRootWarning");
     const QString frame = QApplication::palette().brush(QPalette::Current, backgroundRole()).color().name();
     rootWarningLabel->setStyleSheet(QStringLiteral("QLabel{color: red; font-family: Sans; font-size: 10px; "
                                                    "border-width: 1px; border-color: %1; border-style: solid}")
@@ -424,9 +423,8 @@ void PrinterTab::buildInstalledOptions()
     const QList<vOption *> installable = currentOptionSet->installableOptions();
     for (vOption *option : installable) {
         const QString keyword = option->keyword();
-        if (option->findChoice(QStringLiteral("True")) && option->findChoice(QStringLiteral("False"))) {
-            auto *box = new QCheckBox(option->text(), inner);
-            box->setAccessibleName(QStringLiteral("chkBx") + keyword);
+        if (option->findChoice(kw::True) && option->findChoice(kw::False)) {
+            auto *box = named(new QCheckBox(option->text(), inner), QStringLiteral("chkBx") + keyword);
             box->setStyleSheet(QStringLiteral("margin-bottom: 8px"));
             controls.insert(keyword, box);
             labels.insert(keyword, box);
@@ -435,9 +433,8 @@ void PrinterTab::buildInstalledOptions()
             auto *combo = new ComboBoxEx();
             combo->setParent(inner);
             combo->setStyleSheet(QStringLiteral("margin-bottom: 8px"));
-            combo->setAccessibleName(QStringLiteral("cmbBx") + keyword);
-            auto *label = new QLabel(inner);
-            label->setAccessibleName(QStringLiteral("lbl") + keyword);
+            named(combo, QStringLiteral("cmbBx") + keyword);
+            auto *label = named(new QLabel(inner), QStringLiteral("lbl") + keyword);
             controls.insert(keyword, combo);
             labels.insert(keyword, label);
             optionsGrid->addWidget(label, nextOptionRow, 0, 1, 1, Qt::AlignLeft | Qt::AlignBottom);
@@ -493,7 +490,7 @@ void PrinterTab::retranslate()
 QString PrinterTab::installedControlValue(QWidget *control)
 {
     if (auto *box = qobject_cast<QCheckBox *>(control))
-        return box->isChecked() ? QStringLiteral("True") : QStringLiteral("False");
+        return box->isChecked() ? kw::True : kw::False;
     if (auto *combo = qobject_cast<QComboBox *>(control))
         return combo->currentText();
     return QString();

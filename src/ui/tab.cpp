@@ -13,6 +13,7 @@
 
 #include "app/program_state.h"
 #include "app/settings_files.h"
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 #include "ui/message_box.h"
 #include "ui/option_widgets.h"
@@ -23,9 +24,6 @@ const QString Tab::errorTooltipStyle = errorTooltipStyleText();
 
 namespace {
 
-const QString kTrue = QStringLiteral("True");
-const QString kFalse = QStringLiteral("False");
-const QString kNoDefault = QStringLiteral("no_default");
 const QString kNotInHash = QStringLiteral("NOT_IN_HASH");
 
 // The choice a two-state control stands for in one of its states: "True"
@@ -37,8 +35,8 @@ vChoice *twoStateChoice(vOption *option, bool checked)
 {
     if (!option)
         return nullptr;
-    vChoice *on = option->findChoice(kTrue);
-    vChoice *off = option->findChoice(kFalse);
+    vChoice *on = option->findChoice(kw::True);
+    vChoice *off = option->findChoice(kw::False);
     if (on && off)
         return checked ? on : off;
     const QList<vChoice *> choices = option->choices();
@@ -71,11 +69,6 @@ void uncheck(QAbstractButton *button)
     button->setAutoExclusive(autoExclusive);
     if (groupExclusive)
         group->setExclusive(true);
-}
-
-int findItemByText(QComboBox *combo, const QString &text)
-{
-    return combo->findData(text, Qt::DisplayRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
 
 } // namespace
@@ -135,9 +128,26 @@ QString Tab::storedValue(const QString &keyword)
     return readSettingValue(keyword);
 }
 
+vOption *Tab::storeOption(const QString &keyword)
+{
+    return currentOptionSet ? currentOptionSet->findOption(keyword) : nullptr;
+}
+
+int Tab::comboItemIndex(const QComboBox *combo, const QString &text)
+{
+    return combo->findData(text, Qt::DisplayRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+void Tab::removeComboItem(QComboBox *combo, const QString &text)
+{
+    const int index = comboItemIndex(combo, text);
+    if (index >= 0)
+        combo->removeItem(index);
+}
+
 QString Tab::sliderText(const QString &keyword, int value)
 {
-    if (keyword == QLatin1String("CaHueMaster"))
+    if (keyword == kw::CaHueMaster)
         return QString::number(value * 10);
     QString text = QString::number(value);
     if (text != QLatin1String("0"))
@@ -191,14 +201,14 @@ QString Tab::widgetValue(QWidget *control, vOption *option)
         value = choiceValueForCombo(option, combo->currentText());
     } else if (auto *box = qobject_cast<QCheckBox *>(control)) {
         vChoice *choice = twoStateChoice(option, box->isChecked());
-        value = choice ? choice->keyword() : (box->isChecked() ? kTrue : kFalse);
+        value = choice ? choice->keyword() : (box->isChecked() ? kw::True : kw::False);
     } else if (auto *slider = qobject_cast<QSlider *>(control)) {
         value = sliderText(option->keyword(), slider->value());
     } else if (auto *group = qobject_cast<VelButtonGroup *>(control)) {
         vChoice *choice = buttonChoice(group, group->checkedIndex(), option);
         value = choice ? choice->keyword() : QString();
     } else if (auto *button = qobject_cast<VelCheckBoxButton *>(control)) {
-        value = button->isChecked() ? kTrue : kFalse;
+        value = button->isChecked() ? kw::True : kw::False;
     }
     return value;
 }
@@ -334,7 +344,7 @@ void Tab::loadValues()
         QWidget *control = it.value();
         if (!control)
             continue;
-        vOption *option = currentOptionSet ? currentOptionSet->findOption(it.key()) : nullptr;
+        vOption *option = storeOption(it.key());
         if (auto *combo = qobject_cast<ComboBoxEx *>(control))
             loadComboBox(combo, option);
         else if (auto *box = qobject_cast<QCheckBox *>(control))
@@ -366,12 +376,12 @@ void Tab::matchOffValuesToChoices()
             if (panelText == panelOffValues.constEnd())
                 panelText = panelOffValues.insert(dependent, section->dependentValue(dependent));
             const QString keyword = controls.key(dependent);
-            vOption *option = currentOptionSet && !keyword.isEmpty() ? currentOptionSet->findOption(keyword) : nullptr;
-            if (!option || panelText.value() == kNoDefault)
+            vOption *option = keyword.isEmpty() ? nullptr : storeOption(keyword);
+            if (!option || panelText.value() == kw::no_default)
                 continue;
             vChoice *off = option->findChoiceByText(panelText.value());
             if (!off)
-                off = option->findChoice(QStringLiteral("None"));
+                off = option->findChoice(kw::None);
             section->setDependentValue(dependent, off ? off->text() : panelText.value());
         }
     }
@@ -381,7 +391,7 @@ void Tab::disableControlsWithoutOption()
 {
     for (auto it = controls.constBegin(); it != controls.constEnd(); ++it) {
         QWidget *control = it.value();
-        if (!control || (currentOptionSet && currentOptionSet->findOption(it.key())))
+        if (!control || storeOption(it.key()))
             continue;
         if (auto *group = qobject_cast<VelButtonGroup *>(control)) {
             group->setEnabled(false);
@@ -420,10 +430,10 @@ void Tab::selectComboChoice(ComboBoxEx *combo, vOption *option)
     const QString stored = storedValue(option->keyword());
     if (!stored.isEmpty()) {
         if (vChoice *choice = option->findChoice(stored))
-            index = findItemByText(combo, choice->text());
+            index = comboItemIndex(combo, choice->text());
     }
     if (index < 0 && option->defaultChoice())
-        index = findItemByText(combo, option->defaultChoice()->text());
+        index = comboItemIndex(combo, option->defaultChoice()->text());
     combo->setCurrentIndex(index);
 }
 
@@ -461,7 +471,7 @@ void Tab::loadCheckBoxButton(VelCheckBoxButton *checkbox_button, vOption *option
         return;
     checkbox_button->setEnabled(true);
     vChoice *choice = storedOrDefaultChoice(option, storedValue(option->keyword()));
-    checkbox_button->setChecked(choice && choice->keyword() == kTrue);
+    checkbox_button->setChecked(choice && choice->keyword() == kw::True);
 }
 
 void Tab::updateLabels()
@@ -551,7 +561,7 @@ void Tab::markOptionForWidget(int value, QWidget *sender)
     const QByteArray className = sender->metaObject()->className();
     if (className == "VelCheckBoxButton") {
         auto *button = static_cast<VelCheckBoxButton *>(sender);
-        choice = option->findChoice(button->isChecked() ? kTrue : kFalse);
+        choice = option->findChoice(button->isChecked() ? kw::True : kw::False);
     } else if (className == "QCheckBox" || className == "QRadioButton") {
         choice = twoStateChoice(option, value != 0);
     } else if (className == "ComboBoxEx") {
@@ -666,7 +676,7 @@ QHash<QString, QString> Tab::collectOptions()
             if (keyword == kNotInHash)
                 continue;
             const QString offValue = offValues.value(i);
-            if (offValue == kNoDefault)
+            if (offValue == kw::no_default)
                 continue;
             vOption *option = currentOptionSet->findOption(keyword);
             if (!option)
@@ -755,7 +765,7 @@ bool Tab::enableOptionsForComboBox(ComboBoxEx *combo_box, vOption *option)
     int firstFree = -1;
     const QList<vChoice *> choices = option->choices();
     for (vChoice *choice : choices) {
-        const int index = findItemByText(combo_box, choice->text());
+        const int index = comboItemIndex(combo_box, choice->text());
         if (index < 0)
             continue;
         const bool blocked = choice->hasConstraints();
@@ -811,8 +821,8 @@ bool Tab::enableOptionsForCheckBoxButton(VelCheckBoxButton *checkbox_button, vOp
 {
     if (!checkbox_button || !option)
         return false;
-    vChoice *on = option->findChoice(kTrue);
-    vChoice *off = option->findChoice(kFalse);
+    vChoice *on = option->findChoice(kw::True);
+    vChoice *off = option->findChoice(kw::False);
     if (!on || !off)
         return false;
     if (on->hasConstraints()) {
@@ -942,7 +952,7 @@ void Tab::markConstraintLabel(const QString &keyword)
     }
     if (auto *box = qobject_cast<QCheckBox *>(controls.value(keyword))) {
         box->setIcon(QIcon(QPixmap(QStringLiteral(":/icons/error"))));
-        if (keyword != QLatin1String("Cadj"))
+        if (keyword != kw::Cadj)
             constrained = true;
         return;
     }

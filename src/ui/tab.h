@@ -11,12 +11,13 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "model/option_keywords.h"
 #include "model/option_model.h"
 
 // The colour-model choices that the "Full color" and "Black & white"
 // buttons of the Basic and Imaging tabs stand for.
-inline QStringList fullColorKeywords() { return {QStringLiteral("CMYK"), QStringLiteral("RGB")}; }
-inline QStringList monochromeKeywords() { return {QStringLiteral("Gray")}; }
+inline QStringList fullColorKeywords() { return {kw::CMYK, kw::RGB}; }
+inline QStringList monochromeKeywords() { return {kw::Gray}; }
 
 class ComboBoxEx;
 class VelButtonGroup;
@@ -102,6 +103,27 @@ public:
     // hue master), "0" for zero.
     static QString sliderText(const QString &keyword, int value);
 
+    // The widget, with name as its object name and its accessible name
+    // (which tests and assistive tools find it by); handed back, so that a
+    // tab names a widget where it makes it.
+    template <typename W> static W *named(W *widget, const QString &name)
+    {
+        widget->setObjectName(name);
+        widget->setAccessibleName(name);
+        return widget;
+    }
+    template <typename W> static W *named(W *widget, const char *name)
+    {
+        return named(widget, QString(QLatin1String(name)));
+    }
+
+    // Items of a combo box are found by their display text, exactly and
+    // case-sensitively: the index of the first item showing text, -1 when
+    // none does.
+    static int comboItemIndex(const QComboBox *combo, const QString &text);
+    // Removes the first item showing text, if there is one.
+    static void removeComboItem(QComboBox *combo, const QString &text);
+
 public slots:
     virtual void markOption(bool value);
     virtual void markOption(int value);
@@ -149,6 +171,10 @@ protected:
 
     // The stored value of a keyword in the settings source; empty when none.
     QString storedValue(const QString &keyword);
+
+    // The option of that keyword in the current store; null while no queue
+    // is selected or when the queue lacks the option.
+    static vOption *storeOption(const QString &keyword);
 
     // True when the option store has the option of any bound control.
     bool hasBoundOption() const;
