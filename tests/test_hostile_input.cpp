@@ -266,6 +266,10 @@ private slots:
             QVERIFY(QDir().mkdir(dir) && ::chmod(QFile::encodeName(dir).constData(), shared == "own" ? 0700 : 0777) == 0);
         if (shared == "link")
             QVERIFY(QDir().mkdir(base.filePath("elsewhere")) && QFile::link(base.filePath("elsewhere"), dir));
+        // The dialog installs the settings files' box: build one, so that
+        // the case sees the box also when it runs alone.
+        d.reset(new VelDialog(nullptr));
+        d.reset();
         currentOptionSet = nullptr;
         {
             BoxCloser boxes;
