@@ -19,12 +19,12 @@
 #include "ui/option_widgets.h"
 
 const char sudoMethodPrefix[] = "sudo -S -p \"\"";
+const char suMethodPrefix[] = "su -c";
 
 namespace {
 // How much of the output of sudo and the writer is kept for a look.
 const int outputHeadBytes = 4096;
 } // namespace
-const char suMethodPrefix[] = "su -c";
 
 QStringList installedOptionItems(const QString &args)
 {

@@ -95,6 +95,11 @@ QUrl vcurl::loginUrl(const QString &host, const QString &port)
     return url.isValid() && !url.host().isEmpty() ? url : QUrl();
 }
 
+QString vcurl::loginTag(const QString &host, const QString &port, const QString &userId)
+{
+    return QStringLiteral("<https://") + host + QLatin1Char(':') + port + QLatin1Char(' ') + userId + QLatin1Char('>');
+}
+
 void vcurl::setTransferTimeout(int milliseconds)
 {
     timeout = milliseconds;
@@ -107,8 +112,7 @@ void vcurl::setRequestDeadline(int milliseconds)
 
 void vcurl::postLogin(const QString &host, const QString &port, const QString &userId, const QString &password)
 {
-    const QString tag = QStringLiteral("<https://") + host + QLatin1Char(':') + port + QLatin1Char(' ') + userId
-        + QLatin1Char('>');
+    const QString tag = loginTag(host, port, userId);
     const QUrl url = loginUrl(host, port);
     if (!url.isValid()) {
         // Nothing goes out; the outcome still comes later, as for any login.
@@ -163,7 +167,7 @@ void vcurl::slotMetaDataChanged()
         return;
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
     if (length.isValid() && length.toLongLong() > maxReplyBytes)
-        stop(reply, tr("The server's reply is larger than %1 KiB.").arg(maxReplyBytes / 1024));
+        stop(reply, tooLargeFailure());
 }
 
 void vcurl::slotReadyRead()
@@ -174,7 +178,7 @@ void vcurl::slotReadyRead()
         return;
     it->body += reply->readAll();
     if (it->body.size() > maxReplyBytes)
-        stop(reply, tr("The server's reply is larger than %1 KiB.").arg(maxReplyBytes / 1024));
+        stop(reply, tooLargeFailure());
 }
 
 void vcurl::slotSslErrors(const QList<QSslError> &errors)
@@ -201,6 +205,11 @@ QString vcurl::certificateFailure(const QList<QSslError> &errors) const
              "how to make the system trust it.");
 }
 
+QString vcurl::tooLargeFailure() const
+{
+    return tr("The server's reply is larger than %1 KiB.").arg(maxReplyBytes / 1024);
+}
+
 void vcurl::slotFinished()
 {
     auto *reply = qobject_cast<QNetworkReply *>(sender());
@@ -220,7 +229,7 @@ void vcurl::slotFinished()
     }
     QByteArray body = state.body + reply->readAll();
     if (body.size() > maxReplyBytes) {
-        emit errorReady(tag + tr("The server's reply is larger than %1 KiB.").arg(maxReplyBytes / 1024));
+        emit errorReady(tag + tooLargeFailure());
         return;
     }
     const int end = body.indexOf('\0');

@@ -34,6 +34,9 @@ public:
     // The login's address built from its parts; an invalid URL when host is
     // no server name or port no port number (1 to 65535).
     static QUrl loginUrl(const QString &host, const QString &port);
+    // The tag that precedes the outcome of the login for userId at host and
+    // port: "<https://" + host + ":" + port + " " + userId + ">".
+    static QString loginTag(const QString &host, const QString &port, const QString &userId);
 
     // Posts the login for userId with password to host and port (the texts
     // of the tab's fields) and returns at once. The body is "userID=" user
@@ -44,9 +47,9 @@ public:
     // errorReady (why it failed: the network library's error text, or one of
     // this client's own texts for a reply over maxReplyBytes, a request over
     // its deadline, a certificate that fails the check and an address that
-    // is no server), preceded by the tag "<https://" + host + ":" + port +
-    // " " + userId + ">". The server's certificate must be trusted by the
-    // system and match its name, or nothing is sent.
+    // is no server), preceded by loginTag(host, port, userId). The
+    // server's certificate must be trusted by the system and match its name,
+    // or nothing is sent.
     void postLogin(const QString &host, const QString &port, const QString &userId, const QString &password);
 
     // Milliseconds without progress after which a request ends in
@@ -80,6 +83,7 @@ private:
     // Stops the request with failure as its outcome.
     void stop(QNetworkReply *reply, const QString &failure);
     QString certificateFailure(const QList<QSslError> &errors) const;
+    QString tooLargeFailure() const;
 
     QNetworkAccessManager *manager;
     QHash<QNetworkReply *, Pending> pending;

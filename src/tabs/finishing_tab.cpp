@@ -25,6 +25,14 @@ ComboBoxEx *fixedWidthCombo()
     return combo;
 }
 
+// A section's detail: its label writes nothing when the section is off, its
+// combo box stands for "Off".
+void addDetail(VelCheckBoxButton *section, QLabel *label, ComboBoxEx *combo)
+{
+    section->addDependent(label, kw::no_default);
+    section->addDependent(combo, FinishingTab::tr("Off"));
+}
+
 void mark(const QString &option, const QString &choice)
 {
     currentOptionSet->markOptionChoice(option, choice);
@@ -94,13 +102,9 @@ void FinishingTab::buildTriFoldSection()
     triFoldSheetsLabel = named(new QLabel(tr("Number of sheets") + colon), "lblFldD");
     triFoldSheetsCombo = named(fixedWidthCombo(), "cmbBxFldD");
 
-    const QString off = tr("Off");
-    triFoldButton->addDependent(triFoldPrintSideLabel, kw::no_default);
-    triFoldButton->addDependent(triFoldPrintSideCombo, off);
-    triFoldButton->addDependent(triFoldDirectionLabel, kw::no_default);
-    triFoldButton->addDependent(triFoldDirectionCombo, off);
-    triFoldButton->addDependent(triFoldSheetsLabel, kw::no_default);
-    triFoldButton->addDependent(triFoldSheetsCombo, off);
+    addDetail(triFoldButton, triFoldPrintSideLabel, triFoldPrintSideCombo);
+    addDetail(triFoldButton, triFoldDirectionLabel, triFoldDirectionCombo);
+    addDetail(triFoldButton, triFoldSheetsLabel, triFoldSheetsCombo);
 }
 
 void FinishingTab::buildZFoldSection()
@@ -114,11 +118,8 @@ void FinishingTab::buildZFoldSection()
     zFoldSheetsLabel = named(new QLabel(tr("Number of sheets") + colon), "lblZFldD");
     zFoldSheetsCombo = named(fixedWidthCombo(), "cmbBxZFldD");
 
-    const QString off = tr("Off");
-    zFoldButton->addDependent(zFoldDirectionLabel, kw::no_default);
-    zFoldButton->addDependent(zFoldDirectionCombo, off);
-    zFoldButton->addDependent(zFoldSheetsLabel, kw::no_default);
-    zFoldButton->addDependent(zFoldSheetsCombo, off);
+    addDetail(zFoldButton, zFoldDirectionLabel, zFoldDirectionCombo);
+    addDetail(zFoldButton, zFoldSheetsLabel, zFoldSheetsCombo);
 }
 
 void FinishingTab::buildEngineeringFoldSection()
@@ -140,11 +141,8 @@ void FinishingTab::buildBiFoldSection()
     biFoldSheetsLabel = named(new QLabel(tr("Number of sheets") + colon), "lblFldB");
     biFoldSheetsCombo = named(fixedWidthCombo(), "cmbBxFldA");
 
-    const QString off = tr("Off");
-    biFoldButton->addDependent(biFoldPrintSideLabel, kw::no_default);
-    biFoldButton->addDependent(biFoldPrintSideCombo, off);
-    biFoldButton->addDependent(biFoldSheetsLabel, kw::no_default);
-    biFoldButton->addDependent(biFoldSheetsCombo, off);
+    addDetail(biFoldButton, biFoldPrintSideLabel, biFoldPrintSideCombo);
+    addDetail(biFoldButton, biFoldSheetsLabel, biFoldSheetsCombo);
 }
 
 void FinishingTab::buildPunchSection()
@@ -156,8 +154,7 @@ void FinishingTab::buildPunchSection()
               "chkButPnch");
     punchCombo = named(new ComboBoxEx(), "cmbBxPnch");
 
-    punchButton->addDependent(punchMethodLabel, kw::no_default);
-    punchButton->addDependent(punchCombo, tr("Off"));
+    addDetail(punchButton, punchMethodLabel, punchCombo);
 }
 
 void FinishingTab::buildStapleSection()
@@ -170,11 +167,8 @@ void FinishingTab::buildStapleSection()
     stapleMethodLabel = named(new QLabel(tr("Staple method")), "lblScnt");
     stapleMethodCombo = named(new ComboBoxEx(), "cmbBxScnt");
 
-    const QString off = tr("Off");
-    stapleButton->addDependent(stapleMethodLabel, kw::no_default);
-    stapleButton->addDependent(stapleMethodCombo, off);
-    stapleButton->addDependent(stapleLocationLabel, kw::no_default);
-    stapleButton->addDependent(stapleLocationCombo, off);
+    addDetail(stapleButton, stapleMethodLabel, stapleMethodCombo);
+    addDetail(stapleButton, stapleLocationLabel, stapleLocationCombo);
 }
 
 void FinishingTab::buildRotateSection()

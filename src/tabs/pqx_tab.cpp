@@ -413,9 +413,7 @@ void PQXTab::choosePasswordValidator()
 
 void PQXTab::postLogin(const QString &server, const QString &port, const QString &user, const QString &password)
 {
-    const QString tag = QStringLiteral("<https://") + server + QLatin1Char(':') + port + QLatin1Char(' ') + user
-        + QLatin1Char('>');
-    pendingLogins.append({tag, server, port, user, password});
+    pendingLogins.append({vcurl::loginTag(server, port, user), server, port, user, password});
     loginClient->postLogin(server, port, user, password);
 }
 

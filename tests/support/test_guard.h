@@ -123,26 +123,20 @@ inline int exec(QObject *testObject, int argc, char **argv)
 #define ORDOVAN_TEST_APPLICATION QCoreApplication
 #endif
 
-#undef QTEST_MAIN
-#define QTEST_MAIN(TestObject)                                                                                         \
+// The main() of both test kinds, with the application of each.
+#define ORDOVAN_TEST_MAIN_WITH(Application, TestObject)                                                                \
     int main(int argc, char *argv[])                                                                                   \
     {                                                                                                                  \
         QT_PREPEND_NAMESPACE(QTest::Internal::callInitMain)<TestObject>();                                             \
-        ORDOVAN_TEST_APPLICATION app(argc, argv);                                                                      \
+        Application app(argc, argv);                                                                                   \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
         TestObject tc;                                                                                                 \
         QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
         return ordovantest::exec(&tc, argc, argv);                                                                     \
     }
 
+#undef QTEST_MAIN
+#define QTEST_MAIN(TestObject) ORDOVAN_TEST_MAIN_WITH(ORDOVAN_TEST_APPLICATION, TestObject)
+
 #undef QTEST_GUILESS_MAIN
-#define QTEST_GUILESS_MAIN(TestObject)                                                                                 \
-    int main(int argc, char *argv[])                                                                                   \
-    {                                                                                                                  \
-        QT_PREPEND_NAMESPACE(QTest::Internal::callInitMain)<TestObject>();                                             \
-        QCoreApplication app(argc, argv);                                                                              \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
-        TestObject tc;                                                                                                 \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
-        return ordovantest::exec(&tc, argc, argv);                                                                     \
-    }
+#define QTEST_GUILESS_MAIN(TestObject) ORDOVAN_TEST_MAIN_WITH(QCoreApplication, TestObject)
